@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MessageService.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+std::unique_ptr<TMessageService> &Current()
+{
+    static std::unique_ptr<TMessageService> service = std::make_unique<TQtMessageService>();
+    return service;
+}
+
+QWidget *DialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+TMessageService &TMessageService::Instance()
+{
+    return *Current();
+}
+
+std::unique_ptr<TMessageService> TMessageService::Install(std::unique_ptr<TMessageService> service)
+{
+    std::swap(Current(), service);
+    return service;
+}
+
+TMsgResult MessageDlg(const QString &text, TMsgKind kind, TMsgButtons buttons)
+{
+    return TMessageService::Instance().ShowMessage(kind, text, buttons);
+}
+
+TMsgResult TQtMessageService::ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    switch (kind) {
+    case TMsgKind::Warning:
+        icon = QMessageBox::Warning;
+        title = QObject::tr("Warning");
+        break;
+    case TMsgKind::Error:
+        icon = QMessageBox::Critical;
+        title = QObject::tr("Error");
+        break;
+    case TMsgKind::Information:
+        icon = QMessageBox::Information;
+        title = QObject::tr("Information");
+        break;
+    case TMsgKind::Confirmation:
+        icon = QMessageBox::Question;
+        title = QObject::tr("Confirm");
+        break;
+    }
+    QMessageBox::StandardButtons set = QMessageBox::Ok;
+    switch (buttons) {
+    case TMsgButtons::Ok:
+        set = QMessageBox::Ok;
+        break;
+    case TMsgButtons::YesNo:
+        set = QMessageBox::Yes | QMessageBox::No;
+        break;
+    case TMsgButtons::YesNoCancel:
+        set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
+    case TMsgButtons::RetryCancel:
+        set = QMessageBox::Retry | QMessageBox::Cancel;
+        break;
+    }
+    QMessageBox box(icon, title, text, set, DialogParent());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return TMsgResult::Yes;
+    case QMessageBox::No:
+        return TMsgResult::No;
+    case QMessageBox::Retry:
+        return TMsgResult::Retry;
+    case QMessageBox::Ok:
+        return TMsgResult::Ok;
+    default:
+        return TMsgResult::Cancel;
+    }
+}
+
+QString TQtMessageService::GetOpenFileName(const QString &caption, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(DialogParent(), caption, folder, filter);
+}
+
+QString TQtMessageService::GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(DialogParent(), caption, fileName, filter);
+}
+
+bool TQtMessageService::ChoosePrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, DialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}

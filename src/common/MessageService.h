@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The one seam through which the program talks to the user in modal boxes:
+// messages and questions, and the standard file and print dialogs. The
+// application installs the Qt implementation; tests install a scripted one
+// that records every text and gives the answers the test chose.
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+enum class TMsgKind { Warning, Error, Information, Confirmation };
+enum class TMsgButtons { Ok, YesNo, YesNoCancel, RetryCancel };
+enum class TMsgResult { Ok, Yes, No, Cancel, Retry };
+
+class TMessageService
+{
+public:
+    virtual ~TMessageService() = default;
+
+    virtual TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) = 0;
+    // An empty result means the dialog was cancelled.
+    virtual QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) = 0;
+    virtual QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) = 0;
+    // Lets the user choose and set up a printer; false when cancelled.
+    virtual bool ChoosePrinter(QPrinter &printer) = 0;
+
+    // The service in use; the Qt one unless another was installed.
+    static TMessageService &Instance();
+    // Installs a service and returns the one it replaces.
+    static std::unique_ptr<TMessageService> Install(std::unique_ptr<TMessageService> service);
+};
+
+// Shows a message through the installed service; the common call.
+TMsgResult MessageDlg(const QString &text, TMsgKind kind, TMsgButtons buttons = TMsgButtons::Ok);
+
+// The implementation over Qt's own dialogs, parented to the active window.
+class TQtMessageService : public TMessageService
+{
+public:
+    TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) override;
+    QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
+    QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
+    bool ChoosePrinter(QPrinter &printer) override;
+};

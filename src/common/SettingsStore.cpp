@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+std::unique_ptr<QSettings> OpenStore()
+{
+    auto settings = std::make_unique<QSettings>(SettingsFilePath(), QSettings::IniFormat);
+    return settings;
+}
+
+// Enters the groups of a key path, matching each component without case
+// against what is stored. Returns false when a component is missing and
+// create is false; with create, missing components are entered as written.
+bool EnterKey(QSettings &settings, const QString &section, bool create)
+{
+    const QStringList parts = QString(section).replace(u'/', u'\\').split(u'\\', Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        QString found;
+        const QStringList groups = settings.childGroups();
+        for (const QString &g : groups) {
+            if (g.compare(part, Qt::CaseInsensitive) == 0) {
+                found = g;
+                break;
+            }
+        }
+        if (found.isEmpty()) {
+            if (!create)
+                return false;
+            found = part;
+        }
+        settings.beginGroup(found);
+    }
+    return true;
+}
+
+QString StoredName(const QSettings &settings, const QString &name)
+{
+    const QStringList keys = settings.childKeys();
+    for (const QString &k : keys) {
+        if (k.compare(name, Qt::CaseInsensitive) == 0)
+            return k;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString SettingsFilePath()
+{
+    const QString overridden = qEnvironmentVariable("VELICORT_SETTINGS");
+    if (!overridden.isEmpty())
+        return overridden;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(folder).filePath(QStringLiteral("Velicort/Velicort.conf"));
+}
+
+QString RegValueText(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return QString::number(value.toLongLong());
+    default:
+        return value.toString();
+    }
+}
+
+QString ReadRegValue(const QString &section, const QString &name, const QVariant &defaultValue)
+{
+    auto settings = OpenStore();
+    if (!EnterKey(*settings, section, false))
+        return RegValueText(defaultValue);
+    const QString stored = StoredName(*settings, name);
+    if (stored.isEmpty())
+        return RegValueText(defaultValue);
+    return settings->value(stored).toString();
+}
+
+void WriteRegValue(const QString &section, const QString &name, const QVariant &value)
+{
+    auto settings = OpenStore();
+    EnterKey(*settings, section, true);
+    QString stored = StoredName(*settings, name);
+    settings->setValue(stored.isEmpty() ? name : stored, RegValueText(value));
+}
+
+void EraseRegKey(const QString &section)
+{
+    auto settings = OpenStore();
+    const QStringList parts = QString(section).replace(u'/', u'\\').split(u'\\', Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return;
+    if (!EnterKey(*settings, QStringList(parts.mid(0, parts.size() - 1)).join(u'\\'), false))
+        return;
+    for (const QString &g : settings->childGroups()) {
+        if (g.compare(parts.last(), Qt::CaseInsensitive) == 0)
+            settings->remove(g);
+    }
+}
+
+qint64 ReadRegInteger(const QString &section, const QString &name, qint64 defaultValue)
+{
+    const QString text = ReadRegValue(section, name, defaultValue).trimmed();
+    bool ok = false;
+    qint64 value = 0;
+    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        value = text.mid(2).toLongLong(&ok, 16);
+    else
+        value = text.toLongLong(&ok, 10);
+    return ok ? value : defaultValue;
+}
+
+bool ReadRegBool(const QString &section, const QString &name, bool defaultValue)
+{
+    const QString text = ReadRegValue(section, name, defaultValue).trimmed();
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    return ok ? value != 0 : defaultValue;
+}

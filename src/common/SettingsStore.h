@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The per-user settings store. Settings are addressed the way the Windows
+// registry addresses them: a key path under the current user such as
+// "Software\Velicort\ColorCoding" and a value name. Key paths and names compare
+// without case; every value is stored as a string (integers as decimal text,
+// booleans as "-1" and "0"). On Linux the store is an INI file at the XDG
+// config location, or the file named by the environment variable
+// VELICORT_SETTINGS.
+
+#include <QString>
+#include <QVariant>
+
+// The file that holds the settings.
+QString SettingsFilePath();
+
+// The stored string, or the default converted to a string when the key or the
+// value is missing. Never creates anything.
+QString ReadRegValue(const QString &section, const QString &name, const QVariant &defaultValue);
+
+// Writes the value converted to a string, creating the key when it is missing.
+void WriteRegValue(const QString &section, const QString &name, const QVariant &value);
+
+// Deletes a key with its values and subkeys.
+void EraseRegKey(const QString &section);
+
+// An integer value: decimal text, or hexadecimal with a leading "0x"; a
+// missing or non-numeric value gives the default.
+qint64 ReadRegInteger(const QString &section, const QString &name, qint64 defaultValue);
+
+// A boolean value: "0" is false, any other number is true; a missing or
+// non-numeric value gives the default.
+bool ReadRegBool(const QString &section, const QString &name, bool defaultValue);
+
+// The text a value is stored as: booleans "-1"/"0", numbers in decimal.
+QString RegValueText(const QVariant &value);

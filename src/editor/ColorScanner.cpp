@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ColorScanner.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Tags between progress reports of a long run.
+constexpr int TagsPerTick = 21;
+
+qsizetype Find(std::string_view text, char c, qsizetype from, qsizetype to)
+{
+    if (from >= to)
+        return -1;
+    const void *hit = std::memchr(text.data() + from, c, size_t(to - from));
+    return hit ? static_cast<const char *>(hit) - text.data() : -1;
+}
+
+qsizetype Find(std::string_view text, std::string_view what, qsizetype from, qsizetype to)
+{
+    if (what.size() == 1)
+        return Find(text, what[0], from, to);
+    if (from >= to)
+        return -1;
+    const size_t hit = text.substr(0, size_t(to)).find(what, size_t(from));
+    return hit == std::string_view::npos ? -1 : qsizetype(hit);
+}
+
+// Paints [from, to) clamped to the text, growing the styles as needed.
+void Paint(TColorScanner::TResult &result, qsizetype textLength, qsizetype from, qsizetype to, char style)
+{
+    to = std::min(to, textLength);
+    if (from >= to)
+        return;
+    const qsizetype needed = to - result.first;
+    if (qsizetype(result.styles.size()) < needed)
+        result.styles.resize(size_t(needed), scPlain);
+    std::memset(result.styles.data() + (from - result.first), style, size_t(to - from));
+}
+
+} // namespace
+
+TColorCodeMode ColorCodeModeFromNumber(qint64 number)
+{
+    switch (number) {
+    case 0:
+        return ccNone;
+    case 2:
+        return ccFull;
+    default:
+        return ccMinimal;
+    }
+}
+
+TStyleClass ClassifyTagStyle(std::string_view tag)
+{
+    // Only the up to eight characters after the "<" decide, cut at the first
+    // blank or ">"; other white space does not end the name.
+    char name[8];
+    size_t length = 0;
+    for (size_t i = 1; i < tag.size() && i <= 8; ++i) {
+        const char c = tag[i];
+        if (c == ' ' || c == '>')
+            break;
+        name[length++] = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    }
+    std::string_view n(name, length);
+    if (!n.empty() && n.front() == '/')
+        n.remove_prefix(1);
+    if (n == "A")
+        return scAnchors;
+    if (n == "IMG")
+        return scImages;
+    if (n == "TABLE" || n == "TD" || n == "TR" || n == "TH")
+        return scTables;
+    if (n == "OBJECT" || n == "SCRIPT" || n == "PARAM" || n == "STYLE" || n == "SPAN" || n == "INSERT")
+        return scScripts;
+    return scTags;
+}
+
+TColorScanner::TResult TColorScanner::ColorRange(std::string_view text, qsizetype start, qsizetype end,
+                                                 TColorCodeMode mode, const TTick &tick)
+{
+    const qsizetype textLength = qsizetype(text.size());
+    TResult result;
+    start = std::clamp<qsizetype>(start, 0, textLength);
+    result.first = start;
+    if (mode == ccNone || end < start)
+        return result;
+
+    const qsizetype limit = std::min(end + 1, textLength);
+    result.styles.assign(size_t(limit - start), scPlain);
+
+    int tags = 0;
+    qsizetype p = start;
+    while (p <= end + 1) {
+        const qsizetype open = Find(text, '<', p, limit);
+        if (open < 0)
+            break;
+        qsizetype close = Find(text, '>', open + 1, limit);
+        if (close < 0)
+            close = Find(text, '>', std::max(open + 1, limit), textLength);
+        if (close < 0)
+            close = end + 1;
+        const std::string_view tag = text.substr(size_t(open), size_t(std::min(close + 1, textLength) - open));
+        const char style = char(mode == ccMinimal ? scTags : ClassifyTagStyle(tag));
+        Paint(result, textLength, open, close + 1, style);
+        p = close + 1;
+        if (tick && ++tags > TagsPerTick - 1) {
+            tags = 0;
+            if (tick(p)) {
+                result.aborted = true;
+                return result;
+            }
+        }
+    }
+
+    if (mode == ccFull) {
+        ColorSpans(text, start, end, scComments, "<!-", "->", result);
+        ColorSpans(text, start, end, scComments, "/*", "*/", result);
+        ColorSpans(text, start, end, scScripts, "<%", "%>", result);
+        ColorSpans(text, start, end, scQuotes, "\"", "\"", result);
+    }
+    return result;
+}
+
+void TColorScanner::ColorSpans(std::string_view text, qsizetype start, qsizetype end, TStyleClass style,
+                               std::string_view opener, std::string_view closer, TResult &result)
+{
+    const qsizetype textLength = qsizetype(text.size());
+    const qsizetype limit = std::min(end + 1, textLength);
+    // A closer of two characters takes one more character into the span.
+    const qsizetype closerLength = qsizetype(closer.size()) + (closer.size() > 1 ? 1 : 0);
+    qsizetype p = start;
+    while (p < limit) {
+        const qsizetype open = Find(text, opener, p, limit);
+        if (open < 0)
+            return;
+        const qsizetype close = Find(text, closer, open + 1, limit);
+        const qsizetype spanEnd = close < 0 ? limit : close + closerLength;
+        Paint(result, textLength, open, spanEnd, char(style));
+        p = spanEnd;
+    }
+}

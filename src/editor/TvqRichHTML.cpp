@@ -1,0 +1,1147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TvqRichHTML.h"
+
+#include "DocumentPrinter.h"
+#include "EscapeWatcher.h"
+#include "MessageService.h"
+#include "SettingsStore.h"
+#include "TagText.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopeGuard>
+
+#include <optional>
+
+namespace {
+
+// Ranges longer than this show progress and can be stopped with Escape.
+constexpr qsizetype LongRunLength = 4096;
+// Auto-indent repeats at most the tabs among a line's first characters.
+constexpr int IndentScanLength = 20;
+constexpr quint32 EffectBold = 1;
+constexpr quint32 EffectItalic = 2;
+constexpr quint32 EffectUnderline = 4;
+constexpr quint32 EffectAutoColor = 0x40000000;
+
+struct TStyleValueNames
+{
+    const char *color;
+    const char *effects;
+};
+
+// Registry names of the seven classes, by style number - 1.
+constexpr TStyleValueNames StyleValueNames[StyleClassCount] = {
+    {"FontTagsColor", "FontTagsEffects"},         {"FontAnchorsColor", "FontAnchorsEffects"},
+    {"FontImagesColor", "FontImagesEffects"},     {"FontCommentsColor", "FontCommentsEffects"},
+    {"FontTablesColor", "FontTablesEffects"},     {"FontQuotesColor", "FontQuotesEffects"},
+    {"FontScriptsColor", "FontScriptsEffects"},
+};
+
+// The order in which the classes are read and written.
+constexpr TStyleClass StyleStorageOrder[StyleClassCount] = {scTags,   scAnchors, scImages, scComments,
+                                                            scTables, scQuotes,  scScripts};
+
+long ScintillaColor(TColor color)
+{
+    return long(ColorFromQColor(ResolveColor(color)));
+}
+
+} // namespace
+
+// Marks an edit that records its own undo; any other change of the text
+// (a drop, a key the editor does not know) makes the old records invalid.
+class TvqRichHTML::TRecordedEdit
+{
+public:
+    explicit TRecordedEdit(TvqRichHTML *editor) : m_editor(editor) { ++m_editor->m_recordedEdits; }
+    ~TRecordedEdit() { --m_editor->m_recordedEdits; }
+    TRecordedEdit(const TRecordedEdit &) = delete;
+    TRecordedEdit &operator=(const TRecordedEdit &) = delete;
+
+private:
+    TvqRichHTML *m_editor;
+};
+
+TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
+{
+    for (int s = scTags; s <= scScripts; ++s)
+        m_styles[s - 1] = DefaultStylePair(TStyleClass(s));
+
+    Send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    Send(SCI_SETEOLMODE, SC_EOL_CRLF);
+    Send(SCI_SETPASTECONVERTENDINGS, 1);
+    Send(SCI_SETUNDOCOLLECTION, 0);
+    Send(SCI_SETLEXER, SCLEX_CONTAINER);
+    // Only text changes are needed; every other notification costs time on
+    // each edit of a large document.
+    Send(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT);
+    Send(SCI_SETWRAPMODE, SC_WRAP_NONE);
+    Send(SCI_SETUSETABS, 1);
+    Send(SCI_SETSCROLLWIDTH, 1);
+    Send(SCI_SETSCROLLWIDTHTRACKING, 1);
+    for (int margin = 0; margin < 5; ++margin)
+        Send(SCI_SETMARGINWIDTHN, margin, 0);
+
+    // Keys that would change the text behind the undo list's back.
+    const int unboundKeys[] = {
+        'D' + (SCMOD_CTRL << 16),
+        'L' + (SCMOD_CTRL << 16),
+        'L' + ((SCMOD_CTRL | SCMOD_SHIFT) << 16),
+        'T' + (SCMOD_CTRL << 16),
+        'U' + (SCMOD_CTRL << 16),
+        'U' + ((SCMOD_CTRL | SCMOD_SHIFT) << 16),
+        'Z' + ((SCMOD_CTRL | SCMOD_SHIFT) << 16),
+        SCK_BACK + (SCMOD_ALT << 16),
+        SCK_BACK + ((SCMOD_CTRL | SCMOD_SHIFT) << 16),
+        SCK_DELETE + ((SCMOD_CTRL | SCMOD_SHIFT) << 16),
+        SCK_TAB + (SCMOD_SHIFT << 16),
+    };
+    for (int key : unboundKeys)
+        Send(SCI_CLEARCMDKEY, key);
+
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) { OnModified(type); });
+    ApplyStyles();
+    SetFormatMargins(true);
+}
+
+TvqRichHTML::~TvqRichHTML()
+{
+    if (PendingLine().editor == this)
+        PendingLine() = TPendingLine();
+    if (m_cursorHidden)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+long TvqRichHTML::Send(unsigned int message, unsigned long wParam, long lParam) const
+{
+    return SendScintilla(message, wParam, lParam);
+}
+
+const char *TvqRichHTML::CharacterPointer() const
+{
+    return static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+}
+
+TvqRichHTML::TPendingLine &TvqRichHTML::PendingLine()
+{
+    static TPendingLine pending;
+    return pending;
+}
+
+TStylePair TvqRichHTML::DefaultStylePair(TStyleClass style)
+{
+    switch (style) {
+    case scAnchors:
+        return {0, 0x008000};
+    case scImages:
+        return {0, 0x800080};
+    case scComments:
+        return {0, 0x808080};
+    case scTables:
+        return {0, 0x808000};
+    case scQuotes:
+        return {0, 0x000000};
+    case scScripts:
+        return {0, 0x000080};
+    default:
+        return {0, 0x800000};
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Text and selection primitives
+
+qsizetype TvqRichHTML::TextLength() const
+{
+    return Send(SCI_GETLENGTH);
+}
+
+QByteArray TvqRichHTML::RawText() const
+{
+    return QByteArray(CharacterPointer(), TextLength());
+}
+
+QString TvqRichHTML::Text() const
+{
+    return Decode(RawText());
+}
+
+QString TvqRichHTML::TextRange(qsizetype start, qsizetype length) const
+{
+    start = std::clamp<qsizetype>(start, 0, TextLength());
+    length = std::clamp<qsizetype>(length, 0, TextLength() - start);
+    const auto *data = static_cast<const char *>(
+        reinterpret_cast<void *>(Send(SCI_GETRANGEPOINTER, start, long(length))));
+    return Decode(QByteArray(data, length));
+}
+
+qsizetype TvqRichHTML::GetSelStart() const
+{
+    return Send(SCI_GETSELECTIONSTART);
+}
+
+void TvqRichHTML::SetSelStart(qsizetype position)
+{
+    Send(SCI_SETEMPTYSELECTION, std::clamp<qsizetype>(position, 0, TextLength()));
+}
+
+void TvqRichHTML::GetSel(qsizetype &start, qsizetype &length) const
+{
+    start = Send(SCI_GETSELECTIONSTART);
+    length = Send(SCI_GETSELECTIONEND) - start;
+}
+
+void TvqRichHTML::SetSel(qsizetype start, qsizetype length)
+{
+    const qsizetype size = TextLength();
+    start = std::clamp<qsizetype>(start, 0, size);
+    Send(SCI_SETSEL, start, long(std::clamp<qsizetype>(start + length, 0, size)));
+}
+
+QString TvqRichHTML::SelText() const
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    return TextRange(start, length);
+}
+
+int TvqRichHTML::LineFromChar(qsizetype position) const
+{
+    return int(Send(SCI_LINEFROMPOSITION, position));
+}
+
+int TvqRichHTML::CurrentLine() const
+{
+    return LineFromChar(GetSelStart());
+}
+
+int TvqRichHTML::LineCount() const
+{
+    return int(Send(SCI_GETLINECOUNT));
+}
+
+qsizetype TvqRichHTML::LineIndex(int line) const
+{
+    if (line >= LineCount())
+        return TextLength();
+    return Send(SCI_POSITIONFROMLINE, std::max(line, 0));
+}
+
+qsizetype TvqRichHTML::LineLength(int line) const
+{
+    if (line < 0 || line >= LineCount())
+        return 0;
+    return Send(SCI_GETLINEENDPOSITION, line) - LineIndex(line);
+}
+
+QString TvqRichHTML::LineText(int line) const
+{
+    return TextRange(LineIndex(line), LineLength(line));
+}
+
+void TvqRichHTML::SelectLines(int first, int last)
+{
+    const qsizetype start = LineIndex(first);
+    SetSel(start, LineIndex(last + 1) - start);
+}
+
+QByteArray TvqRichHTML::Encode(const QString &text) const
+{
+    return m_utf8 ? text.toUtf8() : text.toLatin1();
+}
+
+QString TvqRichHTML::Decode(const QByteArray &bytes) const
+{
+    return m_utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+void TvqRichHTML::ReplaceSel(const QString &text)
+{
+    ReplaceSelBytes(Encode(text));
+}
+
+void TvqRichHTML::ReplaceSelBytes(const QByteArray &bytes)
+{
+    Send(SCI_TARGETFROMSELECTION);
+    Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+    Send(SCI_SETEMPTYSELECTION, Send(SCI_GETTARGETEND));
+}
+
+bool TvqRichHTML::CanPaste() const
+{
+    return Send(SCI_CANPASTE) != 0;
+}
+
+// ---------------------------------------------------------------------------
+// Insertion and tags
+
+void TvqRichHTML::InsertTag(const QString &startText, const QString &endText, bool replaceSelection)
+{
+    const bool locked = !m_updateLocked;
+    if (locked)
+        SetUpdateLock(true);
+    auto finish = qScopeGuard([&] {
+        if (locked)
+            SetUpdateLock(false);
+        if (isVisible() && isEnabled())
+            setFocus();
+        SetModified(true);
+    });
+
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    const QByteArray opener = Encode(startText);
+    const bool wrap = m_insertMode != imOverwrite && !replaceSelection;
+    QByteArray text = opener;
+    if (wrap)
+        text += QByteArray(CharacterPointer() + start, length);
+    text += Encode(endText);
+
+    RecordSelectionUndo();
+    {
+        TRecordedEdit recorded(this);
+        ReplaceSelBytes(text);
+    }
+    m_undo.Newest().Length = text.size();
+
+    const int firstLine = LineFromChar(start);
+    const int lastLine = LineFromChar(start + text.size());
+    if (firstLine == lastLine) {
+        // Typed-in text is plain until the caret leaves the line.
+        Send(SCI_STARTSTYLING, LineIndex(firstLine), 0);
+        Send(SCI_SETSTYLING, LineLength(firstLine), scPlain);
+        MarkPending(firstLine);
+    } else {
+        ColorLines(firstLine, lastLine);
+    }
+
+    // Text that was wrapped stays selected between the two tags.
+    if (!endText.isEmpty() && wrap)
+        SetSel(start + opener.size(), length);
+    else
+        SetSelStart(start + opener.size());
+}
+
+QString TvqRichHTML::GetTagAt(qsizetype position, bool select)
+{
+    const qsizetype length = TextLength();
+    if (position <= 0 || length == 0)
+        return QString();
+    const std::string_view text(CharacterPointer(), size_t(length));
+    const size_t from = size_t(std::min(position, length - 1));
+    const size_t open = text.rfind('<', from);
+    if (open == std::string_view::npos)
+        return QString();
+    const size_t close = text.find('>', open);
+    if (close == std::string_view::npos)
+        return QString();
+    if (select)
+        SetSel(qsizetype(open), qsizetype(close + 1 - open));
+    return Decode(QByteArray(text.data() + open, qsizetype(close + 1 - open)));
+}
+
+// ---------------------------------------------------------------------------
+// Undo
+
+void TvqRichHTML::PushUndo(TUndoInformation record)
+{
+    m_undo.Push(std::move(record));
+}
+
+void TvqRichHTML::RecordSelectionUndo()
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    if (length > 0)
+        PushUndo({start, length, QByteArray(CharacterPointer() + start, length)});
+    else
+        PushUndo({start, 1, QByteArray()});
+}
+
+void TvqRichHTML::Undo()
+{
+    if (m_undo.IsEmpty())
+        return;
+    // The record goes even when putting it back fails.
+    const TUndoInformation record = m_undo.TakeNewest();
+    {
+        TRecordedEdit recorded(this);
+        SetSel(record.Position, record.Length);
+        ReplaceSelBytes(record.Text);
+    }
+    const int line = LineFromChar(record.Position);
+    const int caretLine = CurrentLine();
+    if (line < caretLine)
+        ColorLines(line, caretLine);
+    SetModified(true);
+}
+
+// ---------------------------------------------------------------------------
+// Clipboard
+
+void TvqRichHTML::Paste()
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    TUndoInformation record{start, 0, QByteArray(CharacterPointer() + start, length)};
+    {
+        TRecordedEdit recorded(this);
+        Send(SCI_PASTE);
+    }
+    const qsizetype end = GetSelStart();
+    record.Length = end - start;
+    PushUndo(std::move(record));
+    const int firstLine = LineFromChar(start);
+    const int lastLine = LineFromChar(end);
+    if (firstLine == lastLine) {
+        MarkPending(firstLine);
+    } else {
+        const bool useLock = m_useLockWindowUpdate;
+        m_useLockWindowUpdate = false;
+        ColorLines(firstLine, lastLine);
+        m_useLockWindowUpdate = useLock;
+        SetSelStart(end);
+    }
+    SetModified(true);
+}
+
+void TvqRichHTML::Cut()
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    if (length == 0)
+        return;
+    PushUndo({start, 0, QByteArray(CharacterPointer() + start, length)});
+    {
+        TRecordedEdit recorded(this);
+        Send(SCI_CUT);
+    }
+    SetModified(true);
+}
+
+void TvqRichHTML::Copy()
+{
+    Send(SCI_COPY);
+}
+
+// ---------------------------------------------------------------------------
+// Redraw suspension and the modified flag
+
+void TvqRichHTML::SetUpdateLock(bool value)
+{
+    if (m_permanentLock || value == m_updateLocked)
+        return;
+    m_updateLocked = value;
+    if (value) {
+        setUpdatesEnabled(false);
+        if (m_showCursorWhileLocked && !m_cursorHidden) {
+            QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+            m_cursorHidden = true;
+        }
+    } else {
+        setUpdatesEnabled(true);
+        if (!m_useLockWindowUpdate)
+            viewport()->update();
+        if (m_cursorHidden) {
+            QGuiApplication::restoreOverrideCursor();
+            m_cursorHidden = false;
+        }
+    }
+}
+
+void TvqRichHTML::SetPermanentLock(bool value)
+{
+    if (!value)
+        m_permanentLock = false;
+    SetUpdateLock(value);
+    m_permanentLock = value;
+}
+
+void TvqRichHTML::SetModified(bool value)
+{
+    m_modified = value;
+    if (!m_updateLocked)
+        emit ModifyStatusChange();
+}
+
+void TvqRichHTML::OnModified(int modificationType)
+{
+    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) || m_loading)
+        return;
+    if (m_recordedEdits == 0) {
+        // The positions of the old records no longer fit the text.
+        m_undo.Clear();
+        SetModified(true);
+    }
+    emit Change();
+}
+
+// ---------------------------------------------------------------------------
+// Keys and mouse
+
+void TvqRichHTML::MarkPending(int line)
+{
+    PendingLine() = {line, true, this};
+}
+
+void TvqRichHTML::ColorPendingLine()
+{
+    TPendingLine &pending = PendingLine();
+    if (!pending.dirty || pending.editor != this)
+        return;
+    pending.dirty = false;
+    const qsizetype anchor = Send(SCI_GETANCHOR);
+    const qsizetype caret = Send(SCI_GETCURRENTPOS);
+    ColorLine(pending.line);
+    Send(SCI_SETSEL, anchor, caret);
+}
+
+void TvqRichHTML::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    const bool alt = modifiers & Qt::AltModifier;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const int key = event->key();
+
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !alt) {
+        EnterKey(ctrl);
+        return;
+    }
+    if (key == Qt::Key_Insert && !alt) {
+        if (ctrl) {
+            Copy();
+        } else if (shift) {
+            Paste();
+        } else {
+            m_insertMode = m_insertMode == imInsert ? imOverwrite : imInsert;
+            emit InsertModeChange(m_insertMode);
+            Send(SCI_SETOVERTYPE, m_insertMode == imOverwrite);
+        }
+        return;
+    }
+    if (ctrl && !alt) {
+        switch (key) {
+        case Qt::Key_Y:
+            DeleteCurrentLine();
+            return;
+        case Qt::Key_Z:
+            Undo();
+            return;
+        case Qt::Key_V:
+            Paste();
+            return;
+        case Qt::Key_X:
+            Cut();
+            return;
+        case Qt::Key_C:
+            Copy();
+            return;
+        case Qt::Key_Backspace:
+            DeleteWord(true);
+            return;
+        case Qt::Key_Delete:
+            DeleteWord(false);
+            return;
+        default:
+            break;
+        }
+    }
+    if (key == Qt::Key_Delete && shift && !ctrl && !alt) {
+        Cut();
+        return;
+    }
+
+    const QString typed = (key == Qt::Key_Tab || key == Qt::Key_Backtab) ? QStringLiteral("\t") : event->text();
+    const bool textKey = !typed.isEmpty() && (typed.at(0) == u'\t' || typed.at(0) >= u' ') && typed.at(0) != u'\x7f';
+    const bool editing = !ctrl && !alt && (key == Qt::Key_Backspace || key == Qt::Key_Delete || textKey);
+    if (!editing) {
+        QsciScintillaBase::keyPressEvent(event);
+        const bool leavesLine = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up ||
+                                key == Qt::Key_Down;
+        if (leavesLine && !ctrl && !alt && m_colorCodeMode != ccNone) {
+            ColorPendingLine();
+            PendingLine() = {CurrentLine(), false, this};
+        }
+        return;
+    }
+
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    const char *text = CharacterPointer();
+    TUndoInformation record{start, 0, QByteArray()};
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        if (length > 0) {
+            record.Text = QByteArray(text + start, length);
+        } else if (key == Qt::Key_Backspace) {
+            if (start == 0)
+                return;
+            qsizetype before = Send(SCI_POSITIONBEFORE, start);
+            if (text[start - 1] == '\n' && start >= 2 && text[start - 2] == '\r')
+                before = start - 2;
+            record.Position = before;
+            record.Text = QByteArray(text + before, start - before);
+            const int line = LineFromChar(before);
+            TPendingLine &pending = PendingLine();
+            if (line != pending.line && pending.dirty && pending.editor == this) {
+                ColorPendingLine();
+                pending = {line, false, this};
+            }
+        } else {
+            qsizetype after = Send(SCI_POSITIONAFTER, start);
+            if (text[start] == '\r' && start + 1 < TextLength() && text[start + 1] == '\n')
+                after = start + 2;
+            record.Text = QByteArray(text + start, after - start);
+        }
+        TRecordedEdit recorded(this);
+        QsciScintillaBase::keyPressEvent(event);
+    } else {
+        TypeText(typed, true);
+        return;
+    }
+    MarkPending(CurrentLine());
+    PushUndo(std::move(record));
+    SetModified(true);
+}
+
+void TvqRichHTML::TypeText(const QString &text, bool overwriteAware)
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    const char *buffer = CharacterPointer();
+    const QByteArray bytes = Encode(text);
+    TUndoInformation record{start, bytes.size(), QByteArray(buffer + start, length)};
+    if (length == 0 && overwriteAware && m_insertMode == imOverwrite && start < TextLength() &&
+        buffer[start] != '\r' && buffer[start] != '\n') {
+        // Overwriting replaces the character after the caret.
+        const qsizetype after = Send(SCI_POSITIONAFTER, start);
+        record.Text = QByteArray(buffer + start, after - start);
+        SetSel(start, after - start);
+    }
+    {
+        TRecordedEdit recorded(this);
+        ReplaceSelBytes(bytes);
+    }
+    Send(SCI_SCROLLCARET);
+    MarkPending(CurrentLine());
+    PushUndo(std::move(record));
+    SetModified(true);
+}
+
+void TvqRichHTML::EnterKey(bool ctrl)
+{
+    TPendingLine &pending = PendingLine();
+    if (ctrl) {
+        InsertTag(CaseTag(QStringLiteral("<BR>")), QString(), false);
+        ColorLine(CurrentLine());
+        pending.dirty = false;
+    }
+
+    int tabs = 0;
+    if (m_autoIndent) {
+        const QByteArray head = QByteArray(CharacterPointer() + LineIndex(CurrentLine()),
+                                           std::min<qsizetype>(LineLength(CurrentLine()), IndentScanLength));
+        while (tabs < head.size() && head[tabs] == '\t')
+            ++tabs;
+    }
+
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    const int splitLine = LineFromChar(start);
+    TUndoInformation record{start, 2 + tabs, QByteArray(CharacterPointer() + start, length)};
+    {
+        TRecordedEdit recorded(this);
+        Send(SCI_NEWLINE);
+        if (tabs > 0)
+            ReplaceSelBytes(QByteArray(tabs, '\t'));
+    }
+    Send(SCI_SCROLLCARET);
+    // One undo removes the line break and the indentation together.
+    PushUndo(std::move(record));
+    SetModified(true);
+
+    if (m_colorCodeMode == ccNone)
+        return;
+    const int newLine = CurrentLine();
+    if (tabs > 0) {
+        if (pending.dirty && pending.editor == this) {
+            pending.dirty = false;
+            ColorLine(splitLine);
+            const QString line = LineText(newLine);
+            pending = {newLine, LineLength(newLine) > tabs && line.contains(u'<'), this};
+        }
+        return;
+    }
+    ColorPendingLine();
+    pending = {newLine, false, this};
+}
+
+void TvqRichHTML::DeleteWord(bool left)
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    if (length == 0) {
+        const qsizetype caret = start;
+        Send(left ? SCI_WORDLEFTEXTEND : SCI_WORDRIGHTEXTEND);
+        GetSel(start, length);
+        if (length == 0) {
+            SetSelStart(caret);
+            return;
+        }
+    }
+    PushUndo({start, 0, QByteArray(CharacterPointer() + start, length)});
+    {
+        TRecordedEdit recorded(this);
+        ReplaceSelBytes(QByteArray());
+    }
+    MarkPending(CurrentLine());
+    SetModified(true);
+}
+
+void TvqRichHTML::DeleteCurrentLine()
+{
+    const int line = CurrentLine();
+    const qsizetype from = LineIndex(line);
+    const qsizetype to = LineIndex(line + 1);
+    if (to == from)
+        return;
+    PushUndo({from, 0, QByteArray(CharacterPointer() + from, to - from)});
+    {
+        TRecordedEdit recorded(this);
+        SetSel(from, to - from);
+        ReplaceSelBytes(QByteArray());
+    }
+    SetModified(true);
+}
+
+void TvqRichHTML::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (event->commitString().isEmpty()) {
+        TRecordedEdit recorded(this);
+        QsciScintillaBase::inputMethodEvent(event);
+        return;
+    }
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    TUndoInformation record{start, Encode(event->commitString()).size(), QByteArray(CharacterPointer() + start, length)};
+    {
+        TRecordedEdit recorded(this);
+        QsciScintillaBase::inputMethodEvent(event);
+    }
+    MarkPending(CurrentLine());
+    PushUndo(std::move(record));
+    SetModified(true);
+}
+
+QVariant TvqRichHTML::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    return QsciScintillaBase::inputMethodQuery(query);
+}
+
+void TvqRichHTML::mousePressEvent(QMouseEvent *event)
+{
+    const TPendingLine &pending = PendingLine();
+    if (pending.dirty && pending.editor == this && CurrentLine() != pending.line)
+        ColorPendingLine();
+
+    if (event->button() == Qt::RightButton) {
+        const QPoint at = event->position().toPoint();
+        const qsizetype position = Send(SCI_POSITIONFROMPOINT, at.x(), at.y());
+        qsizetype start = 0;
+        qsizetype length = 0;
+        GetSel(start, length);
+        if (length == 0 || position < start || position > start + length)
+            SetSelStart(position);
+    }
+    QsciScintillaBase::mousePressEvent(event);
+}
+
+void TvqRichHTML::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The owner shows the editor's menu; the control's own would edit the
+    // text behind the undo list.
+    event->ignore();
+}
+
+void TvqRichHTML::resizeEvent(QResizeEvent *event)
+{
+    QsciScintillaBase::resizeEvent(event);
+    CheckFormatMargins();
+}
+
+// ---------------------------------------------------------------------------
+// Files
+
+void TvqRichHTML::ClearDocument()
+{
+    m_loading = true;
+    Send(SCI_CLEARALL);
+    m_loading = false;
+}
+
+bool TvqRichHTML::SetFilename(const QString &name)
+{
+    m_filename.clear();
+    ClearDocument();
+    const bool locked = !m_updateLocked;
+    if (locked) {
+        m_showCursorWhileLocked = false;
+        SetUpdateLock(true);
+    }
+    auto finish = qScopeGuard([&] {
+        m_undo.Clear();
+        if (locked)
+            SetUpdateLock(false);
+        m_showCursorWhileLocked = true;
+    });
+
+    m_utf8 = true;
+    m_lineEnds = SystemLineEnds();
+    if (!name.isEmpty()) {
+        QByteArray bytes;
+        const TFileResult read = ReadDocumentFile(name, bytes);
+        if (!read.ok()) {
+            QString text = QStringLiteral("Unable to open ") + name + u'.';
+            if (read.sharingViolation)
+                text += QStringLiteral("  File is locked by another process.");
+            else if (read.code == EFBIG)
+                text += QStringLiteral("  The file is too large.");
+            MessageDlg(text, TMsgKind::Error);
+            Send(SCI_SETCODEPAGE, SC_CP_UTF8);
+            SetModified(false);
+            return false;
+        }
+        const TDocumentText document = DocumentTextFromFile(bytes);
+        bytes = QByteArray();
+        m_utf8 = document.utf8;
+        m_lineEnds = document.lineEnds;
+        Send(SCI_SETCODEPAGE, m_utf8 ? SC_CP_UTF8 : 0);
+        m_loading = true;
+        Send(SCI_APPENDTEXT, document.bytes.size(), reinterpret_cast<long>(document.bytes.constData()));
+        m_loading = false;
+        m_fileTime = QFileInfo(name).lastModified().toMSecsSinceEpoch();
+        ColorAll();
+    } else {
+        Send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    }
+    m_filename = name;
+    SetModified(false);
+    return true;
+}
+
+void TvqRichHTML::Reload()
+{
+    if (m_filename.isEmpty()) {
+        MessageDlg(QStringLiteral("This file hasn't been saved - unable to reload."), TMsgKind::Information);
+        return;
+    }
+    if (!QFileInfo::exists(m_filename)) {
+        MessageDlg(QStringLiteral("File \"") + m_filename + QStringLiteral("\" no longer exists - unable to reload."),
+                   TMsgKind::Warning);
+        return;
+    }
+    SetFilename(QString(m_filename));
+}
+
+void TvqRichHTML::InsertFile(const QString &name)
+{
+    QByteArray bytes;
+    if (!QFileInfo(name).isFile() || !ReadDocumentFile(name, bytes).ok()) {
+        MessageDlg(QStringLiteral("File \"") + name + QStringLiteral("\" does not exist."), TMsgKind::Error);
+        return;
+    }
+    const TDocumentText document = DocumentTextFromFile(bytes);
+    QString text = document.utf8 ? QString::fromUtf8(document.bytes) : QString::fromLatin1(document.bytes);
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    if (text.isEmpty())
+        return;
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (const QString &line : lines)
+        InsertTag(line + QStringLiteral("\r\n"), QString(), false);
+}
+
+bool TvqRichHTML::SaveToFile(const QString &name, bool unixLineEnds)
+{
+    if (!WriteFile(name, unixLineEnds))
+        return false;
+    m_fileTime = QFileInfo(name).lastModified().toMSecsSinceEpoch();
+    m_filename = name;
+    emit DocumentSaved();
+    return true;
+}
+
+bool TvqRichHTML::WriteFile(const QString &name, bool unixLineEnds)
+{
+    const TLineEnds lineEnds = unixLineEnds ? TLineEnds::Lf : m_lineEnds;
+    QByteArray bytes;
+    if (!QFileInfo::exists(name)) {
+        // A new file gets a line break after its last line.
+        bytes = FileBytesFromDocument(CharacterPointer(), TextLength(), TLineEnds::CrLf);
+        if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
+            bytes += "\r\n";
+        if (lineEnds == TLineEnds::Lf)
+            bytes.replace("\r\n", "\n");
+    } else {
+        if (IsReadOnlyFile(name)) {
+            MessageDlg(QStringLiteral("Unable to save - file ") + name + QStringLiteral(" is read-only."),
+                       TMsgKind::Warning);
+            return false;
+        }
+        bytes = FileBytesFromDocument(CharacterPointer(), TextLength(), lineEnds);
+    }
+
+    const TFileResult written = WriteDocumentFile(name, bytes);
+    if (written.ok())
+        return true;
+    if (written.sharingViolation) {
+        const TMsgResult answer =
+            MessageDlg(QStringLiteral("File ") + name + QStringLiteral(" is in use by another program."),
+                       TMsgKind::Error, TMsgButtons::RetryCancel);
+        return answer == TMsgResult::Retry && WriteFile(name, unixLineEnds);
+    }
+    MessageDlg(QStringLiteral("Error ") + QString::number(written.code) + QStringLiteral(".  Unable to save file ") +
+                   name + u'.',
+               TMsgKind::Error);
+    return false;
+}
+
+void TvqRichHTML::PrintDocument(QPrinter &printer)
+{
+    QStringList lines;
+    const int count = LineCount();
+    lines.reserve(count);
+    for (int line = 0; line < count; ++line)
+        lines.append(LineText(line));
+    // A document that ends with a line break has no further line to print.
+    if (count > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    TEscapeWatcher escape;
+    TDocumentPrinter(lines, QFont(m_fontName, m_fontSize), m_filename).Print(printer, [&] { return escape.Pressed(); });
+}
+
+// ---------------------------------------------------------------------------
+// Properties
+
+void TvqRichHTML::SetTabWidth(int points)
+{
+    m_tabWidth = points;
+    const bool locked = !m_updateLocked;
+    if (locked)
+        SetUpdateLock(true);
+    const double pixels = points * logicalDpiX() / 72.0;
+    const long space = SendScintilla(SCI_TEXTWIDTH, STYLE_DEFAULT, " ");
+    Send(SCI_SETTABWIDTH, std::max(1L, std::lround(pixels / std::max(1L, space))));
+    SetSelStart(0);
+    if (locked)
+        SetUpdateLock(false);
+}
+
+void TvqRichHTML::SetFormatMargins(bool value)
+{
+    m_formatMargins = value;
+    CheckFormatMargins();
+}
+
+void TvqRichHTML::CheckFormatMargins()
+{
+    const int left = m_formatMargins ? 6 : 0;
+    const int right = m_formatMargins ? 4 : 0;
+    const QMargins margins = m_formatMargins ? QMargins(0, 5, 0, 6) : QMargins();
+    if (Send(SCI_GETMARGINLEFT) != left)
+        Send(SCI_SETMARGINLEFT, 0, left);
+    if (Send(SCI_GETMARGINRIGHT) != right)
+        Send(SCI_SETMARGINRIGHT, 0, right);
+    if (viewportMargins() != margins)
+        setViewportMargins(margins);
+}
+
+// ---------------------------------------------------------------------------
+// Colour coding
+
+void TvqRichHTML::ApplyStyle(TStyleClass style)
+{
+    const TStylePair pair = m_styles[style - 1];
+    Send(SCI_STYLESETFORE, style, ScintillaColor(pair.Effects & EffectAutoColor ? m_foregroundColor : pair.Color));
+    Send(SCI_STYLESETBOLD, style, (pair.Effects & EffectBold) != 0);
+    Send(SCI_STYLESETITALIC, style, (pair.Effects & EffectItalic) != 0);
+    Send(SCI_STYLESETUNDERLINE, style, (pair.Effects & EffectUnderline) != 0);
+}
+
+void TvqRichHTML::ApplyStyles()
+{
+    // The platform control takes at most 31 characters of a font name.
+    SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, m_fontName.left(31).toUtf8().constData());
+    Send(SCI_STYLESETSIZE, STYLE_DEFAULT, m_fontSize);
+    Send(SCI_STYLESETFORE, STYLE_DEFAULT, ScintillaColor(m_foregroundColor));
+    Send(SCI_STYLESETBACK, STYLE_DEFAULT, ScintillaColor(m_backgroundColor));
+    Send(SCI_STYLECLEARALL);
+    Send(SCI_SETCARETFORE, ScintillaColor(m_foregroundColor));
+    for (int s = scTags; s <= scScripts; ++s)
+        ApplyStyle(TStyleClass(s));
+}
+
+void TvqRichHTML::SetStylePair(TStyleClass style, TStylePair pair)
+{
+    m_styles[style - 1] = pair;
+    ApplyStyle(style);
+}
+
+void TvqRichHTML::SetEditorFont(const QString &name, int size)
+{
+    m_fontName = name.left(255);
+    m_fontSize = size;
+    ApplyStyles();
+}
+
+void TvqRichHTML::SetForegroundColor(TColor color)
+{
+    m_foregroundColor = color;
+    ApplyStyles();
+    SetSelStart(0);
+    ColorAll();
+}
+
+void TvqRichHTML::SetBackgroundColor(TColor color)
+{
+    m_backgroundColor = color;
+    ApplyStyles();
+}
+
+void TvqRichHTML::ReportProgress(int value)
+{
+    emit ProgressChange(std::clamp(value, 0, 100));
+}
+
+void TvqRichHTML::SetColorCodeMode(TColorCodeMode mode)
+{
+    m_colorCodeMode = mode;
+    if (!parentWidget())
+        return;
+    if (mode != ccNone) {
+        ColorAll();
+        return;
+    }
+    const bool locked = !m_updateLocked;
+    if (locked)
+        SetUpdateLock(true);
+    Send(SCI_STARTSTYLING, 0, 0);
+    Send(SCI_SETSTYLING, TextLength(), scPlain);
+    if (locked)
+        SetUpdateLock(false);
+}
+
+void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
+{
+    const qsizetype caret = GetSelStart();
+    const qsizetype length = TextLength();
+    start = std::clamp<qsizetype>(start, 0, length);
+    const bool longRun = end - start > LongRunLength;
+    std::optional<TEscapeWatcher> escape;
+    if (longRun) {
+        m_progressCaption = QStringLiteral("Color coding...");
+        ReportProgress(0);
+        escape.emplace();
+    }
+    const bool locked = !m_updateLocked;
+    if (locked)
+        SetUpdateLock(true);
+    auto finish = qScopeGuard([&] {
+        if (longRun) {
+            ReportProgress(100);
+            m_progressCaption.clear();
+        }
+        SetSelStart(caret);
+        if (locked)
+            SetUpdateLock(false);
+    });
+
+    // Scanning from the range's start onwards leaves the gap of the text
+    // buffer in place when it lies before the range.
+    const auto *data =
+        reinterpret_cast<const char *>(Send(SCI_GETRANGEPOINTER, start, long(length - start)));
+    const std::string_view text(data, size_t(length - start));
+    TColorScanner::TTick tick;
+    if (longRun) {
+        tick = [&](qsizetype position) {
+            ReportProgress(int(std::lround(double(start + position) * 100.0 / double(end + 1))));
+            return escape->Pressed();
+        };
+    }
+    const TColorScanner::TResult result = TColorScanner::ColorRange(text, 0, end - start, m_colorCodeMode, tick);
+    if (result.styles.empty())
+        return;
+    Send(SCI_STARTSTYLING, start + result.first, 0);
+    Send(SCI_SETSTYLINGEX, result.styles.size(), reinterpret_cast<long>(result.styles.data()));
+}
+
+void TvqRichHTML::ColorAll()
+{
+    if (m_colorCodeMode != ccNone && TextLength() > 0)
+        ColorRange(0, TextLength());
+}
+
+void TvqRichHTML::ColorLine(int line)
+{
+    if (m_colorCodeMode == ccNone || line < 0 || line >= LineCount())
+        return;
+    const qsizetype start = LineIndex(line);
+    const qsizetype length = LineLength(line);
+    if (length > 1)
+        ColorRange(start, start + length + 1);
+}
+
+void TvqRichHTML::ColorLines(int firstLine, int lastLine)
+{
+    if (m_colorCodeMode == ccNone)
+        return;
+    ColorRange(LineIndex(firstLine), LineIndex(lastLine) + LineLength(lastLine));
+}
+
+void TvqRichHTML::ReadFontSettings(const QString &key)
+{
+    if (key.isEmpty()) {
+        MessageDlg(QStringLiteral("ReadFontSettings - Invalid FFontRegistryKey."), TMsgKind::Information);
+        return;
+    }
+    m_fontName = ReadRegValue(key, QStringLiteral("DefaultFontName"), QStringLiteral("MS Sans Serif")).left(255);
+    m_fontSize = int(ReadRegInteger(key, QStringLiteral("DefaultFontSize"), 8));
+    for (TStyleClass style : StyleStorageOrder) {
+        const TStylePair fallback = DefaultStylePair(style);
+        const TStyleValueNames &names = StyleValueNames[style - 1];
+        TStylePair &pair = m_styles[style - 1];
+        pair.Color = TColor(ReadRegInteger(key, QLatin1String(names.color), fallback.Color));
+        pair.Effects = quint32(ReadRegInteger(key, QLatin1String(names.effects), fallback.Effects));
+    }
+    ApplyStyles();
+}
+
+void TvqRichHTML::WriteFontSettings(const QString &key)
+{
+    if (key.isEmpty()) {
+        MessageDlg(QStringLiteral("WriteFontSettings - Invalid FontRegKey."), TMsgKind::Information);
+        return;
+    }
+    WriteRegValue(key, QStringLiteral("DefaultFontName"), m_fontName);
+    WriteRegValue(key, QStringLiteral("DefaultFontSize"), m_fontSize);
+    for (TStyleClass style : StyleStorageOrder) {
+        const TStyleValueNames &names = StyleValueNames[style - 1];
+        const TStylePair &pair = m_styles[style - 1];
+        WriteRegValue(key, QLatin1String(names.color), qint64(pair.Color));
+        WriteRegValue(key, QLatin1String(names.effects), qint64(pair.Effects));
+    }
+}

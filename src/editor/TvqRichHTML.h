@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The control that holds one open document: HTML source as plain text with
+// the markup colour-coded. On top of the Scintilla control it adds loading
+// and saving with their messages, auto-indent, its own undo list, insert and
+// overwrite tracking, the line-delete key, "<BR>" on Ctrl+Enter, redraw
+// suspension for long operations and printing with line numbers.
+//
+// Positions are 0-based offsets into the document's bytes, in which a line
+// break counts as the two characters CR and LF; for ASCII text they are
+// character positions. Text handed in and out as QString is converted with
+// the document's encoding.
+
+#include "Colors.h"
+#include "ColorScanner.h"
+#include "DocumentFile.h"
+#include "UndoList.h"
+
+#include <Qsci/qsciscintillabase.h>
+
+#include <array>
+
+class QPrinter;
+
+enum TInsertMode { imInsert = 0, imOverwrite = 1 };
+
+// One colour class: the colour and the effects word (1 bold, 2 italic,
+// 4 underline; 0x40000000 takes the editor's foreground colour).
+struct TStylePair
+{
+    quint32 Effects = 0;
+    TColor Color = clBlack;
+    bool operator==(const TStylePair &) const = default;
+};
+
+class TvqRichHTML : public QsciScintillaBase
+{
+    Q_OBJECT
+
+public:
+    explicit TvqRichHTML(QWidget *parent = nullptr);
+    ~TvqRichHTML() override;
+
+    // Text and selection primitives.
+    qsizetype TextLength() const;
+    QByteArray RawText() const;
+    QString Text() const;
+    QString TextRange(qsizetype start, qsizetype length) const;
+    qsizetype GetSelStart() const;
+    void SetSelStart(qsizetype position);
+    void GetSel(qsizetype &start, qsizetype &length) const;
+    void SetSel(qsizetype start, qsizetype length);
+    QString SelText() const;
+    int LineFromChar(qsizetype position) const;
+    int CurrentLine() const;
+    int LineCount() const;
+    qsizetype LineIndex(int line) const;  // first position of a line
+    qsizetype LineLength(int line) const; // without its line break
+    QString LineText(int line) const;
+    void SelectLines(int first, int last);
+    // Replaces the selection; the caret ends after the new text. Records no undo.
+    void ReplaceSel(const QString &text);
+    void ReplaceSelBytes(const QByteArray &bytes);
+    QByteArray Encode(const QString &text) const;
+    QString Decode(const QByteArray &bytes) const;
+
+    bool CanUndo() const { return !m_undo.IsEmpty(); }
+    bool CanPaste() const;
+    const TUndoList &UndoList() const { return m_undo; }
+
+    // The one way generated text enters a document.
+    void InsertTag(const QString &startText, const QString &endText, bool replaceSelection);
+    // The tag around or before a position.
+    QString GetTagAt(qsizetype position, bool select);
+
+    // Undo.
+    void PushUndo(TUndoInformation record);
+    void RecordSelectionUndo();
+    void Undo();
+
+    // Clipboard, recorded for undo.
+    void Paste();
+    void Cut();
+    void Copy();
+
+    // Redraw suspension.
+    void SetUpdateLock(bool value);
+    void SetPermanentLock(bool value);
+    bool UpdateLocked() const { return m_updateLocked; }
+    void SetShowCursorWhileLocked(bool value) { m_showCursorWhileLocked = value; }
+    bool UseLockWindowUpdate() const { return m_useLockWindowUpdate; }
+    void SetUseLockWindowUpdate(bool value) { m_useLockWindowUpdate = value; }
+
+    // Files.
+    QString Filename() const { return m_filename; }
+    bool SetFilename(const QString &name); // loads the file; empty makes the document untitled
+    void Reload();
+    void InsertFile(const QString &name);
+    bool SaveToFile(const QString &name, bool unixLineEnds);
+    bool WriteFile(const QString &name, bool unixLineEnds);
+    qint64 FileTime() const { return m_fileTime; }
+    TLineEnds LineEnds() const { return m_lineEnds; }
+    void SetLineEnds(TLineEnds lineEnds) { m_lineEnds = lineEnds; }
+    bool IsUtf8() const { return m_utf8; }
+
+    void PrintDocument(QPrinter &printer);
+
+    // Properties.
+    bool Modified() const { return m_modified; }
+    void SetModified(bool value);
+    bool AutoIndent() const { return m_autoIndent; }
+    void SetAutoIndent(bool value) { m_autoIndent = value; }
+    TInsertMode InsertMode() const { return m_insertMode; }
+    int TabWidth() const { return m_tabWidth; }
+    void SetTabWidth(int points);
+    bool FormatMargins() const { return m_formatMargins; }
+    void SetFormatMargins(bool value);
+    void CheckFormatMargins();
+
+    // Colour coding.
+    TColorCodeMode ColorCodeMode() const { return m_colorCodeMode; }
+    void SetColorCodeMode(TColorCodeMode mode);
+    void ColorRange(qsizetype start, qsizetype end);
+    void ColorAll();
+    void ColorLine(int line);
+    void ColorLines(int firstLine, int lastLine);
+    void ReadFontSettings(const QString &key);
+    void WriteFontSettings(const QString &key);
+    TStylePair StylePair(TStyleClass style) const { return m_styles[style - 1]; }
+    void SetStylePair(TStyleClass style, TStylePair pair);
+    QString FontName() const { return m_fontName; }
+    int FontSize() const { return m_fontSize; }
+    void SetEditorFont(const QString &name, int size);
+    TColor ForegroundColor() const { return m_foregroundColor; }
+    void SetForegroundColor(TColor color);
+    TColor BackgroundColor() const { return m_backgroundColor; }
+    void SetBackgroundColor(TColor color);
+    QString ProgressCaption() const { return m_progressCaption; }
+    void ReportProgress(int value);
+
+    // The line typed in whose colours are not yet up to date; one for the
+    // whole program.
+    struct TPendingLine
+    {
+        int line = 0;
+        bool dirty = false;
+        const TvqRichHTML *editor = nullptr;
+    };
+    static TPendingLine &PendingLine();
+
+    // The default colours of the seven classes, in the order the settings
+    // store keeps them.
+    static TStylePair DefaultStylePair(TStyleClass style);
+
+signals:
+    void DocumentSaved();
+    void InsertModeChange(TInsertMode mode);
+    void ModifyStatusChange();
+    void ProgressChange(int value);
+    void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    class TRecordedEdit;
+
+    const char *CharacterPointer() const;
+    long Send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    void ApplyStyles();
+    void ApplyStyle(TStyleClass style);
+    void MarkPending(int line);
+    void ColorPendingLine();
+    void EnterKey(bool ctrl);
+    void DeleteWord(bool left);
+    void DeleteCurrentLine();
+    void TypeText(const QString &text, bool overwriteAware);
+    void ClearDocument();
+    void OnModified(int modificationType);
+
+    TUndoList m_undo;
+    bool m_showCursorWhileLocked = true;
+    bool m_autoIndent = false;
+    TColorCodeMode m_colorCodeMode = ccFull;
+    QString m_fontName = QStringLiteral("MS Sans Serif");
+    int m_fontSize = 8;
+    bool m_permanentLock = false;
+    QString m_filename;
+    std::array<TStylePair, StyleClassCount> m_styles;
+    TInsertMode m_insertMode = imInsert;
+    qint64 m_fileTime = 0;
+    TColor m_foregroundColor = clBlack;
+    TColor m_backgroundColor = clWindow;
+    QString m_progressCaption;
+    int m_tabWidth = 20;
+    bool m_updateLocked = false;
+    bool m_cursorHidden = false;
+    bool m_useLockWindowUpdate = true;
+    bool m_formatMargins = true;
+    bool m_modified = false;
+    TLineEnds m_lineEnds = SystemLineEnds();
+    bool m_utf8 = true;
+    int m_recordedEdits = 0; // edits that record their own undo are under way
+    bool m_loading = false;
+};

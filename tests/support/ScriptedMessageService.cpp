@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScriptedMessageService.h"
+
+#include <QPrinter>
+
+TMsgResult TScriptedMessageService::ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons)
+{
+    messages.append({kind, text, buttons});
+    if (onMessage)
+        onMessage(messages.last());
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    switch (buttons) {
+    case TMsgButtons::Ok:
+        return TMsgResult::Ok;
+    case TMsgButtons::RetryCancel:
+        return TMsgResult::Retry;
+    default:
+        return TMsgResult::Yes;
+    }
+}
+
+QString TScriptedMessageService::GetOpenFileName(const QString &, const QString &, const QString &)
+{
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+QString TScriptedMessageService::GetSaveFileName(const QString &, const QString &, const QString &)
+{
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+bool TScriptedMessageService::ChoosePrinter(QPrinter &printer)
+{
+    if (printFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printFile);
+    return true;
+}
+
+void TScriptedMessageService::Reset()
+{
+    *this = TScriptedMessageService();
+}
