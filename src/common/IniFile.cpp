@@ -55,9 +55,8 @@ TIniFile::TIniFile(const QString &fileName)
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = file.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)utf8(bytes);
-    m_utf8 = !utf8.hasError();
+    // Invalid bytes would have become replacement characters.
+    m_utf8 = QString::fromUtf8(bytes).toUtf8() == bytes;
 
     qsizetype from = 0;
     while (from < bytes.size()) {

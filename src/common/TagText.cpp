@@ -94,9 +94,9 @@ bool LessNoCase(const QString &a, const QString &b)
 // UTF-8, else Windows-1252.
 QString DecodeFileText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
+    QString text = QString::fromUtf8(bytes);
+    // Invalid bytes would have become replacement characters.
+    if (text.toUtf8() == bytes)
         return text;
     QStringDecoder ansi("windows-1252");
     if (ansi.isValid())

@@ -86,11 +86,14 @@ TColorScanner::TResult TColorScanner::ColorRange(std::string_view text, qsizetyp
     TResult result;
     start = std::clamp<qsizetype>(start, 0, textLength);
     result.first = start;
-    if (mode == ccNone || end < start)
+    if (end < start)
         return result;
 
     const qsizetype limit = std::min(end + 1, textLength);
     result.styles.assign(size_t(limit - start), scPlain);
+
+    if (mode == ccNone)
+        return result;
 
     int tags = 0;
     qsizetype p = start;

@@ -46,6 +46,12 @@ TFileResult ReadDocumentFile(const QString &path, QByteArray &bytes);
 // replaces the original, keeping its permissions.
 TFileResult WriteDocumentFile(const QString &path, const QByteArray &bytes);
 
+// The writer that saving goes through; tests replace it to play a file that
+// another program holds. Returns the writer it replaces.
+using TDocumentFileWriter = TFileResult (*)(const QString &path, const QByteArray &bytes);
+TDocumentFileWriter SetDocumentFileWriter(TDocumentFileWriter writer);
+TFileResult SaveDocumentFile(const QString &path, const QByteArray &bytes);
+
 // True when the file exists and may not be written: the read-only attribute
 // of other systems is a file without write permission for its owner.
 bool IsReadOnlyFile(const QString &path);

@@ -905,7 +905,7 @@ bool TvqRichHTML::WriteFile(const QString &name, bool unixLineEnds)
         bytes = FileBytesFromDocument(CharacterPointer(), TextLength(), lineEnds);
     }
 
-    const TFileResult written = WriteDocumentFile(name, bytes);
+    const TFileResult written = SaveDocumentFile(name, bytes);
     if (written.ok())
         return true;
     if (written.sharingViolation) {

@@ -1,1 +1,609 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TvqRichHTML.h"
+
+#include "FileSizeLimit.h"
+#include "ScriptedMessageService.h"
+#include "SettingsStore.h"
+#include "TagText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+class RichHTML : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_window.resize(640, 480);
+        m_editor = new TvqRichHTML(&m_window);
+        m_editor->resize(640, 480);
+        m_window.show();
+        m_editor->setFocus();
+        TvqRichHTML::PendingLine() = TvqRichHTML::TPendingLine();
+    }
+
+    QString WriteFile(const QByteArray &bytes, const QString &name = QStringLiteral("page.htm"))
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    QString Load(const QByteArray &bytes, const QString &name = QStringLiteral("page.htm"))
+    {
+        const QString path = WriteFile(bytes, name);
+        EXPECT_TRUE(m_editor->SetFilename(path));
+        return path;
+    }
+
+    static QByteArray ReadFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    int StyleAt(qsizetype position) const { return int(m_editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position))); }
+
+    // The style of each position as letters: '.' plain, 'T' tags,
+    // 'A' anchors, 'I' images, 'C' comments, 'B' tables, 'Q' quotes, 'S' scripts.
+    std::string Styles() const
+    {
+        std::string out;
+        for (qsizetype p = 0; p < m_editor->TextLength(); ++p)
+            out += ".TAICBQS"[StyleAt(p)];
+        return out;
+    }
+
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(m_editor, Qt::Key(key), modifiers); }
+    void Type(const char *text) { QTest::keyClicks(m_editor, QString::fromLatin1(text)); }
+
+    QTemporaryDir m_dir;
+    QWidget m_window;
+    TvqRichHTML *m_editor = nullptr;
+};
+
+} // namespace
+
+TEST_F(RichHTML, LoadingColoursTheWholePageWithoutMarkingItModified)
+{
+    Load("<A HREF=\"x\">a</A>\r\n<IMG SRC=y>\r\n<TD>c</TD><!-- n -->x");
+    EXPECT_EQ(Styles(), "AAAAAAAAQQQA.AAAA.."
+                        "IIIIIIIIIII.."
+                        "BBBB.BBBBBCCCCCCCCCCC");
+    EXPECT_FALSE(m_editor->Modified());
+    EXPECT_FALSE(m_editor->CanUndo());
+}
+
+TEST_F(RichHTML, UnreadableFilesLeaveAnEmptyUntitledDocument)
+{
+    Load("<B>old</B>");
+    m_editor->SetModified(true);
+    const QString missing = m_dir.filePath(QStringLiteral("missing.htm"));
+    EXPECT_FALSE(m_editor->SetFilename(missing));
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("Unable to open ") + missing + u'.');
+    EXPECT_EQ(Scripted().messages[0].kind, TMsgKind::Error);
+    EXPECT_EQ(m_editor->TextLength(), 0);
+    EXPECT_TRUE(m_editor->Filename().isEmpty());
+    EXPECT_FALSE(m_editor->Modified());
+}
+
+TEST_F(RichHTML, ReloadAndInsertFileMessages)
+{
+    m_editor->Reload();
+    const QString path = Load("x");
+    QFile::remove(path);
+    m_editor->Reload();
+    m_editor->InsertFile(path);
+    ASSERT_EQ(Scripted().messages.size(), 3);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("This file hasn't been saved - unable to reload."));
+    EXPECT_EQ(Scripted().messages[0].kind, TMsgKind::Information);
+    EXPECT_EQ(Scripted().messages[1].text, QStringLiteral("File \"") + path + QStringLiteral("\" no longer exists - unable to reload."));
+    EXPECT_EQ(Scripted().messages[1].kind, TMsgKind::Warning);
+    EXPECT_EQ(Scripted().messages[2].text, QStringLiteral("File \"") + path + QStringLiteral("\" does not exist."));
+    EXPECT_EQ(Scripted().messages[2].kind, TMsgKind::Error);
+}
+
+TEST_F(RichHTML, ReloadReadsTheFileAgain)
+{
+    const QString path = Load("one");
+    WriteFile("<P>two");
+    m_editor->SetModified(true);
+    m_editor->Reload();
+    EXPECT_EQ(m_editor->RawText(), "<P>two");
+    EXPECT_FALSE(m_editor->Modified());
+    EXPECT_EQ(m_editor->Filename(), path);
+}
+
+TEST_F(RichHTML, InsertFilePutsEachLineAtTheCaret)
+{
+    Load("ab");
+    const QString other = WriteFile("<B>x</B>\ny\n", QStringLiteral("part.htm"));
+    m_editor->SetSelStart(1);
+    m_editor->InsertFile(other);
+    EXPECT_EQ(m_editor->RawText(), "a<B>x</B>\r\ny\r\nb");
+    EXPECT_EQ(StyleAt(1), scTags);
+    EXPECT_TRUE(m_editor->Modified());
+}
+
+TEST_F(RichHTML, FilesRoundTripByteForByte)
+{
+    QByteArray cp1252("<P>caf\xE9 \x80 \x93quoted\x94</P>\r\n");
+    cp1252.append('\0');
+    cp1252.append("tail\r\n");
+    const QByteArray utf8("<P>caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80</P>\n<P>line two</P>\n");
+    for (const QByteArray &bytes : {cp1252, utf8}) {
+        const QString path = Load(bytes);
+        EXPECT_EQ(m_editor->IsUtf8(), bytes == utf8);
+        ASSERT_TRUE(m_editor->SaveToFile(path, false));
+        EXPECT_EQ(ReadFile(path), bytes);
+    }
+}
+
+TEST_F(RichHTML, SavingWritesTheChosenLineEnds)
+{
+    const QString path = Load("a\r\nb\r\n");
+    ASSERT_TRUE(m_editor->SaveToFile(path, true));
+    EXPECT_EQ(ReadFile(path), "a\nb\n");
+    // The held text keeps CR LF; a save in the file's own form writes it.
+    ASSERT_TRUE(m_editor->SaveToFile(path, false));
+    EXPECT_EQ(ReadFile(path), "a\r\nb\r\n");
+
+    // A new file gets a line break after its last line.
+    const QString fresh = m_dir.filePath(QStringLiteral("new.htm"));
+    ASSERT_TRUE(m_editor->SetFilename(QString()));
+    Type("x");
+    Key(Qt::Key_Return);
+    Type("y");
+    ASSERT_TRUE(m_editor->SaveToFile(fresh, true));
+    EXPECT_EQ(ReadFile(fresh), "x\ny\n");
+    EXPECT_EQ(m_editor->Filename(), fresh);
+
+    // A file with LF line ends is saved with LF again.
+    const QString lfFile = Load("a\nb\n", QStringLiteral("unix.htm"));
+    Key(Qt::Key_End);
+    Type("!");
+    ASSERT_TRUE(m_editor->SaveToFile(lfFile, false));
+    EXPECT_EQ(ReadFile(lfFile), "a!\nb\n");
+}
+
+TEST_F(RichHTML, SavingOverAReadOnlyFileWarnsAndKeepsTheDocument)
+{
+    const QString path = Load("a");
+    Type("b");
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    QSignalSpy saved(m_editor, &TvqRichHTML::DocumentSaved);
+    EXPECT_FALSE(m_editor->SaveToFile(path, false));
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("Unable to save - file ") + path + QStringLiteral(" is read-only."));
+    EXPECT_EQ(Scripted().messages[0].kind, TMsgKind::Warning);
+    EXPECT_TRUE(m_editor->Modified());
+    EXPECT_EQ(saved.count(), 0);
+    EXPECT_EQ(ReadFile(path), "a");
+}
+
+TEST_F(RichHTML, AFailedSaveReportsTheErrorAndLosesNothing)
+{
+    const QString path = Load("<P>the user's page</P>");
+    const qint64 time = m_editor->FileTime();
+    m_editor->SelectLines(0, 0);
+    m_editor->InsertTag(QString(4096, u'x'), QString(), true);
+    {
+        TFileSizeLimit limit(1024);
+        EXPECT_FALSE(m_editor->SaveToFile(m_dir.filePath(QStringLiteral("other.htm")), false));
+        EXPECT_FALSE(m_editor->SaveToFile(path, false));
+    }
+    ASSERT_EQ(Scripted().messages.size(), 2);
+    for (const QString &name : {m_dir.filePath(QStringLiteral("other.htm")), path}) {
+        const auto &message = Scripted().messages.takeFirst();
+        EXPECT_EQ(message.text, QStringLiteral("Error %1.  Unable to save file %2.").arg(EFBIG).arg(name));
+        EXPECT_EQ(message.kind, TMsgKind::Error);
+    }
+    EXPECT_EQ(ReadFile(path), "<P>the user's page</P>");
+    EXPECT_EQ(m_editor->Filename(), path);
+    EXPECT_EQ(m_editor->FileTime(), time);
+    EXPECT_TRUE(m_editor->Modified());
+}
+
+TEST_F(RichHTML, AFileInUseCanBeRetried)
+{
+    static int failures = 0;
+    failures = 1;
+    const TDocumentFileWriter original = SetDocumentFileWriter([](const QString &path, const QByteArray &bytes) {
+        if (failures-- > 0)
+            return TFileResult{ETXTBSY, true};
+        return WriteDocumentFile(path, bytes);
+    });
+    const QString path = Load("a");
+    QSignalSpy saved(m_editor, &TvqRichHTML::DocumentSaved);
+    Scripted().answers = {TMsgResult::Retry};
+    EXPECT_TRUE(m_editor->SaveToFile(path, true));
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("File ") + path + QStringLiteral(" is in use by another program."));
+    EXPECT_EQ(Scripted().messages[0].buttons, TMsgButtons::RetryCancel);
+    EXPECT_EQ(saved.count(), 1);
+
+    failures = 1;
+    Scripted().answers = {TMsgResult::Cancel};
+    EXPECT_FALSE(m_editor->SaveToFile(path, true));
+    EXPECT_EQ(saved.count(), 1);
+    SetDocumentFileWriter(original);
+}
+
+TEST_F(RichHTML, AutoIndentRepeatsLeadingTabsAndUndoesInOneStep)
+{
+    m_editor->SetAutoIndent(true);
+    Load("\t\t\t<P>x");
+    m_editor->SetSelStart(m_editor->TextLength());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(m_editor->RawText(), "\t\t\t<P>x\r\n\t\t\t");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "\t\t\t<P>x");
+
+    // Only tabs among the first 20 characters count.
+    Load(QByteArray(25, '\t') + "x");
+    m_editor->SetSelStart(m_editor->TextLength());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(m_editor->RawText(), QByteArray(25, '\t') + "x\r\n" + QByteArray(20, '\t'));
+}
+
+TEST_F(RichHTML, CtrlEnterInsertsABreakTagInTheTagCase)
+{
+    Load("ab");
+    m_editor->SetSelStart(1);
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->RawText(), "a<BR>\r\nb");
+    EXPECT_EQ(StyleAt(1), scTags);
+    SetLowerCaseTags(true);
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    SetLowerCaseTags(false);
+    EXPECT_EQ(m_editor->RawText(), "a<BR>\r\n<br>\r\nb");
+    // Each part undoes on its own.
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "a<BR>\r\n<br>b");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "a<BR>\r\nb");
+}
+
+TEST_F(RichHTML, CtrlYDeletesTheLineAndUndoPutsItBack)
+{
+    Load("one\r\ntwo\r\nthree");
+    m_editor->SetSelStart(6);
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->RawText(), "one\r\nthree");
+    EXPECT_TRUE(m_editor->Modified());
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "one\r\ntwo\r\nthree");
+}
+
+TEST_F(RichHTML, EditingKeysRecordWhatUndoPutsBack)
+{
+    Load("ab\r\ncd");
+    // Backspace at the very start changes nothing and records nothing.
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(m_editor->RawText(), "ab\r\ncd");
+    EXPECT_FALSE(m_editor->CanUndo());
+    EXPECT_FALSE(m_editor->Modified());
+
+    m_editor->SetSelStart(4);
+    Key(Qt::Key_Backspace); // joins the lines: the whole line break goes
+    EXPECT_EQ(m_editor->RawText(), "abcd");
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(m_editor->RawText(), "abd");
+    m_editor->SetSel(0, 2);
+    Type("X");
+    EXPECT_EQ(m_editor->RawText(), "Xd");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "abd");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "abcd");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "ab\r\ncd");
+    EXPECT_FALSE(m_editor->CanUndo());
+}
+
+TEST_F(RichHTML, OverwriteModeUndoRestoresTheOverwrittenCharacter)
+{
+    Load("abc\r\nd");
+    QSignalSpy modes(m_editor, &TvqRichHTML::InsertModeChange);
+    Key(Qt::Key_Insert);
+    ASSERT_EQ(modes.count(), 1);
+    EXPECT_EQ(m_editor->InsertMode(), imOverwrite);
+    Type("XYZW");
+    EXPECT_EQ(m_editor->RawText(), "XYZW\r\nd");
+    for (int i = 0; i < 4; ++i)
+        m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "abc\r\nd");
+    Key(Qt::Key_Insert);
+    EXPECT_EQ(m_editor->InsertMode(), imInsert);
+}
+
+TEST_F(RichHTML, OnlyTheNewestTwoHundredEditsCanBeUndone)
+{
+    ASSERT_TRUE(m_editor->SetFilename(QString()));
+    for (int i = 0; i < 201; ++i)
+        Type("x");
+    EXPECT_EQ(m_editor->UndoList().Count(), 200);
+    while (m_editor->CanUndo())
+        m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "x");
+}
+
+TEST_F(RichHTML, AChangeThatRecordsNoUndoClearsTheList)
+{
+    Load("abc");
+    Type("x");
+    ASSERT_TRUE(m_editor->CanUndo());
+    // A change behind the editor's back, as a drop of text would make.
+    m_editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "zz");
+    EXPECT_FALSE(m_editor->CanUndo());
+    EXPECT_TRUE(m_editor->Modified());
+}
+
+TEST_F(RichHTML, TypingColoursALineWhenTheCaretLeavesIt)
+{
+    Load("x\r\ny");
+    Type("<A>");
+    EXPECT_EQ(StyleAt(0), scPlain);
+    EXPECT_TRUE(TvqRichHTML::PendingLine().dirty);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(StyleAt(0), scAnchors);
+    EXPECT_FALSE(TvqRichHTML::PendingLine().dirty);
+    EXPECT_EQ(TvqRichHTML::PendingLine().line, 1);
+
+    // A mouse press elsewhere colours the pending line too.
+    m_editor->SetSelStart(m_editor->TextLength());
+    Type("<IMG>");
+    m_editor->SetSelStart(0);
+    QTest::mouseClick(m_editor->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 5));
+    EXPECT_EQ(StyleAt(m_editor->TextLength() - 1), scImages);
+}
+
+TEST_F(RichHTML, AutoIndentKeepsANewLineWithATagPending)
+{
+    m_editor->SetAutoIndent(true);
+    Load("\t<B>");
+    m_editor->SetSelStart(m_editor->TextLength());
+    Type("<A>");
+    m_editor->SetSelStart(2);
+    Key(Qt::Key_Return);
+    // The split line is coloured at once; the new one holds "<" and waits.
+    EXPECT_EQ(m_editor->RawText(), "\t<\r\n\tB><A>");
+    EXPECT_EQ(StyleAt(1), scTags);
+    EXPECT_TRUE(TvqRichHTML::PendingLine().dirty);
+    EXPECT_EQ(TvqRichHTML::PendingLine().line, 1);
+}
+
+TEST_F(RichHTML, ColouringKeepsTheModifiedFlagAndCollapsesTheSelection)
+{
+    Load("<B>bold</B> text");
+    m_editor->SetSel(4, 3);
+    m_editor->ColorAll();
+    EXPECT_FALSE(m_editor->Modified());
+    qsizetype start = 0;
+    qsizetype length = 0;
+    m_editor->GetSel(start, length);
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(length, 0);
+
+    Type("x");
+    ASSERT_TRUE(m_editor->Modified());
+    m_editor->ColorAll();
+    EXPECT_TRUE(m_editor->Modified());
+}
+
+TEST_F(RichHTML, LongRunsReportProgressFromZeroToHundred)
+{
+    QSignalSpy progress(m_editor, &TvqRichHTML::ProgressChange);
+    Load(QByteArray(4096, 'x'));
+    EXPECT_EQ(progress.count(), 0);
+    QString caption;
+    QObject::connect(m_editor, &TvqRichHTML::ProgressChange, m_editor, [&](int value) {
+        if (value == 0)
+            caption = m_editor->ProgressCaption();
+    });
+    Load(QByteArray(4097, 'x'));
+    ASSERT_GE(progress.count(), 2);
+    EXPECT_EQ(progress.first().at(0).toInt(), 0);
+    EXPECT_EQ(progress.last().at(0).toInt(), 100);
+    EXPECT_EQ(caption, QStringLiteral("Color coding..."));
+    EXPECT_TRUE(m_editor->ProgressCaption().isEmpty());
+}
+
+TEST_F(RichHTML, EscapeStopsALongRunAndRestoresTheEditor)
+{
+    QByteArray page;
+    for (int i = 0; i < 5000; ++i)
+        page += "<A>x</A>\r\n";
+    Load(page);
+    m_editor->SetColorCodeMode(ccNone);
+    m_editor->SetSelStart(20);
+    QSignalSpy progress(m_editor, &TvqRichHTML::ProgressChange);
+    QCoreApplication::postEvent(m_editor, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    m_editor->SetColorCodeMode(ccFull);
+    EXPECT_EQ(StyleAt(0), scAnchors);
+    EXPECT_EQ(StyleAt(page.size() - 5), scPlain);
+    EXPECT_EQ(progress.last().at(0).toInt(), 100);
+    EXPECT_EQ(m_editor->GetSelStart(), 20);
+    EXPECT_FALSE(m_editor->UpdateLocked());
+    EXPECT_FALSE(m_editor->Modified());
+}
+
+TEST_F(RichHTML, ModeNoneRemovesColoursAndKeepsTheSelection)
+{
+    Load("<A>link</A>");
+    m_editor->SetSel(3, 4);
+    m_editor->SetColorCodeMode(ccNone);
+    EXPECT_EQ(Styles(), std::string(11, '.'));
+    qsizetype start = 0;
+    qsizetype length = 0;
+    m_editor->GetSel(start, length);
+    EXPECT_EQ(start, 3);
+    EXPECT_EQ(length, 4);
+    m_editor->SetColorCodeMode(ccMinimal);
+    EXPECT_EQ(Styles(), "TTT....TTTT");
+}
+
+TEST_F(RichHTML, ColorLineLeavesShortLinesAlone)
+{
+    Load("<\r\n<B>");
+    m_editor->SetColorCodeMode(ccNone);
+    m_editor->SetColorCodeMode(ccFull);
+    m_editor->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL, 0L);
+    m_editor->SendScintilla(QsciScintillaBase::SCI_SETSTYLING, 6UL, long(scQuotes));
+    m_editor->ColorLine(0);
+    EXPECT_EQ(StyleAt(0), scQuotes);
+    m_editor->ColorLine(1);
+    EXPECT_EQ(StyleAt(3), scTags);
+}
+
+TEST_F(RichHTML, InsertTagWrapsTheSelectionAndUndoesInOneStep)
+{
+    Load("a word here");
+    m_editor->SetSel(2, 4);
+    m_editor->InsertTag(QStringLiteral("<B>"), QStringLiteral("</B>"), false);
+    EXPECT_EQ(m_editor->RawText(), "a <B>word</B> here");
+    EXPECT_EQ(m_editor->SelText(), QStringLiteral("word"));
+    EXPECT_TRUE(m_editor->Modified());
+    // A one-line insertion waits as the pending line, plain for now.
+    EXPECT_EQ(StyleAt(2), scPlain);
+    EXPECT_TRUE(TvqRichHTML::PendingLine().dirty);
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "a word here");
+
+    // Replacing the selection, and an insertion over several lines that is
+    // coloured at once.
+    m_editor->SetSel(2, 4);
+    m_editor->InsertTag(QStringLiteral("<TABLE>\r\n<TR>"), QString(), true);
+    EXPECT_EQ(m_editor->RawText(), "a <TABLE>\r\n<TR> here");
+    EXPECT_EQ(m_editor->GetSelStart(), 15);
+    EXPECT_EQ(StyleAt(2), scTables);
+    EXPECT_EQ(StyleAt(11), scTables);
+}
+
+TEST_F(RichHTML, GetTagAtFindsTheTagAroundOrBeforeAPosition)
+{
+    Load("<B>word</B> and more");
+    EXPECT_EQ(m_editor->GetTagAt(0, false), QString());
+    EXPECT_EQ(m_editor->GetTagAt(12, false), QStringLiteral("</B>"));
+    EXPECT_EQ(m_editor->GetTagAt(2, true), QStringLiteral("<B>"));
+    EXPECT_EQ(m_editor->SelText(), QStringLiteral("<B>"));
+    Load("plain <unterminated");
+    m_editor->SetSel(1, 1);
+    EXPECT_EQ(m_editor->GetTagAt(10, true), QString());
+    EXPECT_EQ(m_editor->SelText(), QStringLiteral("l"));
+}
+
+TEST_F(RichHTML, PastingRecordsUndoAndColoursSeveralLines)
+{
+    Load("x");
+    m_editor->SetSelStart(1);
+    QApplication::clipboard()->setText(QStringLiteral("<A>\n<IMG>"));
+    Key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(m_editor->RawText(), "x<A>\r\n<IMG>");
+    EXPECT_EQ(StyleAt(1), scAnchors);
+    EXPECT_EQ(StyleAt(6), scImages);
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "x");
+
+    m_editor->SetSel(0, 1);
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->RawText(), "");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "x");
+}
+
+TEST_F(RichHTML, RightClickMovesTheCaretUnlessOnTheSelection)
+{
+    Load("first line of text\r\nsecond line of text");
+    const auto pointAt = [&](qsizetype position) {
+        return QPoint(int(m_editor->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, long(position))) + 1,
+                      int(m_editor->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, long(position))) + 2);
+    };
+    m_editor->SetSel(6, 4);
+    QTest::mousePress(m_editor->viewport(), Qt::RightButton, Qt::NoModifier, pointAt(8));
+    QTest::mouseRelease(m_editor->viewport(), Qt::RightButton, Qt::NoModifier, pointAt(8));
+    EXPECT_EQ(m_editor->SelText(), QStringLiteral("line"));
+    QTest::mousePress(m_editor->viewport(), Qt::RightButton, Qt::NoModifier, pointAt(24));
+    QTest::mouseRelease(m_editor->viewport(), Qt::RightButton, Qt::NoModifier, pointAt(24));
+    EXPECT_EQ(m_editor->SelText(), QString());
+    EXPECT_EQ(m_editor->GetSelStart(), 24);
+}
+
+TEST_F(RichHTML, TabWidthKeepsTheModifiedFlag)
+{
+    Load("a\tb");
+    m_editor->SetTabWidth(40);
+    EXPECT_FALSE(m_editor->Modified());
+    EXPECT_EQ(m_editor->TabWidth(), 40);
+}
+
+TEST_F(RichHTML, RedrawSuspensionNestsAndThePermanentLockHolds)
+{
+    QSignalSpy status(m_editor, &TvqRichHTML::ModifyStatusChange);
+    m_editor->SetPermanentLock(true);
+    EXPECT_TRUE(m_editor->UpdateLocked());
+    m_editor->InsertTag(QStringLiteral("<P>"), QString(), false);
+    EXPECT_TRUE(m_editor->UpdateLocked());
+    // No status event while suspended.
+    EXPECT_EQ(status.count(), 0);
+    m_editor->SetPermanentLock(false);
+    EXPECT_FALSE(m_editor->UpdateLocked());
+    m_editor->SetModified(true);
+    EXPECT_EQ(status.count(), 1);
+}
+
+TEST_F(RichHTML, FontSettingsReadDefaultsAndWriteEveryValue)
+{
+    const QString key = QStringLiteral("Software\\Velicort\\ColorCoding");
+    WriteRegValue(key, QStringLiteral("FontAnchorsColor"), QStringLiteral("0xFF"));
+    WriteRegValue(key, QStringLiteral("fonttagseffects"), 3);
+    WriteRegValue(key, QStringLiteral("FontImagesColor"), QStringLiteral("purple"));
+    m_editor->ReadFontSettings(key);
+    EXPECT_EQ(m_editor->StylePair(scAnchors), (TStylePair{0, 0xFF}));
+    EXPECT_EQ(m_editor->StylePair(scTags), (TStylePair{3, 0x800000}));
+    EXPECT_EQ(m_editor->StylePair(scImages), TvqRichHTML::DefaultStylePair(scImages));
+    EXPECT_EQ(m_editor->FontName(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(m_editor->FontSize(), 8);
+    EXPECT_EQ(m_editor->SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, long(scTags)), 1);
+    EXPECT_EQ(m_editor->SendScintilla(QsciScintillaBase::SCI_STYLEGETITALIC, long(scTags)), 1);
+    EXPECT_EQ(m_editor->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, long(scAnchors)), 0xFF);
+
+    m_editor->SetEditorFont(QStringLiteral("DejaVu Sans Mono"), 10);
+    m_editor->WriteFontSettings(QStringLiteral("Software\\Velicort\\Other"));
+    EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\Other"), QStringLiteral("DefaultFontName"), QString()),
+              QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\Other"), QStringLiteral("FontTablesColor"), QString()),
+              QString::number(0x808000));
+    EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\Other"), QStringLiteral("FontTagsEffects"), QString()),
+              QStringLiteral("3"));
+
+    m_editor->ReadFontSettings(QString());
+    m_editor->WriteFontSettings(QString());
+    ASSERT_EQ(Scripted().messages.size(), 2);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("ReadFontSettings - Invalid FFontRegistryKey."));
+    EXPECT_EQ(Scripted().messages[1].text, QStringLiteral("WriteFontSettings - Invalid FontRegKey."));
+}
+
+TEST_F(RichHTML, ForegroundColourChangeRecoloursAndMovesTheCaretHome)
+{
+    Load("<A>x</A> y");
+    m_editor->SetSelStart(5);
+    m_editor->SetForegroundColor(0x0000FF);
+    EXPECT_EQ(m_editor->GetSelStart(), 0);
+    EXPECT_EQ(m_editor->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, long(scPlain)), 0x0000FF);
+    EXPECT_EQ(StyleAt(0), scAnchors);
+    EXPECT_FALSE(m_editor->Modified());
+}
