@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IniFile.h"
 
+#include "FileIO.h"
+#include "SettingsStore.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <climits>
 
 namespace {
 
@@ -167,14 +171,8 @@ QString TIniFile::ReadString(const QString &section, const QString &key, const Q
 
 int TIniFile::ReadInteger(const QString &section, const QString &key, int defaultValue) const
 {
-    const QString text = ReadString(section, key, QString());
-    bool ok = false;
-    int value = 0;
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        value = text.mid(2).toInt(&ok, 16);
-    else
-        value = text.toInt(&ok, 10);
-    return ok ? value : defaultValue;
+    const std::optional<qint64> value = ParseIntegerText(ReadString(section, key, QString()));
+    return value && *value >= INT_MIN && *value <= INT_MAX ? int(*value) : defaultValue;
 }
 
 bool TIniFile::WriteString(const QString &section, const QString &key, const QString &value)
@@ -278,10 +276,7 @@ bool TIniFile::UpdateFile()
     QByteArray bytes;
     for (const TLine &line : m_lines)
         bytes += line.raw + line.eol;
-    // Written through a temporary file so a failed write leaves the old file.
-    QSaveFile file(m_fileName);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!WriteWholeFile(m_fileName, bytes).ok())
         return false;
     m_modified = false;
     return true;

@@ -109,16 +109,19 @@ void EraseRegKey(const QString &section)
     }
 }
 
+std::optional<qint64> ParseIntegerText(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    const qint64 value = trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                             ? trimmed.mid(2).toLongLong(&ok, 16)
+                             : trimmed.toLongLong(&ok, 10);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
 qint64 ReadRegInteger(const QString &section, const QString &name, qint64 defaultValue)
 {
-    const QString text = ReadRegValue(section, name, defaultValue).trimmed();
-    bool ok = false;
-    qint64 value = 0;
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        value = text.mid(2).toLongLong(&ok, 16);
-    else
-        value = text.toLongLong(&ok, 10);
-    return ok ? value : defaultValue;
+    return ParseIntegerText(ReadRegValue(section, name, defaultValue)).value_or(defaultValue);
 }
 
 bool ReadRegBool(const QString &section, const QString &name, bool defaultValue)

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 // The file that holds the settings.
 QString SettingsFilePath();
 
@@ -32,6 +34,9 @@ qint64 ReadRegInteger(const QString &section, const QString &name, qint64 defaul
 // A boolean value: "0" is false, any other number is true; a missing or
 // non-numeric value gives the default.
 bool ReadRegBool(const QString &section, const QString &name, bool defaultValue);
+
+// An integer written as decimal text, or hexadecimal with a leading "0x".
+std::optional<qint64> ParseIntegerText(const QString &text);
 
 // The text a value is stored as: booleans "-1"/"0", numbers in decimal.
 QString RegValueText(const QVariant &value);

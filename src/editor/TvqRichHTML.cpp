@@ -813,7 +813,7 @@ bool TvqRichHTML::SetFilename(const QString &name)
     m_lineEnds = SystemLineEnds();
     if (!name.isEmpty()) {
         QByteArray bytes;
-        const TFileResult read = ReadDocumentFile(name, bytes);
+        const TFileResult read = ReadWholeFile(name, bytes);
         if (!read.ok()) {
             QString text = QStringLiteral("Unable to open ") + name + u'.';
             if (read.sharingViolation)
@@ -860,7 +860,7 @@ void TvqRichHTML::Reload()
 void TvqRichHTML::InsertFile(const QString &name)
 {
     QByteArray bytes;
-    if (!QFileInfo(name).isFile() || !ReadDocumentFile(name, bytes).ok()) {
+    if (!QFileInfo(name).isFile() || !ReadWholeFile(name, bytes).ok()) {
         MessageDlg(QStringLiteral("File \"") + name + QStringLiteral("\" does not exist."), TMsgKind::Error);
         return;
     }

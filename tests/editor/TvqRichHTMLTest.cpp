@@ -224,7 +224,7 @@ TEST_F(RichHTML, AFileInUseCanBeRetried)
     const TDocumentFileWriter original = SetDocumentFileWriter([](const QString &path, const QByteArray &bytes) {
         if (failures-- > 0)
             return TFileResult{ETXTBSY, true};
-        return WriteDocumentFile(path, bytes);
+        return WriteWholeFile(path, bytes);
     });
     const QString path = Load("a");
     QSignalSpy saved(m_editor, &TvqRichHTML::DocumentSaved);
