@@ -7,6 +7,8 @@
 #include "SettingsStore.h"
 #include "TagText.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFileInfo>
 #include <QInputMethodEvent>
@@ -50,15 +52,47 @@ long ScintillaColor(TColor color)
     return long(ColorFromQColor(ResolveColor(color)));
 }
 
+// Text changes the control reports to the editor: inserts and deletes, and
+// the moments before them (to keep styles not yet applied in step).
+constexpr int WatchedChanges = QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT |
+                               QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
+constexpr int ChangesDuringRecordedEdits = QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
+
+// Styles are applied at once up to this far past the visible text; the rest
+// waits until the control needs it.
+constexpr qsizetype StyleChunk = 64 * 1024;
+
+// The control's accessibility object counts characters from the start of the
+// text on every edit and caret move, which makes typing in a large document
+// slow; the editor is described as a plain editable text instead.
+QAccessibleInterface *EditorAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TvqRichHTML") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::EditableText);
+    return nullptr;
+}
+
 } // namespace
 
-// Marks an edit that records its own undo; any other change of the text
-// (a drop, a key the editor does not know) makes the old records invalid.
+// Marks an edit that records its own undo. Any other change of the text (a
+// drop, a key the editor does not know) makes the old records invalid. While
+// it lasts, the control reports no inserts and deletes: the editor raises
+// Change() itself once the edit is done.
 class TvqRichHTML::TRecordedEdit
 {
 public:
-    explicit TRecordedEdit(TvqRichHTML *editor) : m_editor(editor) { ++m_editor->m_recordedEdits; }
-    ~TRecordedEdit() { --m_editor->m_recordedEdits; }
+    explicit TRecordedEdit(TvqRichHTML *editor) : m_editor(editor)
+    {
+        if (m_editor->m_recordedEdits++ == 0)
+            m_editor->Send(SCI_SETMODEVENTMASK, ChangesDuringRecordedEdits);
+    }
+    ~TRecordedEdit()
+    {
+        if (--m_editor->m_recordedEdits == 0) {
+            m_editor->Send(SCI_SETMODEVENTMASK, WatchedChanges);
+            emit m_editor->Change();
+        }
+    }
     TRecordedEdit(const TRecordedEdit &) = delete;
     TRecordedEdit &operator=(const TRecordedEdit &) = delete;
 
@@ -68,6 +102,8 @@ private:
 
 TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(EditorAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     for (int s = scTags; s <= scScripts; ++s)
         m_styles[s - 1] = DefaultStylePair(TStyleClass(s));
 
@@ -78,7 +114,8 @@ TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
     Send(SCI_SETLEXER, SCLEX_CONTAINER);
     // Only text changes are needed; every other notification costs time on
     // each edit of a large document.
-    Send(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT);
+    Send(SCI_SETMODEVENTMASK, WatchedChanges);
+    Send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
     Send(SCI_SETWRAPMODE, SC_WRAP_NONE);
     Send(SCI_SETUSETABS, 1);
     Send(SCI_SETSCROLLWIDTH, 1);
@@ -103,7 +140,13 @@ TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
     for (int key : unboundKeys)
         Send(SCI_CLEARCMDKEY, key);
 
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) { OnModified(type); });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int length) { OnModified(position, type, length); });
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &TvqRichHTML::OnStyleNeeded);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & SC_UPDATE_SELECTION)
+            emit SelectionChange();
+    });
     ApplyStyles();
     SetFormatMargins(true);
 }
@@ -473,15 +516,17 @@ void TvqRichHTML::SetModified(bool value)
         emit ModifyStatusChange();
 }
 
-void TvqRichHTML::OnModified(int modificationType)
+void TvqRichHTML::OnModified(qsizetype position, int type, qsizetype length)
 {
-    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) || m_loading)
+    if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
+        KeepDeferredStylesInStep(position, type, length);
         return;
-    if (m_recordedEdits == 0) {
-        // The positions of the old records no longer fit the text.
-        m_undo.Clear();
-        SetModified(true);
     }
+    if (!(type & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) || m_recordedEdits > 0)
+        return;
+    // The positions of the old records no longer fit the text.
+    m_undo.Clear();
+    SetModified(true);
     emit Change();
 }
 
@@ -788,9 +833,9 @@ void TvqRichHTML::resizeEvent(QResizeEvent *event)
 
 void TvqRichHTML::ClearDocument()
 {
-    m_loading = true;
+    TRecordedEdit recorded(this);
+    DropDeferredStyles();
     Send(SCI_CLEARALL);
-    m_loading = false;
 }
 
 bool TvqRichHTML::SetFilename(const QString &name)
@@ -830,9 +875,10 @@ bool TvqRichHTML::SetFilename(const QString &name)
         m_utf8 = document.utf8;
         m_lineEnds = document.lineEnds;
         Send(SCI_SETCODEPAGE, m_utf8 ? SC_CP_UTF8 : 0);
-        m_loading = true;
-        Send(SCI_APPENDTEXT, document.bytes.size(), reinterpret_cast<long>(document.bytes.constData()));
-        m_loading = false;
+        {
+            TRecordedEdit recorded(this);
+            Send(SCI_APPENDTEXT, document.bytes.size(), reinterpret_cast<long>(document.bytes.constData()));
+        }
         m_fileTime = QFileInfo(name).lastModified().toMSecsSinceEpoch();
         ColorAll();
     } else {
@@ -1039,6 +1085,7 @@ void TvqRichHTML::SetColorCodeMode(TColorCodeMode mode)
     const bool locked = !m_updateLocked;
     if (locked)
         SetUpdateLock(true);
+    DropDeferredStyles();
     Send(SCI_STARTSTYLING, 0, 0);
     Send(SCI_SETSTYLING, TextLength(), scPlain);
     if (locked)
@@ -1082,11 +1129,90 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
             return escape->Pressed();
         };
     }
-    const TColorScanner::TResult result = TColorScanner::ColorRange(text, 0, end - start, m_colorCodeMode, tick);
-    if (result.styles.empty())
+    TColorScanner::TResult result = TColorScanner::ColorRange(text, 0, end - start, m_colorCodeMode, tick);
+    PaintStyles(start + result.first, std::move(result.styles));
+}
+
+void TvqRichHTML::PaintStyles(qsizetype first, std::vector<char> styles)
+{
+    const qsizetype last = first + qsizetype(styles.size());
+    if (!m_deferredStyles.empty()) {
+        const qsizetype deferredEnd = m_deferredFrom + qsizetype(m_deferredStyles.size() - m_deferredOffset);
+        if (first <= m_deferredFrom && last >= deferredEnd)
+            DropDeferredStyles();
+        else if (first < deferredEnd && last > m_deferredFrom)
+            ApplyDeferredStyles(deferredEnd);
+    }
+    // Paint what can be seen and a good way past it now, the rest when the
+    // control needs it.
+    const int lastVisibleLine =
+        int(Send(SCI_DOCLINEFROMVISIBLE, Send(SCI_GETFIRSTVISIBLELINE) + Send(SCI_LINESONSCREEN) + 1));
+    const qsizetype now = std::clamp<qsizetype>(std::max(first, LineIndex(lastVisibleLine)) + StyleChunk - first, 0,
+                                                qsizetype(styles.size()));
+    if (now > 0) {
+        Send(SCI_STARTSTYLING, first, 0);
+        Send(SCI_SETSTYLINGEX, now, reinterpret_cast<long>(styles.data()));
+    }
+    if (now < qsizetype(styles.size())) {
+        m_deferredStyles = std::move(styles);
+        m_deferredOffset = size_t(now);
+        m_deferredFrom = first + now;
+    }
+}
+
+void TvqRichHTML::ApplyDeferredStyles(qsizetype upTo)
+{
+    if (m_deferredStyles.empty() || upTo <= m_deferredFrom)
         return;
-    Send(SCI_STARTSTYLING, start + result.first, 0);
-    Send(SCI_SETSTYLINGEX, result.styles.size(), reinterpret_cast<long>(result.styles.data()));
+    const qsizetype count =
+        std::min(upTo - m_deferredFrom, qsizetype(m_deferredStyles.size() - m_deferredOffset));
+    Send(SCI_STARTSTYLING, m_deferredFrom, 0);
+    Send(SCI_SETSTYLINGEX, count, reinterpret_cast<long>(m_deferredStyles.data() + m_deferredOffset));
+    m_deferredOffset += size_t(count);
+    m_deferredFrom += count;
+    if (m_deferredOffset == m_deferredStyles.size())
+        DropDeferredStyles();
+}
+
+void TvqRichHTML::DropDeferredStyles()
+{
+    m_deferredStyles = std::vector<char>();
+    m_deferredOffset = 0;
+    m_deferredFrom = 0;
+}
+
+void TvqRichHTML::FlushDeferredStyles()
+{
+    ApplyDeferredStyles(TextLength());
+}
+
+void TvqRichHTML::KeepDeferredStylesInStep(qsizetype position, int type, qsizetype length)
+{
+    if (m_deferredStyles.empty())
+        return;
+    if (type & SC_MOD_BEFOREINSERT) {
+        if (position <= m_deferredFrom)
+            m_deferredFrom += length;
+        else
+            FlushDeferredStyles();
+    } else {
+        if (position + length <= m_deferredFrom)
+            m_deferredFrom -= length;
+        else
+            FlushDeferredStyles();
+    }
+}
+
+void TvqRichHTML::OnStyleNeeded(int position)
+{
+    if (!m_deferredStyles.empty() && position > m_deferredFrom) {
+        ApplyDeferredStyles(position + StyleChunk);
+        return;
+    }
+    // Text typed in is plain until the caret leaves its line: nothing to do
+    // but say that the text is styled this far.
+    if (Send(SCI_GETENDSTYLED) < position)
+        Send(SCI_STARTSTYLING, position, 0);
 }
 
 void TvqRichHTML::ColorAll()

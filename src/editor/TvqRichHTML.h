@@ -20,6 +20,7 @@
 #include <Qsci/qsciscintillabase.h>
 
 #include <array>
+#include <vector>
 
 class QPrinter;
 
@@ -138,6 +139,8 @@ public:
     void SetBackgroundColor(TColor color);
     QString ProgressCaption() const { return m_progressCaption; }
     void ReportProgress(int value);
+    // Paints the styles still kept for text not shown yet.
+    void FlushDeferredStyles();
 
     // The line typed in whose colours are not yet up to date; one for the
     // whole program.
@@ -159,6 +162,7 @@ signals:
     void ModifyStatusChange();
     void ProgressChange(int value);
     void Change();
+    void SelectionChange();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -182,7 +186,14 @@ private:
     void DeleteCurrentLine();
     void TypeText(const QString &text, bool overwriteAware);
     void ClearDocument();
-    void OnModified(int modificationType);
+    void OnModified(qsizetype position, int type, qsizetype length);
+    void OnStyleNeeded(int position);
+    // Styles are painted for the visible text at once and kept for the rest
+    // until the control needs them.
+    void PaintStyles(qsizetype first, std::vector<char> styles);
+    void ApplyDeferredStyles(qsizetype upTo);
+    void DropDeferredStyles();
+    void KeepDeferredStylesInStep(qsizetype position, int type, qsizetype length);
 
     TUndoList m_undo;
     bool m_showCursorWhileLocked = true;
@@ -207,5 +218,7 @@ private:
     TLineEnds m_lineEnds = SystemLineEnds();
     bool m_utf8 = true;
     int m_recordedEdits = 0; // edits that record their own undo are under way
-    bool m_loading = false;
+    std::vector<char> m_deferredStyles;
+    size_t m_deferredOffset = 0; // the first style not painted yet
+    qsizetype m_deferredFrom = 0; // the position it belongs to
 };

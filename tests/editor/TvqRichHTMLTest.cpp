@@ -314,6 +314,20 @@ TEST_F(RichHTML, EditingKeysRecordWhatUndoPutsBack)
     EXPECT_FALSE(m_editor->CanUndo());
 }
 
+TEST_F(RichHTML, TypedCharactersBeyondAsciiUndoWhole)
+{
+    Load("<P>caf</P>");
+    m_editor->SetSelStart(6);
+    QTest::sendKeyEvent(QTest::Click, m_editor, Qt::Key_unknown, QStringLiteral("\u00e9"), Qt::NoModifier);
+    EXPECT_EQ(m_editor->RawText(), "<P>caf\xC3\xA9</P>");
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(m_editor->RawText(), "<P>caf</P>");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "<P>caf\xC3\xA9</P>");
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "<P>caf</P>");
+}
+
 TEST_F(RichHTML, OverwriteModeUndoRestoresTheOverwrittenCharacter)
 {
     Load("abc\r\nd");
@@ -439,6 +453,35 @@ TEST_F(RichHTML, EscapeStopsALongRunAndRestoresTheEditor)
     EXPECT_EQ(m_editor->GetSelStart(), 20);
     EXPECT_FALSE(m_editor->UpdateLocked());
     EXPECT_FALSE(m_editor->Modified());
+}
+
+TEST_F(RichHTML, StylesFarBeyondTheVisibleTextArePaintedWhenNeeded)
+{
+    QByteArray page;
+    for (int i = 0; i < 20000; ++i)
+        page += "<A>x</A> text line\r\n";
+    Load(page);
+    const qsizetype lastTag = page.size() - 20;
+    EXPECT_EQ(StyleAt(0), scAnchors);
+    EXPECT_EQ(StyleAt(lastTag), scPlain);
+
+    // Text typed at the top moves the styles still to come along with it.
+    Type("<B>");
+    m_editor->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    EXPECT_EQ(StyleAt(lastTag + 2), scPlain);
+    EXPECT_EQ(StyleAt(lastTag + 3), scAnchors);
+
+    // Deleting into them paints them first, so nothing is lost.
+    Load(page);
+    m_editor->SetSel(0, page.size() - 40);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Styles(), "AAA.AAAA............"
+                        "AAA.AAAA............");
+    // A mode change drops what was kept.
+    Load(page);
+    m_editor->SetColorCodeMode(ccNone);
+    m_editor->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    EXPECT_EQ(StyleAt(lastTag), scPlain);
 }
 
 TEST_F(RichHTML, ModeNoneRemovesColoursAndKeepsTheSelection)
