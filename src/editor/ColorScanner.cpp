@@ -21,10 +21,20 @@ qsizetype Find(std::string_view text, std::string_view what, qsizetype from, qsi
 {
     if (what.size() == 1)
         return Find(text, what[0], from, to);
-    if (from >= to)
-        return -1;
-    const size_t hit = text.substr(0, size_t(to)).find(what, size_t(from));
-    return hit == std::string_view::npos ? -1 : qsizetype(hit);
+    // Look for the delimiter's rarer character: "<", ">" and "/" stand in
+    // every tag of a page, "!", "*", "%" and "-" seldom.
+    const qsizetype pivot = qsizetype(std::min(what.find_first_not_of("<>/"), what.size() - 1));
+    const qsizetype length = qsizetype(what.size());
+    for (qsizetype p = from + pivot; p + (length - pivot) <= to;) {
+        const qsizetype hit = Find(text, what[size_t(pivot)], p, to - (length - pivot - 1));
+        if (hit < 0)
+            return -1;
+        const qsizetype start = hit - pivot;
+        if (text.compare(size_t(start), size_t(length), what) == 0)
+            return start;
+        p = hit + 1;
+    }
+    return -1;
 }
 
 // Paints [from, to) clamped to the text, growing the styles as needed.

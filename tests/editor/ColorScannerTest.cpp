@@ -50,6 +50,11 @@ TEST(ColorScanner, FullModePaintsCommentsScriptsAndQuotesOverTags)
     EXPECT_EQ(Styles("a<A HREF=\"x\">b</A>", ccFull), ".AAAAAAAAQQQA.AAAA");
     EXPECT_EQ(Styles("x<% y %>z", ccFull), ".SSSSSSSS");
     EXPECT_EQ(Styles("/* c */ d", ccFull), "CCCCCCCC.");
+    // Delimiters that touch each other or the ends of the text.
+    EXPECT_EQ(Styles("/**/xy", ccFull), "CCCCC.");
+    EXPECT_EQ(Styles("a<%", ccFull), ".SS");
+    EXPECT_EQ(Styles("<!", ccFull), "TT");
+    EXPECT_EQ(Styles("%>-><%", ccFull), "....SS");
     // A quoted string outside any tag; an odd quote paints to the end.
     EXPECT_EQ(Styles("say \"hi\" \"there", ccFull), "....QQQQ.QQQQQQ");
 }
