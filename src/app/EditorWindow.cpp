@@ -23,7 +23,8 @@ TfEditorWindow::TfEditorWindow(QWidget *parent) : QMainWindow(parent), m_editor(
 {
     setCentralWidget(m_editor);
     m_editor->ReadFontSettings(ColorCodingKey);
-    m_editor->SetColorCodeMode(ColorCodeModeFromNumber(ReadRegInteger(ColorCodingKey, QStringLiteral("ColorCodeMode"), 2)));
+    m_editor->SetColorCodeMode(
+        ColorCodeModeFromNumber(ReadRegInteger(ColorCodingKey, QStringLiteral("ColorCodeMode"), 2)));
     m_editor->SetUseLockWindowUpdate(ReadRegBool(ColorCodingKey, QStringLiteral("UseLockWindowUpdate"), true));
     m_editor->SetForegroundColor(TColor(ReadRegInteger(ColorCodingKey, QStringLiteral("ForegroundColor"), clBlack)));
     m_editor->SetBackgroundColor(TColor(ReadRegInteger(ColorCodingKey, QStringLiteral("BackgroundColor"), clWindow)));

@@ -61,7 +61,9 @@ TFileResult WriteWholeFile(const QString &path, const QByteArray &bytes)
             ::unlink(temporary.constData());
     });
 
-    struct stat existing {};
+    struct stat existing
+    {
+    };
     const QByteArray targetName = QFile::encodeName(target);
     if (::stat(targetName.constData(), &existing) == 0) {
         ::fchmod(fd, existing.st_mode & 07777);

@@ -52,8 +52,7 @@ bool SameName(const QString &a, const QString &b)
 
 } // namespace
 
-TIniFile::TIniFile(const QString &fileName)
-    : m_fileName(fileName)
+TIniFile::TIniFile(const QString &fileName) : m_fileName(fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -179,8 +178,8 @@ bool TIniFile::WriteString(const QString &section, const QString &key, const QSt
 {
     const QString sectionName = TrimBlanks(section);
     const QString keyName = TrimBlanks(key);
-    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value) || keyName.isEmpty()
-        || keyName.contains(u'=') || keyName.startsWith(u'[') || keyName.startsWith(u';'))
+    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value) || keyName.isEmpty() ||
+        keyName.contains(u'=') || keyName.startsWith(u'[') || keyName.startsWith(u';'))
         return false;
 
     const qsizetype existing = FindKey(sectionName, keyName);

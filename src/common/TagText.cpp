@@ -237,30 +237,18 @@ TTagKind ClassifyTag(const QString &tagText)
     // Order matters: "<FRAMESET" and "<IFRAME" before "<FRAME", "<APPLET"
     // before "<A ".
     static const TKindText kinds[] = {
-        {"<!--", tkComment},
-        {"<BODY", tkBody},
-        {"<APPLET", tkApplet},
-        {"<A ", tkAnchor},
-        {"<FONT", tkFont},
-        {"<BASEFONT", tkBaseFont},
-        {"<IMG", tkImage},
-        {"<TABLE", tkTable},
-        {"<TD", tkTableDataCell},
-        {"<TH", tkTableHeaderCell},
-        {"<TR", tkTableRow},
-        {"<OBJECT", tkObject},
-        {"<PARAM", tkParameter},
-        {"<BGSOUND", tkBackgroundSound},
-        {"<EMBED", tkEmbed},
-        {"<FORM", tkForm},
-        {"<FRAMESET", tkFrameset},
-        {"<IFRAME", tkFloatingFrame},
-        {"<FRAME", tkFrame},
-        {"<HR", tkHorizontalRule},
-        {"<SCRIPT", tkScript},
-        {"<META", tkMeta},
-        {"<MARQUEE", tkMarquee},
-        {"<P ", tkParagraph},
+        {"<!--", tkComment},       {"<BODY", tkBody},
+        {"<APPLET", tkApplet},     {"<A ", tkAnchor},
+        {"<FONT", tkFont},         {"<BASEFONT", tkBaseFont},
+        {"<IMG", tkImage},         {"<TABLE", tkTable},
+        {"<TD", tkTableDataCell},  {"<TH", tkTableHeaderCell},
+        {"<TR", tkTableRow},       {"<OBJECT", tkObject},
+        {"<PARAM", tkParameter},   {"<BGSOUND", tkBackgroundSound},
+        {"<EMBED", tkEmbed},       {"<FORM", tkForm},
+        {"<FRAMESET", tkFrameset}, {"<IFRAME", tkFloatingFrame},
+        {"<FRAME", tkFrame},       {"<HR", tkHorizontalRule},
+        {"<SCRIPT", tkScript},     {"<META", tkMeta},
+        {"<MARQUEE", tkMarquee},   {"<P ", tkParagraph},
         {"<P>", tkParagraph},
     };
     const QString head = tagText.left(10).toUpper();
@@ -330,8 +318,7 @@ QString MakeRelativeFolder(const QString &documentFolder, const QString &targetF
     const QStringList targetParts = target.chopped(1).split(u'/');
     qsizetype shared = 0;
     qsizetype sharedLength = 0;
-    while (shared < docParts.size() && shared < targetParts.size()
-           && docParts.at(shared) == targetParts.at(shared)) {
+    while (shared < docParts.size() && shared < targetParts.size() && docParts.at(shared) == targetParts.at(shared)) {
         sharedLength += docParts.at(shared).size() + 1;
         ++shared;
     }

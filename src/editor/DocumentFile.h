@@ -17,9 +17,9 @@ TLineEnds SystemLineEnds();
 
 struct TDocumentText
 {
-    QByteArray bytes;         // line breaks as CR LF
+    QByteArray bytes; // line breaks as CR LF
     TLineEnds lineEnds = TLineEnds::CrLf;
-    bool utf8 = true;         // shown as UTF-8; otherwise as a single-byte code page
+    bool utf8 = true; // shown as UTF-8; otherwise as a single-byte code page
 };
 
 // The editor's form of a file's bytes: lone line feeds become CR LF.

@@ -38,9 +38,7 @@ QFont PrinterFont(QFont font)
 } // namespace
 
 TDocumentPrinter::TDocumentPrinter(QStringList lines, QFont font, QString fileName)
-    : m_lines(std::move(lines))
-    , m_font(std::move(font))
-    , m_fileName(std::move(fileName))
+    : m_lines(std::move(lines)), m_font(std::move(font)), m_fileName(std::move(fileName))
 {
 }
 
@@ -73,9 +71,7 @@ int TDocumentPrinter::FittingLength(QStringView text, int maxWidth, const TTextW
 {
     if (text.isEmpty())
         return 0;
-    const auto fits = [&](qsizetype length) {
-        return textWidth(text.left(length).toString()) < maxWidth;
-    };
+    const auto fits = [&](qsizetype length) { return textWidth(text.left(length).toString()) < maxWidth; };
     // Widths grow with the length, so the longest fitting start is found by a
     // search; growing the probe from a short one keeps the measured text near
     // a row's length even on a line of megabytes.
@@ -130,8 +126,7 @@ TDocumentPrinter::TMetrics TDocumentPrinter::Measure(const QPaintDevice &device,
     }
     const qsizetype digits = QString::number(std::max(lineCount, 1)).size();
     const QString widestNumber = QString(digits, widestDigit) + QLatin1Char(':');
-    metrics.textLeft =
-        std::max(leftMargin, numbers.horizontalAdvance(widestNumber) + r / 2);
+    metrics.textLeft = std::max(leftMargin, numbers.horizontalAdvance(widestNumber) + r / 2);
     metrics.textRight = metrics.pageWidth - leftMargin;
     return metrics;
 }
@@ -198,9 +193,9 @@ bool TDocumentPrinter::Print(QPrinter &printer, const std::function<bool()> &esc
                          HeaderRight(int(page + 1)));
 
         for (const TRow &row : pages[page].rows) {
-            if (!firstRow && escapePressed && escapePressed()
-                && MessageDlg(QStringLiteral("Cancel printing?"), TMsgKind::Confirmation, TMsgButtons::YesNo)
-                       == TMsgResult::Yes) {
+            if (!firstRow && escapePressed && escapePressed() &&
+                MessageDlg(QStringLiteral("Cancel printing?"), TMsgKind::Confirmation, TMsgButtons::YesNo) ==
+                    TMsgResult::Yes) {
                 // Not every print engine can withdraw a job (Qt's PDF and CUPS
                 // engines cannot); there the pages already made are kept.
                 printer.abort();

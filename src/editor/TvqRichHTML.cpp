@@ -37,9 +37,9 @@ struct TStyleValueNames
 
 // Registry names of the seven classes, by style number - 1.
 constexpr TStyleValueNames StyleValueNames[StyleClassCount] = {
-    {"FontTagsColor", "FontTagsEffects"},         {"FontAnchorsColor", "FontAnchorsEffects"},
-    {"FontImagesColor", "FontImagesEffects"},     {"FontCommentsColor", "FontCommentsEffects"},
-    {"FontTablesColor", "FontTablesEffects"},     {"FontQuotesColor", "FontQuotesEffects"},
+    {"FontTagsColor", "FontTagsEffects"},       {"FontAnchorsColor", "FontAnchorsEffects"},
+    {"FontImagesColor", "FontImagesEffects"},   {"FontCommentsColor", "FontCommentsEffects"},
+    {"FontTablesColor", "FontTablesEffects"},   {"FontQuotesColor", "FontQuotesEffects"},
     {"FontScriptsColor", "FontScriptsEffects"},
 };
 
@@ -56,7 +56,8 @@ long ScintillaColor(TColor color)
 // the moments before them (to keep styles not yet applied in step).
 constexpr int WatchedChanges = QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT |
                                QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
-constexpr int ChangesDuringRecordedEdits = QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
+constexpr int ChangesDuringRecordedEdits =
+    QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
 
 // Styles are applied at once up to this far past the visible text; the rest
 // waits until the control needs it.
@@ -217,8 +218,8 @@ QString TvqRichHTML::TextRange(qsizetype start, qsizetype length) const
 {
     start = std::clamp<qsizetype>(start, 0, TextLength());
     length = std::clamp<qsizetype>(length, 0, TextLength() - start);
-    const auto *data = static_cast<const char *>(
-        reinterpret_cast<void *>(Send(SCI_GETRANGEPOINTER, start, long(length))));
+    const auto *data =
+        static_cast<const char *>(reinterpret_cast<void *>(Send(SCI_GETRANGEPOINTER, start, long(length))));
     return Decode(QByteArray(data, length));
 }
 
@@ -611,8 +612,8 @@ void TvqRichHTML::keyPressEvent(QKeyEvent *event)
     const bool editing = !ctrl && !alt && (key == Qt::Key_Backspace || key == Qt::Key_Delete || textKey);
     if (!editing) {
         QsciScintillaBase::keyPressEvent(event);
-        const bool leavesLine = key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up ||
-                                key == Qt::Key_Down;
+        const bool leavesLine =
+            key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up || key == Qt::Key_Down;
         if (leavesLine && !ctrl && !alt && m_colorCodeMode != ccNone) {
             ColorPendingLine();
             PendingLine() = {CurrentLine(), false, this};
@@ -667,8 +668,8 @@ void TvqRichHTML::TypeText(const QString &text, bool overwriteAware)
     const char *buffer = CharacterPointer();
     const QByteArray bytes = Encode(text);
     TUndoInformation record{start, bytes.size(), QByteArray(buffer + start, length)};
-    if (length == 0 && overwriteAware && m_insertMode == imOverwrite && start < TextLength() &&
-        buffer[start] != '\r' && buffer[start] != '\n') {
+    if (length == 0 && overwriteAware && m_insertMode == imOverwrite && start < TextLength() && buffer[start] != '\r' &&
+        buffer[start] != '\n') {
         // Overwriting replaces the character after the caret.
         const qsizetype after = Send(SCI_POSITIONAFTER, start);
         record.Text = QByteArray(buffer + start, after - start);
@@ -782,7 +783,8 @@ void TvqRichHTML::inputMethodEvent(QInputMethodEvent *event)
     qsizetype start = 0;
     qsizetype length = 0;
     GetSel(start, length);
-    TUndoInformation record{start, Encode(event->commitString()).size(), QByteArray(CharacterPointer() + start, length)};
+    TUndoInformation record{start, Encode(event->commitString()).size(),
+                            QByteArray(CharacterPointer() + start, length)};
     {
         TRecordedEdit recorded(this);
         QsciScintillaBase::inputMethodEvent(event);
@@ -1119,8 +1121,7 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
 
     // Scanning from the range's start onwards leaves the gap of the text
     // buffer in place when it lies before the range.
-    const auto *data =
-        reinterpret_cast<const char *>(Send(SCI_GETRANGEPOINTER, start, long(length - start)));
+    const auto *data = reinterpret_cast<const char *>(Send(SCI_GETRANGEPOINTER, start, long(length - start)));
     const std::string_view text(data, size_t(length - start));
     TColorScanner::TTick tick;
     if (longRun) {
@@ -1164,8 +1165,7 @@ void TvqRichHTML::ApplyDeferredStyles(qsizetype upTo)
 {
     if (m_deferredStyles.empty() || upTo <= m_deferredFrom)
         return;
-    const qsizetype count =
-        std::min(upTo - m_deferredFrom, qsizetype(m_deferredStyles.size() - m_deferredOffset));
+    const qsizetype count = std::min(upTo - m_deferredFrom, qsizetype(m_deferredStyles.size() - m_deferredOffset));
     Send(SCI_STARTSTYLING, m_deferredFrom, 0);
     Send(SCI_SETSTYLINGEX, count, reinterpret_cast<long>(m_deferredStyles.data() + m_deferredOffset));
     m_deferredOffset += size_t(count);

@@ -12,8 +12,8 @@
 // character positions. Text handed in and out as QString is converted with
 // the document's encoding.
 
-#include "Colors.h"
 #include "ColorScanner.h"
+#include "Colors.h"
 #include "DocumentFile.h"
 #include "UndoList.h"
 
@@ -219,6 +219,6 @@ private:
     bool m_utf8 = true;
     int m_recordedEdits = 0; // edits that record their own undo are under way
     std::vector<char> m_deferredStyles;
-    size_t m_deferredOffset = 0; // the first style not painted yet
+    size_t m_deferredOffset = 0;  // the first style not painted yet
     qsizetype m_deferredFrom = 0; // the position it belongs to
 };

@@ -21,7 +21,9 @@ TEST(FileIO, WritingReplacesTheFileWholeAndKeepsItsPermissions)
     QByteArray bytes;
     ASSERT_TRUE(ReadWholeFile(path, bytes).ok());
     EXPECT_EQ(bytes, "new");
-    struct stat info {};
+    struct stat info
+    {
+    };
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     // No temporary file is left beside the page.

@@ -50,16 +50,13 @@ TEST_F(IniFileTest, ReadsWithProfileRules)
     {
         const char *section, *key, *expected;
     } const cases[] = {
-        {"project", "projectname", "Site"},
-        {"PROJECT", "VERSION", "2.5"},
+        {"project", "projectname", "Site"},      {"PROJECT", "VERSION", "2.5"},
         {" FileList ", " File1 ", "/web/a.htm"}, // the first of two equal keys
         {"FileList", "File2", "/web/b c.htm"},   // enclosing quotes dropped
         {"FileList", "Equation", "a=b"},         // only the first "=" divides
-        {"FileList", "File3", "default"},
-        {"Empty", "File1", "default"},
-        {"Missing", "File1", "default"},
-        {"Project", "Hidden", "default"},        // only the first section of a name
-        {"FileList", ";File3", "default"},    // a comment is no key
+        {"FileList", "File3", "default"},        {"Empty", "File1", "default"},
+        {"Missing", "File1", "default"},         {"Project", "Hidden", "default"}, // only the first section of a name
+        {"FileList", ";File3", "default"},                                         // a comment is no key
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key);
@@ -119,7 +116,8 @@ TEST_F(IniFileTest, WritingKeepsOtherLinesByteForByte)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.before);
         TIniFile ini(Write(c.before));
-        ASSERT_TRUE(ini.WriteString(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QString::fromUtf8(c.value)));
+        ASSERT_TRUE(
+            ini.WriteString(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QString::fromUtf8(c.value)));
         ASSERT_TRUE(ini.UpdateFile());
         EXPECT_EQ(Contents(), QByteArray(c.after));
         EXPECT_EQ(TIniFile(m_path).ReadString(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QString()),

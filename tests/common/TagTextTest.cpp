@@ -233,8 +233,7 @@ TEST(TagTextTest, ResolveDocumentPath)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.document) + " + " + c.reference);
-        EXPECT_EQ(Str(ResolveDocumentPath(QString::fromUtf8(c.document), QString::fromUtf8(c.reference))),
-                  c.expected);
+        EXPECT_EQ(Str(ResolveDocumentPath(QString::fromUtf8(c.document), QString::fromUtf8(c.reference))), c.expected);
     }
 }
 

@@ -31,13 +31,27 @@ TEST(ColorScanner, ClassifiesTagsByTheirFirstEightCharacters)
         const char *tag;
         TStyleClass style;
     } cases[] = {
-        {"<A HREF=x>", scAnchors},   {"</a>", scAnchors},          {"<img src=x>", scImages},
-        {"<TR X>", scTables},        {"<TR>", scTables},           {"<td\tnowrap>", scTags},
-        {"</TABLE>", scTables},      {"<th>", scTables},           {"<SCRIPT>", scScripts},
-        {"<style>", scScripts},      {"<span class=x>", scScripts}, {"<INSERT>", scScripts},
-        {"<param name=x>", scScripts}, {"<OBJECT>", scScripts},    {"<!-- x -->", scTags},
-        {"<% x %>", scTags},         {"<>", scTags},               {"<ABBR>", scTags},
-        {"<A\r\nHREF=x>", scTags},   {"<OBJECTS>", scTags},        {"<IMG>", scImages},
+        {"<A HREF=x>", scAnchors},
+        {"</a>", scAnchors},
+        {"<img src=x>", scImages},
+        {"<TR X>", scTables},
+        {"<TR>", scTables},
+        {"<td\tnowrap>", scTags},
+        {"</TABLE>", scTables},
+        {"<th>", scTables},
+        {"<SCRIPT>", scScripts},
+        {"<style>", scScripts},
+        {"<span class=x>", scScripts},
+        {"<INSERT>", scScripts},
+        {"<param name=x>", scScripts},
+        {"<OBJECT>", scScripts},
+        {"<!-- x -->", scTags},
+        {"<% x %>", scTags},
+        {"<>", scTags},
+        {"<ABBR>", scTags},
+        {"<A\r\nHREF=x>", scTags},
+        {"<OBJECTS>", scTags},
+        {"<IMG>", scImages},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ClassifyTagStyle(c.tag), c.style) << c.tag;

@@ -69,7 +69,7 @@ TEST(DocumentPrinter, PagesAndHeaders)
     const auto pagesFor = [](int count) {
         return TDocumentPrinter::Layout(QStringList(count, QStringLiteral("x")), Fake, FakeWidth);
     };
-    EXPECT_EQ(pagesFor(0).size(), 1); // an empty document still gets its header page
+    EXPECT_EQ(pagesFor(0).size(), 1);  // an empty document still gets its header page
     EXPECT_EQ(pagesFor(18).size(), 2); // a full last page is not followed by an empty one
     const auto pages = pagesFor(19);
     ASSERT_EQ(pages.size(), 3);

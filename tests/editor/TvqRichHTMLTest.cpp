@@ -54,7 +54,10 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    int StyleAt(qsizetype position) const { return int(m_editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position))); }
+    int StyleAt(qsizetype position) const
+    {
+        return int(m_editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position)));
+    }
 
     // The style of each position as letters: '.' plain, 'T' tags,
     // 'A' anchors, 'I' images, 'C' comments, 'B' tables, 'Q' quotes, 'S' scripts.
@@ -66,7 +69,10 @@ protected:
         return out;
     }
 
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(m_editor, Qt::Key(key), modifiers); }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(m_editor, Qt::Key(key), modifiers);
+    }
     void Type(const char *text) { QTest::keyClicks(m_editor, QString::fromLatin1(text)); }
 
     QTemporaryDir m_dir;
@@ -110,7 +116,8 @@ TEST_F(RichHTML, ReloadAndInsertFileMessages)
     ASSERT_EQ(Scripted().messages.size(), 3);
     EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("This file hasn't been saved - unable to reload."));
     EXPECT_EQ(Scripted().messages[0].kind, TMsgKind::Information);
-    EXPECT_EQ(Scripted().messages[1].text, QStringLiteral("File \"") + path + QStringLiteral("\" no longer exists - unable to reload."));
+    EXPECT_EQ(Scripted().messages[1].text,
+              QStringLiteral("File \"") + path + QStringLiteral("\" no longer exists - unable to reload."));
     EXPECT_EQ(Scripted().messages[1].kind, TMsgKind::Warning);
     EXPECT_EQ(Scripted().messages[2].text, QStringLiteral("File \"") + path + QStringLiteral("\" does not exist."));
     EXPECT_EQ(Scripted().messages[2].kind, TMsgKind::Error);
@@ -187,7 +194,8 @@ TEST_F(RichHTML, SavingOverAReadOnlyFileWarnsAndKeepsTheDocument)
     QSignalSpy saved(m_editor, &TvqRichHTML::DocumentSaved);
     EXPECT_FALSE(m_editor->SaveToFile(path, false));
     ASSERT_EQ(Scripted().messages.size(), 1);
-    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("Unable to save - file ") + path + QStringLiteral(" is read-only."));
+    EXPECT_EQ(Scripted().messages[0].text,
+              QStringLiteral("Unable to save - file ") + path + QStringLiteral(" is read-only."));
     EXPECT_EQ(Scripted().messages[0].kind, TMsgKind::Warning);
     EXPECT_TRUE(m_editor->Modified());
     EXPECT_EQ(saved.count(), 0);
@@ -231,7 +239,8 @@ TEST_F(RichHTML, AFileInUseCanBeRetried)
     Scripted().answers = {TMsgResult::Retry};
     EXPECT_TRUE(m_editor->SaveToFile(path, true));
     ASSERT_EQ(Scripted().messages.size(), 1);
-    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("File ") + path + QStringLiteral(" is in use by another program."));
+    EXPECT_EQ(Scripted().messages[0].text,
+              QStringLiteral("File ") + path + QStringLiteral(" is in use by another program."));
     EXPECT_EQ(Scripted().messages[0].buttons, TMsgButtons::RetryCancel);
     EXPECT_EQ(saved.count(), 1);
 

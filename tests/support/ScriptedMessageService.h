@@ -30,9 +30,9 @@ public:
     void Reset();
 
     QList<TRecordedMessage> messages;
-    QList<TMsgResult> answers;      // next answers to questions, in order
-    QStringList fileNames;          // next answers to file dialogs; empty text cancels
-    QString printFile;              // a PDF to print to; empty cancels the print dialog
+    QList<TMsgResult> answers;                               // next answers to questions, in order
+    QStringList fileNames;                                   // next answers to file dialogs; empty text cancels
+    QString printFile;                                       // a PDF to print to; empty cancels the print dialog
     std::function<void(const TRecordedMessage &)> onMessage; // runs as each message is shown
 };
 
