@@ -106,6 +106,23 @@ TEST_F(RichHTML, UnreadableFilesLeaveAnEmptyUntitledDocument)
     EXPECT_FALSE(m_editor->Modified());
 }
 
+TEST_F(RichHTML, AFileTooLargeToHoldIsRefusedNotCut)
+{
+    const QString path = WriteFile(QByteArray());
+    QFile file(path);
+    ASSERT_TRUE(file.resize(MaxWholeFileBytes + 1)); // sparse: takes no disk
+    EXPECT_FALSE(m_editor->SetFilename(path));
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text,
+              QStringLiteral("Unable to open ") + path + QStringLiteral(".  The file is too large."));
+    EXPECT_EQ(m_editor->TextLength(), 0);
+
+    // Well past the old limit of 2,048,000 characters a page loads whole.
+    const QByteArray big(3'000'000, 'x');
+    Load(big);
+    EXPECT_EQ(m_editor->RawText(), big);
+}
+
 TEST_F(RichHTML, ReloadAndInsertFileMessages)
 {
     m_editor->Reload();
