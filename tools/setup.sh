@@ -6,8 +6,7 @@ set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build ccache pkgconf
           qt6-base-dev qt6-image-formats-plugins libqscintilla2-qt6-dev
-          libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

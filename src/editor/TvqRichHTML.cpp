@@ -154,6 +154,8 @@ TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
 
 TvqRichHTML::~TvqRichHTML()
 {
+    // The control may still report while its base class is torn down.
+    disconnect(this, nullptr, this, nullptr);
     if (PendingLine().editor == this)
         PendingLine() = TPendingLine();
     if (m_cursorHidden)
