@@ -654,7 +654,7 @@ void TvqRichHTML::keyPressEvent(QKeyEvent *event)
         TRecordedEdit recorded(this);
         QsciScintillaBase::keyPressEvent(event);
     } else {
-        TypeText(typed, true);
+        TypeText(typed);
         return;
     }
     MarkPending(CurrentLine());
@@ -662,7 +662,7 @@ void TvqRichHTML::keyPressEvent(QKeyEvent *event)
     SetModified(true);
 }
 
-void TvqRichHTML::TypeText(const QString &text, bool overwriteAware)
+void TvqRichHTML::TypeText(const QString &text)
 {
     qsizetype start = 0;
     qsizetype length = 0;
@@ -670,7 +670,7 @@ void TvqRichHTML::TypeText(const QString &text, bool overwriteAware)
     const char *buffer = CharacterPointer();
     const QByteArray bytes = Encode(text);
     TUndoInformation record{start, bytes.size(), QByteArray(buffer + start, length)};
-    if (length == 0 && overwriteAware && m_insertMode == imOverwrite && start < TextLength() && buffer[start] != '\r' &&
+    if (length == 0 && m_insertMode == imOverwrite && start < TextLength() && buffer[start] != '\r' &&
         buffer[start] != '\n') {
         // Overwriting replaces the character after the caret.
         const qsizetype after = Send(SCI_POSITIONAFTER, start);
@@ -794,11 +794,6 @@ void TvqRichHTML::inputMethodEvent(QInputMethodEvent *event)
     MarkPending(CurrentLine());
     PushUndo(std::move(record));
     SetModified(true);
-}
-
-QVariant TvqRichHTML::inputMethodQuery(Qt::InputMethodQuery query) const
-{
-    return QsciScintillaBase::inputMethodQuery(query);
 }
 
 void TvqRichHTML::mousePressEvent(QMouseEvent *event)

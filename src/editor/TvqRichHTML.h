@@ -167,7 +167,6 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -184,7 +183,7 @@ private:
     void EnterKey(bool ctrl);
     void DeleteWord(bool left);
     void DeleteCurrentLine();
-    void TypeText(const QString &text, bool overwriteAware);
+    void TypeText(const QString &text);
     void ClearDocument();
     void OnModified(qsizetype position, int type, qsizetype length);
     void OnStyleNeeded(int position);
