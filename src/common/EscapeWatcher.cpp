@@ -8,20 +8,14 @@ namespace {
 constexpr qint64 PollIntervalMs = 25;
 }
 
-TEscapeWatcher::TEscapeWatcher()
-{
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-TEscapeWatcher::~TEscapeWatcher()
-{
-    QCoreApplication::instance()->removeEventFilter(this);
-}
-
 bool TEscapeWatcher::Pressed()
 {
     if (!m_sincePoll.isValid() || m_sincePoll.elapsed() >= PollIntervalMs) {
+        // Only while the waiting events run: a question asked between polls
+        // must get its keys and clicks.
+        QCoreApplication::instance()->installEventFilter(this);
         QCoreApplication::processEvents();
+        QCoreApplication::instance()->removeEventFilter(this);
         m_sincePoll.start();
     }
     const bool pressed = m_pressed;

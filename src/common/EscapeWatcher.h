@@ -2,10 +2,10 @@
 #pragma once
 
 // Lets a long operation that runs on the user-interface thread notice the
-// Escape key. While a watcher lives, user input is held back from the
-// widgets (the operation owns the document), except that an Escape press is
-// remembered. Pressed() lets waiting events run, at most every few
-// milliseconds, and tells whether Escape was pressed since the last query.
+// Escape key. Pressed() lets waiting events run, at most every few
+// milliseconds, with user input held back from the widgets (the operation
+// owns the document) except that an Escape press is remembered, and tells
+// whether Escape was pressed since the last query.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -13,9 +13,6 @@
 class TEscapeWatcher : public QObject
 {
 public:
-    TEscapeWatcher();
-    ~TEscapeWatcher() override;
-
     bool Pressed();
 
 protected:
