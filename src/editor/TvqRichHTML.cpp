@@ -16,8 +16,6 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 
-#include <optional>
-
 namespace {
 
 // Ranges longer than this show progress and can be stopped with Escape.
@@ -328,12 +326,9 @@ bool TvqRichHTML::CanPaste() const
 
 void TvqRichHTML::InsertTag(const QString &startText, const QString &endText, bool replaceSelection)
 {
-    const bool locked = !m_updateLocked;
-    if (locked)
-        SetUpdateLock(true);
+    TRedrawSuspension suspension(this);
     auto finish = qScopeGuard([&] {
-        if (locked)
-            SetUpdateLock(false);
+        suspension.Resume();
         if (isVisible() && isEnabled())
             setFocus();
         SetModified(true);
@@ -501,6 +496,21 @@ void TvqRichHTML::SetUpdateLock(bool value)
             QGuiApplication::restoreOverrideCursor();
             m_cursorHidden = false;
         }
+    }
+}
+
+TvqRichHTML::TRedrawSuspension::TRedrawSuspension(TvqRichHTML *editor)
+    : m_editor(editor), m_suspended(!editor->UpdateLocked())
+{
+    if (m_suspended)
+        m_editor->SetUpdateLock(true);
+}
+
+void TvqRichHTML::TRedrawSuspension::Resume()
+{
+    if (m_suspended) {
+        m_suspended = false;
+        m_editor->SetUpdateLock(false);
     }
 }
 
@@ -841,15 +851,11 @@ bool TvqRichHTML::SetFilename(const QString &name)
 {
     m_filename.clear();
     ClearDocument();
-    const bool locked = !m_updateLocked;
-    if (locked) {
-        m_showCursorWhileLocked = false;
-        SetUpdateLock(true);
-    }
+    m_showCursorWhileLocked = false;
+    TRedrawSuspension suspension(this);
     auto finish = qScopeGuard([&] {
         m_undo.Clear();
-        if (locked)
-            SetUpdateLock(false);
+        suspension.Resume();
         m_showCursorWhileLocked = true;
     });
 
@@ -985,15 +991,11 @@ void TvqRichHTML::PrintDocument(QPrinter &printer)
 void TvqRichHTML::SetTabWidth(int points)
 {
     m_tabWidth = points;
-    const bool locked = !m_updateLocked;
-    if (locked)
-        SetUpdateLock(true);
+    TRedrawSuspension suspension(this);
     const double pixels = points * logicalDpiX() / 72.0;
     const long space = SendScintilla(SCI_TEXTWIDTH, STYLE_DEFAULT, " ");
     Send(SCI_SETTABWIDTH, std::max(1L, std::lround(pixels / std::max(1L, space))));
     SetSelStart(0);
-    if (locked)
-        SetUpdateLock(false);
 }
 
 void TvqRichHTML::SetFormatMargins(bool value)
@@ -1081,14 +1083,10 @@ void TvqRichHTML::SetColorCodeMode(TColorCodeMode mode)
         ColorAll();
         return;
     }
-    const bool locked = !m_updateLocked;
-    if (locked)
-        SetUpdateLock(true);
+    TRedrawSuspension suspension(this);
     DropDeferredStyles();
     Send(SCI_STARTSTYLING, 0, 0);
     Send(SCI_SETSTYLING, TextLength(), scPlain);
-    if (locked)
-        SetUpdateLock(false);
 }
 
 void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
@@ -1097,34 +1095,30 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
     const qsizetype length = TextLength();
     start = std::clamp<qsizetype>(start, 0, length);
     const bool longRun = end - start > LongRunLength;
-    std::optional<TEscapeWatcher> escape;
     if (longRun) {
         m_progressCaption = QStringLiteral("Color coding...");
         ReportProgress(0);
-        escape.emplace();
     }
-    const bool locked = !m_updateLocked;
-    if (locked)
-        SetUpdateLock(true);
+    TRedrawSuspension suspension(this);
     auto finish = qScopeGuard([&] {
         if (longRun) {
             ReportProgress(100);
             m_progressCaption.clear();
         }
         SetSelStart(caret);
-        if (locked)
-            SetUpdateLock(false);
+        suspension.Resume();
     });
 
     // Scanning from the range's start onwards leaves the gap of the text
     // buffer in place when it lies before the range.
     const auto *data = reinterpret_cast<const char *>(Send(SCI_GETRANGEPOINTER, start, long(length - start)));
     const std::string_view text(data, size_t(length - start));
+    TEscapeWatcher escape;
     TColorScanner::TTick tick;
     if (longRun) {
         tick = [&](qsizetype position) {
             ReportProgress(int(std::lround(double(start + position) * 100.0 / double(end + 1))));
-            return escape->Pressed();
+            return escape.Pressed();
         };
     }
     TColorScanner::TResult result = TColorScanner::ColorRange(text, 0, end - start, m_colorCodeMode, tick);

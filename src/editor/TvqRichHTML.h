@@ -86,6 +86,21 @@ public:
     void Copy();
 
     // Redraw suspension.
+    // Suspends redraw unless it is suspended already, and resumes only what
+    // it suspended, at the latest when it goes out of scope.
+    class TRedrawSuspension
+    {
+    public:
+        explicit TRedrawSuspension(TvqRichHTML *editor);
+        ~TRedrawSuspension() { Resume(); }
+        TRedrawSuspension(const TRedrawSuspension &) = delete;
+        TRedrawSuspension &operator=(const TRedrawSuspension &) = delete;
+        void Resume();
+
+    private:
+        TvqRichHTML *m_editor;
+        bool m_suspended;
+    };
     void SetUpdateLock(bool value);
     void SetPermanentLock(bool value);
     bool UpdateLocked() const { return m_updateLocked; }
