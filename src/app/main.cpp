@@ -11,15 +11,19 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velicort"));
     QApplication::setOrganizationName(QStringLiteral("Velicort"));
 
-    // All parameters together name one file, as a path with blanks would.
-    QStringList parameters = QApplication::arguments().mid(1);
-    QString fileName = parameters.join(u' ');
-    if (fileName.isEmpty())
-        fileName = DataFilePath(QStringLiteral("sample.htm"));
+    // All parameters together name one file, as a path with blanks would;
+    // when they do not, each names a file of its own.
+    const QStringList parameters = QApplication::arguments().mid(1);
+    QStringList fileNames{parameters.join(u' ').trimmed()};
+    if (parameters.isEmpty())
+        fileNames = QStringList{DataFilePath(QStringLiteral("sample.htm"))};
+    else if (!QFileInfo(fileNames.first()).isFile())
+        fileNames = parameters;
 
     TfEditorWindow window;
     window.show();
-    if (QFileInfo::exists(fileName))
-        window.OpenDocument(QFileInfo(fileName).absoluteFilePath());
+    for (const QString &fileName : std::as_const(fileNames))
+        if (QFileInfo(fileName).isFile())
+            window.OpenDocument(QFileInfo(fileName).absoluteFilePath());
     return app.exec();
 }

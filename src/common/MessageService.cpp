@@ -43,6 +43,9 @@ TMsgResult TQtMessageService::ShowMessage(TMsgKind kind, const QString &text, TM
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
     switch (kind) {
+    case TMsgKind::Plain:
+        title = QApplication::applicationName();
+        break;
     case TMsgKind::Warning:
         icon = QMessageBox::Warning;
         title = QObject::tr("Warning");

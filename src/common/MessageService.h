@@ -14,7 +14,8 @@
 class QPrinter;
 class QWidget;
 
-enum class TMsgKind { Warning, Error, Information, Confirmation };
+// Plain: a box with no icon, titled with the program's name.
+enum class TMsgKind { Plain, Warning, Error, Information, Confirmation };
 enum class TMsgButtons { Ok, YesNo, YesNoCancel, RetryCancel };
 enum class TMsgResult { Ok, Yes, No, Cancel, Retry };
 

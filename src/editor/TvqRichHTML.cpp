@@ -522,6 +522,16 @@ void TvqRichHTML::SetPermanentLock(bool value)
     m_permanentLock = value;
 }
 
+bool TvqRichHTML::WordWrap() const
+{
+    return Send(SCI_GETWRAPMODE) != SC_WRAP_NONE;
+}
+
+void TvqRichHTML::SetWordWrap(bool value)
+{
+    Send(SCI_SETWRAPMODE, value ? SC_WRAP_WORD : SC_WRAP_NONE);
+}
+
 void TvqRichHTML::SetModified(bool value)
 {
     m_modified = value;
@@ -570,6 +580,8 @@ void TvqRichHTML::keyPressEvent(QKeyEvent *event)
     const bool alt = modifiers & Qt::AltModifier;
     const bool shift = modifiers & Qt::ShiftModifier;
     const int key = event->key();
+    if (!ctrl && !alt && !event->text().isEmpty())
+        emit KeyPress(event->text().at(0));
 
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !alt) {
         EnterKey(ctrl);

@@ -125,6 +125,8 @@ public:
     // Properties.
     bool Modified() const { return m_modified; }
     void SetModified(bool value);
+    bool WordWrap() const;
+    void SetWordWrap(bool value);
     bool AutoIndent() const { return m_autoIndent; }
     void SetAutoIndent(bool value) { m_autoIndent = value; }
     TInsertMode InsertMode() const { return m_insertMode; }
@@ -178,6 +180,8 @@ signals:
     void ProgressChange(int value);
     void Change();
     void SelectionChange();
+    // A key typed a character (Enter, Tab and Backspace included).
+    void KeyPress(QChar key);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
