@@ -164,6 +164,29 @@ TEST_F(HTMLTab, ClosingADocumentKeepsTheOthersInOrder)
     EXPECT_EQ(m_tabs.ActiveEditor()->Filename(), c);
 }
 
+TEST_F(HTMLTab, TheSelectedTabStaysInViewWhenTabsDoNotFit)
+{
+    m_tabs.resize(220, 200);
+    for (int i = 0; i < 20; ++i)
+        Open(QStringLiteral("document%1.htm").arg(i));
+    QTabBar *strip = m_tabs.TabStrip();
+    const auto selectedInView = [&] {
+        const QRect tab = strip->tabRect(m_tabs.TabIndex());
+        return tab.left() >= 0 && tab.right() < strip->width();
+    };
+    ASSERT_TRUE(selectedInView());
+
+    m_tabs.CloseDocument(0);
+    EXPECT_EQ(m_tabs.TabIndex(), 18);
+    EXPECT_TRUE(selectedInView());
+
+    m_tabs.SetTabIndex(0);
+    EXPECT_TRUE(selectedInView());
+    m_tabs.CloseDocument(18);
+    EXPECT_EQ(m_tabs.TabIndex(), 0);
+    EXPECT_TRUE(selectedInView());
+}
+
 TEST_F(HTMLTab, ClosingAPageThatDoesNotExistChangesNothing)
 {
     Open(QStringLiteral("a.htm"));
