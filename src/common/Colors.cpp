@@ -32,3 +32,35 @@ TColor ColorFromQColor(const QColor &color)
 {
     return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
 }
+
+namespace {
+
+int HexPair(QStringView pair)
+{
+    int value = 0;
+    for (const QChar c : pair) {
+        const qsizetype digit = QStringView(u"0123456789ABCDEF").indexOf(c.toUpper());
+        if (digit < 0)
+            return 0;
+        value = value * 16 + int(digit);
+    }
+    return value;
+}
+
+} // namespace
+
+QString ColorToHexText(TColor color)
+{
+    return ResolveColor(color).name(QColor::HexRgb).mid(1).toUpper();
+}
+
+int HexTextToColor(const QString &text)
+{
+    QString digits = text;
+    const qsizetype dollar = digits.indexOf(u'$');
+    if (dollar >= 0)
+        digits.remove(dollar, 1);
+    digits = digits.rightJustified(6, u'0');
+    const QStringView view(digits);
+    return HexPair(view.mid(0, 2)) * 65536 + HexPair(view.mid(2, 2)) * 256 + HexPair(view.mid(4, 2));
+}

@@ -17,3 +17,11 @@ inline constexpr TColor clWindowText = 0x80000008;
 QColor ResolveColor(TColor color);
 // The TColor of an RGB colour.
 TColor ColorFromQColor(const QColor &color);
+
+// The colour as six upper-case hex digits, red first ("FF8000"); system
+// colours give their current RGB.
+QString ColorToHexText(TColor color);
+// Reads "RRGGBB" text, with or without a "$", as the number 0xRRGGBB (red
+// highest, unlike a TColor). Short text is padded on the left with "0"
+// ("$FF" is 255); a pair that is not hex reads as 0.
+int HexTextToColor(const QString &text);

@@ -2,6 +2,7 @@
 #include "MessageService.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -107,4 +108,24 @@ bool TQtMessageService::ChoosePrinter(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, DialogParent());
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool TQtMessageService::ChooseColor(TColor &color, QStringList &customColors)
+{
+    // The dialog's custom colours are shared by all its instances; set all 16.
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        const QString entry = customColors.value(i);
+        const int rgb = entry.isEmpty() ? 0xFFFFFF : HexTextToColor(entry.section(u'=', -1));
+        QColorDialog::setCustomColor(i, QColor(QRgb(rgb)));
+    }
+    QColorDialog dialog(ResolveColor(color), DialogParent());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    color = ColorFromQColor(dialog.selectedColor());
+    customColors.clear();
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        customColors.append(QStringLiteral("Color%1=%2")
+                                .arg(QChar(u'A' + i), ColorToHexText(ColorFromQColor(QColorDialog::customColor(i)))));
+    }
+    return true;
 }

@@ -6,6 +6,8 @@
 // application installs the Qt implementation; tests install a scripted one
 // that records every text and gives the answers the test chose.
 
+#include "Colors.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +32,10 @@ public:
     virtual QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) = 0;
     // Lets the user choose and set up a printer; false when cancelled.
     virtual bool ChoosePrinter(QPrinter &printer) = 0;
+    // Lets the user choose a colour, showing the 16 custom colours given as
+    // "ColorA=RRGGBB" strings; on OK true, with the colour and the custom
+    // colours, in the same form, as the user left them. False when cancelled.
+    virtual bool ChooseColor(TColor &color, QStringList &customColors) = 0;
 
     // The service in use; the Qt one unless another was installed.
     static TMessageService &Instance();
@@ -48,4 +54,5 @@ public:
     QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
+    bool ChooseColor(TColor &color, QStringList &customColors) override;
 };

@@ -107,7 +107,8 @@ TEST_F(IniFileTest, WritingKeepsOtherLinesByteForByte)
         // A new key follows the section's last line of text.
         {"[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "a", "z", "3", "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
         {"[A]\r\n[B]\r\n", "A", "z", "3", "[A]\r\nz=3\r\n[B]\r\n"},
-        // A new section goes at the end, after closing an unterminated line.
+        // A new section goes at the end; an unterminated last line is closed first.
+        {"[A]\r\nx=1\r\n", "b", "k", "v", "[A]\r\nx=1\r\n[b]\r\nk=v\r\n"},
         {"[A]\nx=1", "B", "k", "v", "[A]\nx=1\r\n[B]\r\nk=v\r\n"},
         // Windows-1252 files stay in their encoding.
         {"[S]\r\nk=caf\xe9\r\n", "S", "n", "\xc3\xbc", "[S]\r\nk=caf\xe9\r\nn=\xfc\r\n"},

@@ -39,6 +39,16 @@ bool TScriptedMessageService::ChoosePrinter(QPrinter &printer)
     return true;
 }
 
+bool TScriptedMessageService::ChooseColor(TColor &color, QStringList &customColors)
+{
+    shownCustomColors.append(customColors);
+    const std::optional<TColor> answer = colors.isEmpty() ? std::nullopt : colors.takeFirst();
+    if (!answer)
+        return false;
+    color = *answer;
+    return true;
+}
+
 void TScriptedMessageService::Reset()
 {
     *this = TScriptedMessageService();

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 struct TRecordedMessage
 {
@@ -26,6 +27,7 @@ public:
     QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
+    bool ChooseColor(TColor &color, QStringList &customColors) override;
 
     void Reset();
 
@@ -34,6 +36,8 @@ public:
     QStringList fileNames;                                   // next answers to file dialogs; empty text cancels
     QString printFile;                                       // a PDF to print to; empty cancels the print dialog
     std::function<void(const TRecordedMessage &)> onMessage; // runs as each message is shown
+    QList<std::optional<TColor>> colors;                     // next answers to colour dialogs; none cancels
+    QList<QStringList> shownCustomColors;                    // the custom colours each colour dialog showed
 };
 
 // The scripted service that the test main installed.
