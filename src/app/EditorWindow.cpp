@@ -4,6 +4,7 @@
 #include "Hourglass.h"
 #include "MessageService.h"
 #include "SettingsStore.h"
+#include "Shell.h"
 #include "TvqHTMLTab.h"
 
 #include <QActionGroup>
@@ -40,6 +41,10 @@ TfEditorWindow::TfEditorWindow(QWidget *parent) : QMainWindow(parent), m_documen
     file->addAction(tr("&Save"), QKeySequence::Save, this, &TfEditorWindow::mnuFileSaveClick);
     file->addAction(tr("Save &As..."), this, &TfEditorWindow::mnuFileSaveAsClick);
     file->addAction(tr("&Reload"), this, [this] { Editor()->Reload(); });
+    file->addAction(tr("Propert&ies"), this, [this] {
+        if (!Editor()->Filename().isEmpty())
+            ShowFileProperties(Editor()->Filename());
+    });
     file->addSeparator();
     file->addAction(tr("&Print..."), QKeySequence::Print, this, &TfEditorWindow::mnuFilePrintClick);
     file->addSeparator();
