@@ -3,6 +3,7 @@
 
 // Shows the busy cursor for as long as it lives.
 
+#include <QCursor>
 #include <QGuiApplication>
 
 class THourglass

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageService.h"
 
+#include "TfMessage.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -128,4 +130,13 @@ bool TQtMessageService::ChooseColor(TColor &color, QStringList &customColors)
                                 .arg(QChar(u'A' + i), ColorToHexText(ColorFromQColor(QColorDialog::customColor(i)))));
     }
     return true;
+}
+
+TMsgResult TQtMessageService::ShowNotice(const QString &caption, const QString &text, bool cancelButton,
+                                         bool &dontShowAgain)
+{
+    TfMessage form(caption, text, cancelButton, dontShowAgain, DialogParent());
+    const TMsgResult result = form.Execute();
+    dontShowAgain = form.DontShowAgain();
+    return result;
 }

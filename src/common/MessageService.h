@@ -36,6 +36,11 @@ public:
     // "ColorA=RRGGBB" strings; on OK true, with the colour and the custom
     // colours, in the same form, as the user left them. False when cancelled.
     virtual bool ChooseColor(TColor &color, QStringList &customColors) = 0;
+    // Shows a one-time notice with the box "Don't show this message again",
+    // preset from dontShowAgain, which returns how the box was left. Ok or
+    // Cancel (Cancel only when there is a Cancel button).
+    virtual TMsgResult ShowNotice(const QString &caption, const QString &text, bool cancelButton,
+                                  bool &dontShowAgain) = 0;
 
     // The service in use; the Qt one unless another was installed.
     static TMessageService &Instance();
@@ -55,4 +60,5 @@ public:
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;
+    TMsgResult ShowNotice(const QString &caption, const QString &text, bool cancelButton, bool &dontShowAgain) override;
 };

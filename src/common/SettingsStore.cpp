@@ -131,3 +131,12 @@ bool ReadRegBool(const QString &section, const QString &name, bool defaultValue)
     const qint64 value = text.toLongLong(&ok);
     return ok ? value != 0 : defaultValue;
 }
+
+bool BrowserObjectInstalled()
+{
+#ifdef VELICORT_HAVE_WEBENGINE
+    return true;
+#else
+    return false;
+#endif
+}

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QPainter>
@@ -363,6 +364,16 @@ void TvqHTMLTab::SetDocumentForegroundColor(TColor color)
     m_foregroundColor = color;
     for (const TDocument &document : std::as_const(m_documents))
         document.editor->SetForegroundColor(color);
+}
+
+void TvqHTMLTab::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Editors leave their context menu to their owner.
+    if (!m_editorPopup || !ActiveEditor() || !ActiveEditor()->geometry().contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    m_editorPopup->exec(event->globalPos());
 }
 
 // ---------------------------------------------------------------------------

@@ -17,6 +17,7 @@
 
 class QDragMoveEvent;
 class QDropEvent;
+class QMenu;
 class QStackedLayout;
 class QTabBar;
 
@@ -61,6 +62,8 @@ public:
     void SetDocumentBackgroundColor(TColor color);
     TColor DocumentForegroundColor() const { return m_foregroundColor; }
     void SetDocumentForegroundColor(TColor color);
+    // The menu shown when an editor is right-clicked.
+    void SetEditorPopup(QMenu *menu) { m_editorPopup = menu; }
     bool UseLockWindowUpdate() const { return m_useLockWindowUpdate; }
     void SetUseLockWindowUpdate(bool value) { m_useLockWindowUpdate = value; }
 
@@ -87,6 +90,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -123,4 +127,5 @@ private:
     TColor m_backgroundColor = clWindow;
     TColor m_foregroundColor = clBlack;
     bool m_useLockWindowUpdate = true;
+    QMenu *m_editorPopup = nullptr;
 };

@@ -115,7 +115,10 @@ public:
     void InsertFile(const QString &name);
     bool SaveToFile(const QString &name, bool unixLineEnds);
     bool WriteFile(const QString &name, bool unixLineEnds);
+    // The file's modification time when it was last loaded or saved, in
+    // milliseconds since the epoch.
     qint64 FileTime() const { return m_fileTime; }
+    void SetFileTime(qint64 time) { m_fileTime = time; }
     TLineEnds LineEnds() const { return m_lineEnds; }
     void SetLineEnds(TLineEnds lineEnds) { m_lineEnds = lineEnds; }
     bool IsUtf8() const { return m_utf8; }

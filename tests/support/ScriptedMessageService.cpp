@@ -49,6 +49,17 @@ bool TScriptedMessageService::ChooseColor(TColor &color, QStringList &customColo
     return true;
 }
 
+TMsgResult TScriptedMessageService::ShowNotice(const QString &caption, const QString &text, bool cancelButton,
+                                               bool &dontShowAgain)
+{
+    notices.append({caption, text, cancelButton, dontShowAgain});
+    if (noticeAnswers.isEmpty())
+        return TMsgResult::Ok;
+    const TNoticeAnswer answer = noticeAnswers.takeFirst();
+    dontShowAgain = answer.dontShowAgain;
+    return answer.result;
+}
+
 void TScriptedMessageService::Reset()
 {
     *this = TScriptedMessageService();

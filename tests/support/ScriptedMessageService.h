@@ -20,6 +20,20 @@ struct TRecordedMessage
     TMsgButtons buttons;
 };
 
+struct TRecordedNotice
+{
+    QString caption;
+    QString text;
+    bool cancelButton;
+    bool dontShowAgain; // how the box was preset
+};
+
+struct TNoticeAnswer
+{
+    TMsgResult result;
+    bool dontShowAgain; // how the box is left
+};
+
 class TScriptedMessageService : public TMessageService
 {
 public:
@@ -28,6 +42,7 @@ public:
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;
+    TMsgResult ShowNotice(const QString &caption, const QString &text, bool cancelButton, bool &dontShowAgain) override;
 
     void Reset();
 
@@ -38,6 +53,8 @@ public:
     std::function<void(const TRecordedMessage &)> onMessage; // runs as each message is shown
     QList<std::optional<TColor>> colors;                     // next answers to colour dialogs; none cancels
     QList<QStringList> shownCustomColors;                    // the custom colours each colour dialog showed
+    QList<TRecordedNotice> notices;                          // the one-time notices shown
+    QList<TNoticeAnswer> noticeAnswers; // next answers to notices; none: Ok with the box left as preset
 };
 
 // The scripted service that the test main installed.

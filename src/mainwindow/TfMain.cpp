@@ -1,0 +1,886 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TfMain.h"
+
+#include "ColorDialog.h"
+#include "DocumentCommands.h"
+#include "FileUtils.h"
+#include "Hourglass.h"
+#include "MainMenu.h"
+#include "MessageService.h"
+#include "Notices.h"
+#include "Paths.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "TagText.h"
+#include "TfExtendedFind.h"
+#include "TfExtendedReplace.h"
+#include "TfTagList.h"
+#include "TipOfTheDay.h"
+#include "TvqHTMLTab.h"
+#include "WindowPlacement.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString VelicortKey = QStringLiteral("Software\\Velicort");
+const QString ColorCodingKey = QStringLiteral("Software\\Velicort\\ColorCoding");
+const QString ToolbarsKey = QStringLiteral("Software\\Velicort\\Toolbars");
+const QString DocumentListKey = QStringLiteral("Software\\Velicort\\DocumentList");
+const QString Caption = QStringLiteral("Velicort 2.5 BETA 3");
+
+// Widths of the status panels: caret position, messages (the rest), the
+// third panel and the insert mode.
+constexpr int CaretPanelWidth = 75;
+constexpr int ThirdPanelWidth = 86;
+
+// The pages of the tag speedbar with the value that shows or hides each;
+// QuickTab always shows.
+struct TSpeedbarPage
+{
+    const char *name;
+    const char *caption;
+    const char *visibleValue;
+    bool visibleByDefault;
+};
+
+const TSpeedbarPage SpeedbarPages[] = {
+    {"tbsQuickTab", "QuickTab", nullptr, true},      {"tbsFonts", "Fonts", "Fonts_Visible", true},
+    {"tbsTables", "Tables", "Tables_Visible", true}, {"tbsFrames", "Frames", "Frames_Visible", true},
+    {"tbsForms", "Forms", "Forms_Visible", true},    {"tbsLists", "Lists", "Lists_Visible", true},
+    {"tbsStyles", "Styles", "Styles_Visible", true}, {"tbsJavaScript", "JavaScript", "JavaScript_Visible", false},
+    {"tbsOther", "Other", "Other_Visible", true},    {"tbsTagList", "Tags", "Tags_Visible", false},
+    {"tbsASP", "ASP", "ASP_Visible", false},         {"tbsCFusion", "CFML", "CFML_Visible", false},
+    {"tbsApps", "Apps", "Apps_Visible", true},
+};
+
+// The sixteen named colours of the colour bar.
+const std::pair<const char *, QRgb> NamedColors[] = {
+    {"Aqua", 0x00FFFF},   {"Black", 0x000000}, {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF},
+    {"Gray", 0x808080},   {"Green", 0x008000}, {"Lime", 0x00FF00},   {"Maroon", 0x800000},
+    {"Navy", 0x000080},   {"Olive", 0x808000}, {"Purple", 0x800080}, {"Red", 0xFF0000},
+    {"Silver", 0xC0C0C0}, {"Teal", 0x008080},  {"White", 0xFFFFFF},  {"Yellow", 0xFFFF00},
+};
+
+QIcon SwatchIcon(QColor color)
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(color);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::darkGray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
+}
+
+// The colour-coding commands end in these names, by mode.
+const QString ColorModeNames[] = {QStringLiteral("None"), QStringLiteral("Minimal"), QStringLiteral("Full")};
+
+} // namespace
+
+TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettings())
+{
+    setWindowTitle(QStringLiteral("Velicort 2.5"));
+    setObjectName(QStringLiteral("TfMain"));
+    resize(896, 611);
+
+    m_documents = new TvqHTMLTab;
+    m_documents->setObjectName(QStringLiteral("vqHTMLTab"));
+    m_commands = new TDocumentCommands(m_documents, this);
+    CreateFrame();
+    CreateStatusBar();
+    BuildMainMenu(this);
+    m_documents->SetEditorPopup(BuildEditorPopup(this));
+    ConnectCommands();
+    ApplySettings();
+}
+
+TfMain::~TfMain() = default;
+
+TvqRichHTML *TfMain::ActiveEditor() const
+{
+    return m_documents->ActiveEditor();
+}
+
+QAction *TfMain::Action(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}
+
+QToolBar *TfMain::Toolbar(const QString &name) const
+{
+    return findChild<QToolBar *>(name);
+}
+
+QString TfMain::StatusPanelText(int panel) const
+{
+    return m_statusPanels[panel]->text();
+}
+
+// ---------------------------------------------------------------------------
+// The frame
+
+void TfMain::CreateFrame()
+{
+    const auto makeBar = [this](const QString &name, const QString &title) {
+        auto *bar = new QToolBar(title, this);
+        bar->setObjectName(name);
+        bar->setIconSize(QSize(16, 16));
+        return bar;
+    };
+
+    // The header: the main toolbar and the tag speedbar, one above the other
+    // or side by side.
+    m_mainToolbar = makeBar(QStringLiteral("pnlTB_Main"), tr("Main Toolbar"));
+    m_mainToolbar->setMovable(false);
+    m_speedbar = makeBar(QStringLiteral("pnlTB_SpeedBar"), tr("Speedbar"));
+    m_speedbar->setMovable(false);
+    m_speedbarPages = new QTabWidget;
+    m_speedbarPages->setObjectName(QStringLiteral("pgSpeedbar"));
+    m_speedbarPages->setDocumentMode(true);
+    m_speedbar->addWidget(m_speedbarPages);
+    for (const TSpeedbarPage &page : SpeedbarPages) {
+        auto *sheet = new QWidget;
+        sheet->setObjectName(QLatin1String(page.name));
+        sheet->setMinimumHeight(27); // one row of tag buttons
+        m_speedbarPages->addTab(sheet, QLatin1String(page.caption));
+    }
+    BuildMainToolbar(this, m_mainToolbar);
+
+    m_customBar = makeBar(QStringLiteral("oxDockCustom"), tr("Custom Toolbar"));
+    for (int i = 1; i <= 6; ++i) {
+        QAction *button = m_customBar->addAction(tr("Custom %1").arg(i));
+        button->setObjectName(QStringLiteral("vqListButton%1").arg(i));
+        button->setEnabled(false);
+    }
+    m_colorBar = makeBar(QStringLiteral("oxDockColorBar"), tr("Color Bar"));
+    BuildColorBar();
+    m_secondaryBar = makeBar(QStringLiteral("oxDockSecondary"), tr("Secondary Toolbar"));
+    BuildSecondaryToolbar(this, m_secondaryBar);
+    m_specialCharBar = makeBar(QStringLiteral("pnlSpecialChar"), tr("Special Characters"));
+    m_specialCharBar->setMovable(false);
+
+    // Left: the document list pane.
+    m_docListPane = new QWidget;
+    m_docListPane->setObjectName(QStringLiteral("pnlDocList"));
+    auto *docList = new QVBoxLayout(m_docListPane);
+    docList->setContentsMargins(2, 2, 2, 2);
+    docList->setSpacing(3);
+    auto *drives = new QComboBox;
+    drives->setObjectName(QStringLiteral("vqDriveCombo"));
+    auto *folders = new QTreeView;
+    folders->setObjectName(QStringLiteral("vqDirList"));
+    folders->setHeaderHidden(true);
+    auto *filter = new QComboBox;
+    filter->setObjectName(QStringLiteral("cboFilter"));
+    filter->addItems({tr("Web Documents"), tr("Web Images"), tr("All Web Files"), tr("All Files")});
+    auto *files = new QTreeWidget;
+    files->setObjectName(QStringLiteral("vqFileList"));
+    files->setRootIsDecorated(false);
+    files->setHeaderLabels({tr("Name"), tr("Size"), tr("Type"), tr("Modified"), tr("Attributes"), tr("Path")});
+    docList->addWidget(drives);
+    docList->addWidget(folders, 1);
+    docList->addWidget(filter);
+    docList->addWidget(files, 2);
+
+    // Centre: the "Edit" and "Browse" pages.
+    m_pages = new QTabWidget;
+    m_pages->setObjectName(QStringLiteral("pgHTML"));
+    m_pages->setTabPosition(QTabWidget::South);
+    auto *editPage = new QWidget;
+    editPage->setObjectName(QStringLiteral("tbsHTMLEdit"));
+    auto *edit = new QVBoxLayout(editPage);
+    edit->setContentsMargins(0, 0, 0, 0);
+    edit->setSpacing(0);
+    auto *validator = new QTreeWidget;
+    validator->setObjectName(QStringLiteral("lvwValidator"));
+    validator->setHeaderLabels({tr("Line"), tr("Message")});
+    validator->hide();
+    edit->addWidget(m_documents, 1);
+    edit->addWidget(validator);
+    m_htmlView = new QTextBrowser;
+    m_htmlView->setObjectName(QStringLiteral("htmlView"));
+    m_pages->addTab(editPage, tr("Edit"));
+    m_pages->addTab(m_htmlView, tr("Browse"));
+
+    // Right: the HTML help pane, shown by the help command.
+    m_helpPane = new QTextBrowser;
+    m_helpPane->setObjectName(QStringLiteral("pnlHTMLib"));
+    m_helpPane->setMinimumWidth(266);
+    m_helpPane->setMaximumWidth(500);
+    m_helpPane->hide();
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("pnlSplitHorz"));
+    m_splitter->setOpaqueResize(false); // a moving line, applied on release
+    m_splitter->addWidget(m_docListPane);
+    m_splitter->addWidget(m_pages);
+    m_splitter->addWidget(m_helpPane);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setCollapsible(1, false);
+    m_splitter->setCollapsible(2, false);
+    m_splitter->setStretchFactor(1, 1);
+    m_docListPane->setMinimumWidth(40);
+    m_docListPane->setMaximumWidth(600);
+
+    // The header rows: main toolbar and speedbar, the special characters,
+    // the custom toolbar; the other bars at the edges until moved.
+    addToolBar(Qt::TopToolBarArea, m_mainToolbar);
+    addToolBar(Qt::TopToolBarArea, m_speedbar);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, m_specialCharBar);
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, m_customBar);
+    addToolBar(Qt::LeftToolBarArea, m_secondaryBar);
+    addToolBar(Qt::BottomToolBarArea, m_colorBar);
+
+    auto *centre = new QWidget;
+    auto *layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_splitter, 1);
+    m_statusArea = new QStackedWidget;
+    m_statusArea->setObjectName(QStringLiteral("pnlStatus"));
+    layout->addWidget(m_statusArea);
+    setCentralWidget(centre);
+}
+
+void TfMain::BuildColorBar()
+{
+    // A colour goes into the document as its name, or as "#RRGGBB" where
+    // hexadecimal colours are wanted.
+    const auto addSwatch = [this](const QString &name, QColor color) {
+        QAction *swatch = m_colorBar->addAction(SwatchIcon(color), name);
+        connect(swatch, &QAction::triggered, this, [this, name, color] {
+            const QString hex = u'#' + ColorToHexText(ColorFromQColor(color));
+            ActiveEditor()->InsertTag(m_settings.ForceHexColor || name.startsWith(u'#') ? hex : name, QString(), true);
+            ActiveEditor()->setFocus();
+        });
+    };
+    for (const auto &[name, rgb] : NamedColors)
+        addSwatch(QLatin1String(name), QColor(rgb));
+    m_colorBar->addSeparator();
+    TColorDialog custom;
+    LoadCustomColors(VelicortKey, custom);
+    for (const QString &entry : std::as_const(custom.CustomColors)) {
+        const QColor color(QRgb(HexTextToColor(entry.section(u'=', 1))));
+        addSwatch(u'#' + ColorToHexText(ColorFromQColor(color)), color);
+    }
+}
+
+void TfMain::CreateStatusBar()
+{
+    auto *status = new QStatusBar;
+    status->setObjectName(QStringLiteral("staMain"));
+    const QString texts[4] = {QStringLiteral("1: 1"), QStringLiteral(" Ready."), QString(), QStringLiteral("Insert")};
+    for (int i = 0; i < 4; ++i) {
+        m_statusPanels[i] = new QLabel(texts[i]);
+        m_statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_statusPanels[i]->setAlignment(i == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        status->addWidget(m_statusPanels[i], i == 1 ? 1 : 0);
+    }
+    m_statusPanels[0]->setFixedWidth(CaretPanelWidth);
+    m_statusPanels[2]->setFixedWidth(ThirdPanelWidth);
+    // "Overwrite" must fit where "Insert" stands.
+    m_statusPanels[3]->setFixedWidth(
+        std::max(40, m_statusPanels[3]->fontMetrics().horizontalAdvance(QStringLiteral("Overwrite")) + 10));
+
+    auto *progress = new QWidget;
+    auto *row = new QHBoxLayout(progress);
+    row->setContentsMargins(4, 2, 4, 2);
+    m_progressLabel = new QLabel(tr("Progress..."));
+    m_progressBar = new QProgressBar;
+    m_progressBar->setObjectName(QStringLiteral("prgProgress"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setTextVisible(false);
+    row->addWidget(m_progressLabel);
+    row->addWidget(m_progressBar, 1);
+
+    m_statusArea->addWidget(status);
+    m_statusArea->addWidget(progress);
+    m_statusArea->setFixedHeight(status->sizeHint().height());
+}
+
+void TfMain::ShowStatusMessage(const QString &message)
+{
+    m_statusPanels[1]->setText(message.isEmpty() ? QStringLiteral(" Ready.") : u' ' + message);
+}
+
+void TfMain::FormResize()
+{
+    // The size grip shows only while the window can be resized.
+    if (auto *status = qobject_cast<QStatusBar *>(m_statusArea->widget(0)))
+        status->setSizeGripEnabled(!isMaximized() && !isFullScreen());
+    m_progressBar->setFixedWidth(std::max(0, width() - 106 - m_progressLabel->width()));
+}
+
+void TfMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TfMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        FormResize();
+}
+
+// ---------------------------------------------------------------------------
+// Settings
+
+void TfMain::ApplySettings()
+{
+    const TMainSettings &s = m_settings;
+    m_docListPane->setEnabled(s.FileListEnabled);
+    m_documents->SetFontRegistryKey(ColorCodingKey);
+    m_documents->SetUseLockWindowUpdate(s.UseLockWindowUpdate);
+    m_documents->SetDocumentBackgroundColor(s.BackgroundColor);
+    m_documents->SetDocumentForegroundColor(s.ForegroundColor);
+    m_commands->SetDefaultExtension(s.DefaultExtension);
+    SetColorCodingMode(s.ColorCodeMode);
+    ActiveEditor()->SetWordWrap(s.WordWrap);
+    CheckWordWrap(s.WordWrap);
+    m_documents->SetTabWidth(s.TabWidth);
+    m_documents->SetAutoIndent(s.AutoIndent);
+    findChild<QComboBox *>(QStringLiteral("cboFilter"))->setCurrentIndex(s.FilterIndex);
+
+    RestoreWindowPlacement(this);
+
+    SetStatusBarVisible(s.StatusBar);
+    SetColorBarVisible(s.ColorBar);
+    SetCustomToolbarVisible(s.CustomToolbar);
+    SetSecondaryToolbarVisible(s.SecondaryToolbar);
+    SetSpecialCharVisible(s.SpecialChar);
+
+    SetDocListVisible(s.DocListVisible);
+    m_splitter->setSizes({s.DocListWidth, std::max(200, width() - s.DocListWidth), 0});
+    auto *fileList = findChild<QTreeWidget *>(QStringLiteral("vqFileList"));
+    for (int i = 0; i < 6; ++i)
+        if (i == 0 || !s.ListOnlyFileNames)
+            fileList->setColumnWidth(i, s.ColumnWidths[i]);
+    if (s.ListOnlyFileNames)
+        fileList->setHeaderHidden(true);
+
+    for (int i = 0; i < int(std::size(SpeedbarPages)); ++i) {
+        const TSpeedbarPage &page = SpeedbarPages[i];
+        if (page.visibleValue)
+            m_speedbarPages->setTabVisible(i, ReadRegValue(QStringLiteral("Software\\Velicort\\SpeedBar"),
+                                                           QLatin1String(page.visibleValue),
+                                                           page.visibleByDefault) == QLatin1String("-1"));
+    }
+    SetMainToolbarVisible(s.MainVisible);
+    SetSpeedbarVisible(s.SpeedbarVisible);
+    SetToolbarLayout(s.ToolbarLayout);
+    m_reloadPromptOnChange = s.ReloadPromptOnChange;
+    SetRulersVisible(s.Rulers);
+    SetLowerCaseTags(s.LowerCaseTags);
+}
+
+void TfMain::OpenCommandLine(const QStringList &parameters)
+{
+    const QString joined = JoinCommandLine(parameters);
+    QStringList files;
+    if (!joined.isEmpty() && QFileInfo(joined).isFile())
+        files.append(joined);
+    else if (parameters.size() > 1)
+        for (const QString &parameter : parameters)
+            if (QFileInfo(parameter).isFile())
+                files.append(parameter);
+
+    if (files.isEmpty()) {
+        m_commands->SetOpenFolder(m_settings.InitialDir);
+        ActiveEditor()->SetModified(false);
+        show();
+        QCoreApplication::processEvents();
+        m_startupDone = true;
+    } else {
+        THourglass hourglass;
+        ActiveEditor()->SetModified(false);
+        show();
+        QCoreApplication::processEvents();
+        for (const QString &file : std::as_const(files)) {
+            const QString path = LongPathOf(file);
+            if (QFileInfo(path).suffix().compare(QLatin1String("vcp"), Qt::CaseInsensitive) == 0)
+                continue; // projects open from the projects window
+            const QString lower = path.toLower();
+            if (lower.contains(QLatin1String("temporary internet files/cache")) ||
+                lower.contains(QLatin1String("netscape/cache")))
+                QDir::setCurrent(DataFolder());
+            OpenDocuments(path, 0);
+        }
+        m_startupDone = true;
+    }
+    m_documents->SetAcceptFiles(true);
+    ActiveEditor()->SetModified(false);
+}
+
+void TfMain::CreateLongLivedWindows()
+{
+    m_extendedFind = new TfExtendedFind(this);
+    m_tagList = new TfTagList(this);
+    connect(m_tagList, &TfTagList::Closed, this, [this] {
+        Action(QStringLiteral("mnuViewTagList"))->setChecked(false);
+        Action(QStringLiteral("spdTags"))->setChecked(false);
+    });
+    m_extendedReplace = new TfExtendedReplace(this);
+    OnCommand("mnuViewTagList", [this](bool on) { SetTagListVisible(on); });
+    OnCommand("spdTags", [this](bool on) { SetTagListVisible(on); });
+}
+
+void TfMain::LoadSettings()
+{
+    if (m_settings.ShowTips)
+        ShowTipOfTheDay();
+    if (ActiveEditor()->isVisible())
+        ActiveEditor()->setFocus();
+    ShowStatusMessage(QString());
+
+    m_messageWindow = new TfVelicortMessageWindow(this);
+    connect(m_messageWindow, &TfVelicortMessageWindow::OpenFileMessage, this, &TfMain::MessageWindowOpenFile);
+    connect(m_messageWindow, &TfVelicortMessageWindow::ValidatorResultMessage, this,
+            &TfMain::MessageWindowValidatorResult);
+    m_messageWindow->Listen();
+    vqHTMLTabPageChange();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            AppOnActivate();
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+template <typename Handler> void TfMain::OnCommand(const char *name, Handler handler)
+{
+    QAction *action = Action(QLatin1String(name));
+    Q_ASSERT(action);
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, handler);
+}
+
+void TfMain::ConnectCommands()
+{
+    const auto on = [this](const char *name, auto handler) { OnCommand(name, handler); };
+    on("mnuFileNew", [this] { m_commands->NewDocument(); });
+    on("mnuFileOpen", [this] { OpenDocuments(QString(), m_settings.ResetDirOnOpen ? 1 : 0); });
+    on("mnuFileSave", [this] { m_commands->SaveDocument(); });
+    on("mnuFileSaveAs", [this] { m_commands->SaveDocumentAs(); });
+    on("mnuFileClose", [this] { m_commands->CloseDocument(); });
+    on("mnuFileCloseAll", [this] { m_commands->CloseAllDocuments(); });
+    on("mnuFilePrint", [this] { m_commands->PrintDocument(); });
+    on("mnuFileExit", [this] { close(); });
+    on("spdNew", [this] { m_commands->NewDocument(); });
+    on("spdOpen", [this] { OpenDocuments(QString(), m_settings.ResetDirOnOpen ? 1 : 0); });
+    on("spdSave", [this] { m_commands->SaveDocument(); });
+
+    for (const char *name : {"mnuEditUndo", "spdUndo"})
+        on(name, [this] { ActiveEditor()->Undo(); });
+    for (const char *name : {"mnuEditCut", "spdCut"})
+        on(name, [this] { ActiveEditor()->Cut(); });
+    for (const char *name : {"mnuEditCopy", "spdCopy"})
+        on(name, [this] { ActiveEditor()->Copy(); });
+    for (const char *name : {"mnuEditPaste", "spdPaste"})
+        on(name, [this] { ActiveEditor()->Paste(); });
+    on("mnuEditSelectAll", [this] { ActiveEditor()->SetSel(0, ActiveEditor()->TextLength()); });
+
+    for (const char *group : {"mnuCC", "spdCC"}) {
+        auto *modes = new QActionGroup(this);
+        const QString prefix = QLatin1String(group);
+        for (const TColorCodeMode mode : {ccNone, ccMinimal, ccFull}) {
+            QAction *action = Action(prefix + ColorModeNames[mode]);
+            modes->addAction(action);
+            OnCommand(qPrintable(action->objectName()), [this, mode] { SetColorCodingMode(mode); });
+        }
+    }
+    for (const char *name : {"mnuOptionsReapplyColorCoding", "mnuPE_OptReapplyColorCoding", "spdReapplyColorCode"})
+        on(name, [this] { ActiveEditor()->ColorAll(); });
+    for (const char *name : {"mnuOptionsWordWrap", "spdWordWrap"})
+        on(name, [this] { ToggleWordWrap(); });
+    for (const char *name : {"mnuOptionsFullScreen", "mnuPE_OptFullScreen", "spdFullScreen"})
+        on(name, [this](bool on) { SetFullScreen(on); });
+    on("mnuViewToolbarVertical", [this] { SetToolbarLayout(0); });
+    on("mnuViewToolbarHorizontal", [this] { SetToolbarLayout(1); });
+
+    on("mnuViewStatusBar", [this](bool on) { SetStatusBarVisible(on); });
+    on("mnuViewColorBar", [this](bool on) { SetColorBarVisible(on); });
+    on("mnuViewCustomToolbar", [this](bool on) { SetCustomToolbarVisible(on); });
+    on("mnuViewSecondaryToolbar", [this](bool on) { SetSecondaryToolbarVisible(on); });
+    on("mnuViewSpecialChars", [this](bool on) { SetSpecialCharVisible(on); });
+    on("mnuViewDocList", [this](bool on) { SetDocListVisible(on); });
+    on("mnuViewMainToolbar", [this](bool on) { SetMainToolbarVisible(on); });
+    on("mnuViewSpeedbar", [this](bool on) { SetSpeedbarVisible(on); });
+    on("mnuViewRulers", [this](bool on) { SetRulersVisible(on); });
+    on("mnuHelpTip", [] { ShowTipOfTheDay(); });
+    on("mnuHelpAbout", [] {
+        MessageDlg(QStringLiteral("Velicort 2.5\r\n\r\nA native HTML editor for people who write web pages by "
+                                  "hand.\r\n\r\nFree software under the GNU General Public License, version 3 or "
+                                  "later."),
+                   TMsgKind::Plain);
+    });
+
+    connect(m_commands, &TDocumentCommands::DocumentStateChanged, this, [this] {
+        UpdateCaption();
+        Action(QStringLiteral("spdSave"))->setEnabled(ActiveEditor()->Modified());
+    });
+
+    connect(m_documents, &TvqHTMLTab::OnActiveDocProgressChange, this, &TfMain::vqHTMLTabActiveDocProgressChange);
+    connect(m_documents, &TvqHTMLTab::OnActiveDocInsertModeChange, this, &TfMain::vqHTMLTabActiveDocInsertModeChange);
+    connect(m_documents, &TvqHTMLTab::OnActiveDocModifyStatusChange, this,
+            &TfMain::vqHTMLTabActiveDocModifyStatusChange);
+    connect(m_documents, &TvqHTMLTab::OnActiveDocSelectionChange, this, &TfMain::vqHTMLTabActiveDocSelectionChange);
+    connect(m_documents, &TvqHTMLTab::OnActiveDocKeyPress, this, &TfMain::vqHTMLTabActiveDocKeyPress);
+    connect(m_documents, &TvqHTMLTab::OnDropFiles, this, &TfMain::vqHTMLTabDropFiles);
+    connect(m_documents, &TvqHTMLTab::OnPageChange, this, &TfMain::vqHTMLTabPageChange);
+}
+
+void TfMain::OpenDocuments(const QString &path, int flags)
+{
+    m_commands->OpenDocuments(path, flags);
+}
+
+void TfMain::UpdateCaption()
+{
+    const QString name = ActiveEditor()->Filename();
+    setWindowTitle(Caption + QStringLiteral(" - [") +
+                   (name.isEmpty() ? QStringLiteral("Untitled") : QDir::toNativeSeparators(name)) + u']');
+}
+
+void TfMain::SetColorCodingMode(TColorCodeMode mode)
+{
+    THourglass hourglass;
+    TvqRichHTML *editor = ActiveEditor();
+    const bool wasModified = editor->Modified();
+    editor->SetColorCodeMode(mode);
+    if (!wasModified)
+        editor->SetModified(false);
+    WriteRegValue(ColorCodingKey, QStringLiteral("ColorCodeMode"), int(mode));
+    CheckColorMode(mode);
+}
+
+void TfMain::CheckColorMode(TColorCodeMode mode)
+{
+    Action(QStringLiteral("mnuCC") + ColorModeNames[mode])->setChecked(true);
+    Action(QStringLiteral("spdCC") + ColorModeNames[mode])->setChecked(true);
+}
+
+void TfMain::CheckWordWrap(bool on)
+{
+    Action(QStringLiteral("mnuOptionsWordWrap"))->setChecked(on);
+    Action(QStringLiteral("spdWordWrap"))->setChecked(on);
+}
+
+void TfMain::ToggleWordWrap()
+{
+    const bool on = !ActiveEditor()->WordWrap();
+    ActiveEditor()->SetWordWrap(on);
+    CheckWordWrap(on);
+    WriteRegValue(VelicortKey, QStringLiteral("WordWrap"), on);
+}
+
+void TfMain::SetTagListVisible(bool on)
+{
+    m_tagList->setVisible(on);
+    Action(QStringLiteral("mnuViewTagList"))->setChecked(on);
+    Action(QStringLiteral("spdTags"))->setChecked(on);
+}
+
+// ---------------------------------------------------------------------------
+// Bars and panes
+
+namespace {
+
+void ShowChecked(QWidget *control, QAction *action, bool on)
+{
+    control->setVisible(on);
+    if (action)
+        action->setChecked(on);
+}
+
+} // namespace
+
+void TfMain::SetDocListVisible(bool on)
+{
+    m_docListVisible = on;
+    ShowChecked(m_docListPane, Action(QStringLiteral("mnuViewDocList")), on);
+}
+
+void TfMain::SetMainToolbarVisible(bool on)
+{
+    m_mainToolbarVisible = on;
+    ShowChecked(m_mainToolbar, Action(QStringLiteral("mnuViewMainToolbar")), on);
+}
+
+void TfMain::SetSpeedbarVisible(bool on)
+{
+    m_speedbarVisible = on;
+    ShowChecked(m_speedbar, Action(QStringLiteral("mnuViewSpeedbar")), on);
+}
+
+void TfMain::SetToolbarLayout(int layout)
+{
+    m_toolbarLayout = layout == 0 ? 0 : 1;
+    // Vertical: the speedbar below the main toolbar; horizontal: beside it.
+    removeToolBarBreak(m_speedbar);
+    if (m_toolbarLayout == 0)
+        insertToolBarBreak(m_speedbar);
+    Action(QStringLiteral("mnuViewToolbarVertical"))->setChecked(m_toolbarLayout == 0);
+    Action(QStringLiteral("mnuViewToolbarHorizontal"))->setChecked(m_toolbarLayout == 1);
+}
+
+void TfMain::SetStatusBarVisible(bool on)
+{
+    m_statusBarVisible = on;
+    ShowChecked(m_statusArea, Action(QStringLiteral("mnuViewStatusBar")), on);
+    WriteRegValue(VelicortKey, QStringLiteral("StatusBar"), on);
+}
+
+void TfMain::SetColorBarVisible(bool on)
+{
+    m_colorBarVisible = on;
+    ShowChecked(m_colorBar, Action(QStringLiteral("mnuViewColorBar")), on);
+    WriteRegValue(VelicortKey, QStringLiteral("ColorBar"), on);
+}
+
+void TfMain::SetCustomToolbarVisible(bool on)
+{
+    m_customToolbarVisible = on;
+    ShowChecked(m_customBar, Action(QStringLiteral("mnuViewCustomToolbar")), on);
+    WriteRegValue(VelicortKey, QStringLiteral("CustomToolbar"), on);
+}
+
+void TfMain::SetSecondaryToolbarVisible(bool on)
+{
+    m_secondaryToolbarVisible = on;
+    ShowChecked(m_secondaryBar, Action(QStringLiteral("mnuViewSecondaryToolbar")), on);
+    WriteRegValue(VelicortKey, QStringLiteral("SecondaryToolbar"), on);
+}
+
+void TfMain::SetSpecialCharVisible(bool on)
+{
+    m_specialCharVisible = on;
+    ShowChecked(m_specialCharBar, Action(QStringLiteral("mnuViewSpecialChars")), on);
+    WriteRegValue(VelicortKey, QStringLiteral("SpecialChar"), on);
+}
+
+void TfMain::SetRulersVisible(bool on)
+{
+    m_rulersVisible = on;
+    if (QAction *action = Action(QStringLiteral("mnuViewRulers")))
+        action->setChecked(on);
+}
+
+void TfMain::SetFullScreen(bool on)
+{
+    ShowOnceNotice(nmFullScreen);
+    m_fullScreen = on;
+    for (const char *name : {"mnuOptionsFullScreen", "mnuPE_OptFullScreen", "spdFullScreen"})
+        Action(QLatin1String(name))->setChecked(on);
+    setUpdatesEnabled(false);
+    if (on) {
+        m_savedBars = {m_statusBarVisible,   m_colorBarVisible,         m_docListVisible, m_customToolbarVisible,
+                       m_specialCharVisible, m_secondaryToolbarVisible, isMaximized()};
+        m_mainToolbar->hide();
+        m_speedbar->hide();
+        m_docListPane->hide();
+        m_statusArea->hide();
+        m_colorBar->hide();
+        m_customBar->hide();
+        m_specialCharBar->hide();
+        m_secondaryBar->hide();
+        SaveWindowPlacement(this);
+        showMaximized();
+    } else {
+        m_statusArea->setVisible(m_savedBars.statusBar);
+        m_colorBar->setVisible(m_savedBars.colorBar);
+        m_docListPane->setVisible(m_savedBars.docList);
+        m_customBar->setVisible(m_savedBars.customToolbar);
+        m_specialCharBar->setVisible(m_savedBars.specialChar);
+        m_secondaryBar->setVisible(m_savedBars.secondaryToolbar);
+        m_mainToolbar->setVisible(m_mainToolbarVisible);
+        m_speedbar->setVisible(m_speedbarVisible);
+        showNormal();
+        RestoreWindowPlacement(this);
+        if (m_savedBars.maximized)
+            showMaximized();
+    }
+    setUpdatesEnabled(true);
+    QCoreApplication::processEvents();
+}
+
+// ---------------------------------------------------------------------------
+// Events of the documents
+
+void TfMain::vqHTMLTabActiveDocProgressChange(TvqRichHTML *sender, int value)
+{
+    if (value == 0) {
+        m_progressLabel->setText(sender->ProgressCaption());
+        m_progressBar->setValue(0);
+        m_statusArea->setCurrentIndex(1);
+        m_statusArea->show();
+        QCoreApplication::processEvents();
+    } else if (value == 100) {
+        m_progressBar->setValue(0);
+        m_statusArea->setCurrentIndex(0);
+        m_statusArea->setVisible(m_statusBarVisible);
+    } else {
+        m_progressBar->setValue(value);
+    }
+}
+
+void TfMain::vqHTMLTabActiveDocInsertModeChange(TvqRichHTML *, TInsertMode mode)
+{
+    m_statusPanels[3]->setText(mode == imOverwrite ? QStringLiteral("Overwrite") : QStringLiteral("Insert"));
+}
+
+void TfMain::vqHTMLTabActiveDocModifyStatusChange(TvqRichHTML *)
+{
+    Action(QStringLiteral("spdSave"))->setEnabled(ActiveEditor()->Modified());
+}
+
+void TfMain::vqHTMLTabActiveDocSelectionChange()
+{
+    TvqRichHTML *editor = ActiveEditor();
+    if (editor->UpdateLocked())
+        return;
+    const qsizetype caret = editor->GetSelStart();
+    const int line = editor->LineFromChar(caret);
+    const QString text =
+        QString::number(line + 1) + QStringLiteral(": ") + QString::number(caret - editor->LineIndex(line) + 1);
+    if (m_statusPanels[0]->text() != text)
+        m_statusPanels[0]->setText(text);
+}
+
+void TfMain::vqHTMLTabActiveDocKeyPress()
+{
+    Action(QStringLiteral("spdSave"))->setEnabled(true);
+}
+
+void TfMain::vqHTMLTabDropFiles(const QStringList &files)
+{
+    for (const QString &file : files)
+        OpenDocuments(file, 0);
+}
+
+void TfMain::vqHTMLTabPageChange()
+{
+    TvqRichHTML *editor = ActiveEditor();
+    CheckWordWrap(editor->WordWrap());
+    Action(QStringLiteral("spdSave"))->setEnabled(editor->Modified());
+    CheckColorMode(editor->ColorCodeMode());
+    m_statusPanels[0]->clear();
+    vqHTMLTabActiveDocSelectionChange();
+    vqHTMLTabActiveDocInsertModeChange(editor, editor->InsertMode());
+    UpdateCaption();
+}
+
+// ---------------------------------------------------------------------------
+// Activation, the message window, closing
+
+void TfMain::AppOnActivate()
+{
+    TvqRichHTML *editor = ActiveEditor();
+    if (!m_reloadPromptOnChange || !editor || editor->Filename().isEmpty())
+        return;
+    const QFileInfo file(editor->Filename());
+    if (!file.exists())
+        return;
+    const qint64 age = file.lastModified().toMSecsSinceEpoch();
+    if (age == editor->FileTime())
+        return;
+    // Asked once per change, however the question is answered.
+    editor->SetFileTime(age);
+    if (MessageDlg(QStringLiteral("File \"") + editor->Filename() +
+                       QStringLiteral("\" has changed since you last saved it.  Do you wish to reload it?\r\n\r\n"
+                                      "(Warning: You will lose any changes you made if you answer 'Yes')"),
+                   TMsgKind::Confirmation, TMsgButtons::YesNo) == TMsgResult::Yes)
+        editor->Reload();
+}
+
+void TfMain::MessageWindowOpenFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    if (QFileInfo(path).suffix().compare(QLatin1String("vcp"), Qt::CaseInsensitive) != 0)
+        OpenDocuments(path, 0);
+    QCoreApplication::processEvents();
+}
+
+void TfMain::MessageWindowValidatorResult(const QString &path)
+{
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
+    Q_UNUSED(path); // read by the validator's result list
+}
+
+bool TfMain::FormCloseQuery()
+{
+    if (m_closingBlocked)
+        return false;
+    return m_commands->CloseAllDocuments();
+}
+
+void TfMain::FormClose()
+{
+    m_reloadPromptOnChange = false;
+    WriteRegValue(VelicortKey, QStringLiteral("InitialDir"), m_commands->OpenFolder());
+    if (m_fullScreen)
+        return;
+    SaveWindowPlacement(this);
+    WriteRegValue(DocumentListKey, QStringLiteral("Visible"), m_docListVisible);
+    if (m_docListVisible) {
+        WriteRegValue(DocumentListKey, QStringLiteral("DocListWidth"), m_docListPane->width());
+        const auto *fileList = findChild<QTreeWidget *>(QStringLiteral("vqFileList"));
+        for (int i = 0; i < 6; ++i)
+            WriteRegValue(DocumentListKey, QStringLiteral("ColWidth_%1").arg(i), fileList->columnWidth(i));
+        WriteRegValue(DocumentListKey, QStringLiteral("FilterIndex"),
+                      findChild<QComboBox *>(QStringLiteral("cboFilter"))->currentIndex());
+    }
+    WriteRegValue(VelicortKey, QStringLiteral("Rulers"), m_rulersVisible);
+    WriteRegValue(ToolbarsKey, QStringLiteral("ToolbarLayout"), m_toolbarLayout);
+    WriteRegValue(ToolbarsKey, QStringLiteral("MainVisible"), m_mainToolbarVisible);
+    WriteRegValue(ToolbarsKey, QStringLiteral("SpeedbarVisible"), m_speedbarVisible);
+}
+
+void TfMain::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The main window: the document tabs in the centre with the preview page
+// beside them, the document list pane on the left, the HTML help pane on the
+// right, the header with the main toolbar and the tag speedbar, the dockable
+// bars, the status bar and every menu. It reads its options at start-up,
+// keeps one instance per user through its message window, and writes its
+// layout back when it closes.
+
+#include "MainSettings.h"
+#include "TvqRichHTML.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QProgressBar;
+class QSplitter;
+class QStackedWidget;
+class QTabWidget;
+class QTextBrowser;
+class QToolBar;
+class TDocumentCommands;
+class TfExtendedFind;
+class TfExtendedReplace;
+class TfTagList;
+class TfVelicortMessageWindow;
+class TvqHTMLTab;
+
+class TfMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds the window from the settings store.
+    explicit TfMain(QWidget *parent = nullptr);
+    ~TfMain() override;
+
+    // The command line at start-up: all parameters joined name one file, as
+    // a path with blanks would; when they do not, each parameter that names
+    // an existing file opens. Shows the window.
+    void OpenCommandLine(const QStringList &parameters);
+    // The windows that live as long as this one: extended find, the tag list
+    // and extended replace.
+    void CreateLongLivedWindows();
+    // The options read after the other long-lived windows exist; starts the
+    // message window that takes over later starts of the program.
+    void LoadSettings();
+
+    TvqHTMLTab *Documents() const { return m_documents; }
+    TDocumentCommands *Commands() const { return m_commands; }
+    TvqRichHTML *ActiveEditor() const;
+    const TMainSettings &Settings() const { return m_settings; }
+    // A menu command or tool button by its name ("mnuFileOpen", "spdSave").
+    QAction *Action(const QString &name) const;
+    QToolBar *Toolbar(const QString &name) const;
+    QString StatusPanelText(int panel) const;
+
+    void OpenDocuments(const QString &path, int flags);
+    void UpdateCaption();
+    void SetColorCodingMode(TColorCodeMode mode);
+
+    bool FullScreen() const { return m_fullScreen; }
+    void SetFullScreen(bool on);
+    void SetDocListVisible(bool on);
+    void SetMainToolbarVisible(bool on);
+    void SetSpeedbarVisible(bool on);
+    void SetToolbarLayout(int layout);
+    void SetStatusBarVisible(bool on);
+    void SetColorBarVisible(bool on);
+    void SetCustomToolbarVisible(bool on);
+    void SetSecondaryToolbarVisible(bool on);
+    void SetSpecialCharVisible(bool on);
+    void SetRulersVisible(bool on);
+
+    // While set, the window refuses to close (long operations set it).
+    void SetClosingBlocked(bool blocked) { m_closingBlocked = blocked; }
+    bool StartupDone() const { return m_startupDone; }
+
+    // The application became active: asks to reload a document changed on
+    // disk since it was loaded or saved.
+    void AppOnActivate();
+
+    // A later start of the program handed over a file; a validator
+    // handed over its results file.
+    void MessageWindowOpenFile(const QString &path);
+    void MessageWindowValidatorResult(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Enables a command and runs the handler when it is chosen.
+    template <typename Handler> void OnCommand(const char *name, Handler handler);
+    void CreateFrame();
+    void CreateStatusBar();
+    void BuildColorBar();
+    void ConnectCommands();
+    void ApplySettings();
+    bool FormCloseQuery();
+    void FormClose();
+    void FormResize();
+    void ShowStatusMessage(const QString &message);
+    void SetTagListVisible(bool on);
+    void ToggleWordWrap();
+    void CheckWordWrap(bool on);
+    void CheckColorMode(TColorCodeMode mode);
+
+    // Events of the document tabs.
+    void vqHTMLTabActiveDocProgressChange(TvqRichHTML *sender, int value);
+    void vqHTMLTabActiveDocInsertModeChange(TvqRichHTML *sender, TInsertMode mode);
+    void vqHTMLTabActiveDocModifyStatusChange(TvqRichHTML *sender);
+    void vqHTMLTabActiveDocSelectionChange();
+    void vqHTMLTabActiveDocKeyPress();
+    void vqHTMLTabDropFiles(const QStringList &files);
+    void vqHTMLTabPageChange();
+
+    TMainSettings m_settings;
+    TvqHTMLTab *m_documents = nullptr;
+    TDocumentCommands *m_commands = nullptr;
+    TfVelicortMessageWindow *m_messageWindow = nullptr;
+    TfExtendedFind *m_extendedFind = nullptr;
+    TfTagList *m_tagList = nullptr;
+    TfExtendedReplace *m_extendedReplace = nullptr;
+
+    QToolBar *m_mainToolbar = nullptr;
+    QToolBar *m_speedbar = nullptr;
+    QTabWidget *m_speedbarPages = nullptr;
+    QToolBar *m_customBar = nullptr;
+    QToolBar *m_colorBar = nullptr;
+    QToolBar *m_secondaryBar = nullptr;
+    QToolBar *m_specialCharBar = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QWidget *m_docListPane = nullptr;
+    QTabWidget *m_pages = nullptr; // "Edit" and "Browse"
+    QTextBrowser *m_htmlView = nullptr;
+    QWidget *m_helpPane = nullptr;
+    QStackedWidget *m_statusArea = nullptr; // the status bar or the progress
+    QLabel *m_statusPanels[4] = {};
+    QLabel *m_progressLabel = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+
+    bool m_startupDone = false;
+    bool m_closingBlocked = false;
+    bool m_fullScreen = false;
+    bool m_docListVisible = true;
+    bool m_mainToolbarVisible = true;
+    bool m_speedbarVisible = true;
+    int m_toolbarLayout = 0;
+    bool m_statusBarVisible = true;
+    bool m_colorBarVisible = true;
+    bool m_customToolbarVisible = true;
+    bool m_secondaryToolbarVisible = true;
+    bool m_specialCharVisible = true;
+    bool m_rulersVisible = false;
+    bool m_reloadPromptOnChange = true;
+
+    // What full screen hid, to show again when it ends.
+    struct TSavedBars
+    {
+        bool statusBar = true;
+        bool colorBar = true;
+        bool docList = true;
+        bool customToolbar = true;
+        bool specialChar = true;
+        bool secondaryToolbar = true;
+        bool maximized = false;
+    } m_savedBars;
+};
