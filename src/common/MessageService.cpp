@@ -101,9 +101,15 @@ QString TQtMessageService::GetOpenFileName(const QString &caption, const QString
     return QFileDialog::getOpenFileName(DialogParent(), caption, folder, filter);
 }
 
+QStringList TQtMessageService::GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(DialogParent(), caption, folder, filter);
+}
+
 QString TQtMessageService::GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(DialogParent(), caption, fileName, filter);
+    return QFileDialog::getSaveFileName(DialogParent(), caption, fileName, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 bool TQtMessageService::ChoosePrinter(QPrinter &printer)

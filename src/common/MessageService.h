@@ -29,6 +29,10 @@ public:
     virtual TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) = 0;
     // An empty result means the dialog was cancelled.
     virtual QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) = 0;
+    // Several files at once, in the order the dialog gives them; empty when
+    // cancelled.
+    virtual QStringList GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter) = 0;
+    // The caller asks itself before it overwrites an existing file.
     virtual QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) = 0;
     // Lets the user choose and set up a printer; false when cancelled.
     virtual bool ChoosePrinter(QPrinter &printer) = 0;
@@ -57,6 +61,7 @@ class TQtMessageService : public TMessageService
 public:
     TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) override;
     QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
+    QStringList GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter) override;
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;

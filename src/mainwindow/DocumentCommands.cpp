@@ -42,11 +42,10 @@ void TDocumentCommands::OpenDocuments(const QString &path, int flags)
 {
     QStringList files{path};
     if (path.isEmpty()) {
-        const QString chosen = TMessageService::Instance().GetOpenFileName(QStringLiteral("Open HTML Document"),
-                                                                           m_openFolder, m_fileFilter);
-        if (chosen.isEmpty())
+        files = TMessageService::Instance().GetOpenFileNames(QStringLiteral("Open HTML Document"), m_openFolder,
+                                                             m_fileFilter);
+        if (files.isEmpty())
             return;
-        files = QStringList{chosen};
     }
     QCoreApplication::processEvents();
     THourglass hourglass;

@@ -132,6 +132,13 @@ TMainSettings ReadMainSettings()
     return s;
 }
 
+bool SplashWanted()
+{
+    bool number = false;
+    const int value = ReadRegValue(VelicortKey, QStringLiteral("ShowSplash"), true).toInt(&number);
+    return !number || value == -1;
+}
+
 bool ApplyFirstRunSettings(int screenWidth)
 {
     if (ReadRegValue(VelicortKey, QStringLiteral("FirstRun"), QStringLiteral("-1")) != QLatin1String("-1"))

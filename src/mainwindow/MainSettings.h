@@ -78,6 +78,10 @@ struct TMainSettings
 
 TMainSettings ReadMainSettings();
 
+// Whether the splash shows at start-up: "ShowSplash" missing, "-1" or not a
+// number.
+bool SplashWanted();
+
 // The settings of first start for this user: "FirstRun" becomes "0", a
 // screen narrower than 800 pixels gets the horizontal toolbar layout, and
 // when the build has a browser object the user is asked whether to use it

@@ -2,7 +2,6 @@
 #include "Startup.h"
 
 #include "MainSettings.h"
-#include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "TfMain.h"
 #include "TfSplash.h"
@@ -18,14 +17,6 @@
 namespace {
 
 const QString QuitWhenShown = QStringLiteral("--quit-when-shown");
-
-bool SplashWanted()
-{
-    bool number = false;
-    const int value =
-        ReadRegValue(QStringLiteral("Software\\Velicort"), QStringLiteral("ShowSplash"), true).toInt(&number);
-    return (number ? value : -1) == -1;
-}
 
 } // namespace
 

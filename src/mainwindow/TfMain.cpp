@@ -113,6 +113,7 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     m_documents->SetEditorPopup(BuildEditorPopup(this));
     ConnectCommands();
     ApplySettings();
+    UpdateCaption();
 }
 
 TfMain::~TfMain() = default;

@@ -2,6 +2,7 @@
 #include "Shell.h"
 
 #include "ScriptedMessageService.h"
+#include "TestFiles.h"
 #include "Unprivileged.h"
 
 #include <QCoreApplication>
@@ -46,9 +47,7 @@ private:
 
 QString WriteFile(const QString &path)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("<p>Hello</p>") == 12);
-    return path;
+    return WriteTestFile(path, "<p>Hello</p>");
 }
 
 TEST(Shell, OpeningAFileOrAddressHandsItToTheDesktop)

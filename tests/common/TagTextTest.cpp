@@ -2,6 +2,7 @@
 #include "TagText.h"
 
 #include "ScriptedMessageService.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +19,7 @@ std::string Str(const QString &s)
 
 QString WriteFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
+    return WriteTestFile(dir.filePath(name), bytes);
 }
 
 TEST(TagTextTest, CaseTagFollowsTheGlobalFlag)

@@ -2,6 +2,7 @@
 #include "TvqHTMLTab.h"
 
 #include "ScriptedMessageService.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -27,11 +28,7 @@ protected:
 
     QString WriteFile(const QString &name, const QByteArray &bytes = "<P>text</P>\r\n")
     {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return WriteTestFile(m_dir.filePath(name), bytes);
     }
 
     QString Open(const QString &name)

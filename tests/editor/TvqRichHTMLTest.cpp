@@ -5,6 +5,7 @@
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TagText.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,11 +35,7 @@ protected:
 
     QString WriteFile(const QByteArray &bytes, const QString &name = QStringLiteral("page.htm"))
     {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return WriteTestFile(m_dir.filePath(name), bytes);
     }
 
     QString Load(const QByteArray &bytes, const QString &name = QStringLiteral("page.htm"))

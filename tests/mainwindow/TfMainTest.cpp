@@ -1,1 +1,332 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TfMain.h"
+
+#include "DocumentCommands.h"
+#include "MainSettings.h"
+#include "ScriptedMessageService.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "TvqHTMLTab.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Velicort = QStringLiteral("Software\\Velicort");
+const QString MainForm = QStringLiteral("Software\\Velicort\\MainForm");
+
+class MainWindow : public testing::Test
+{
+protected:
+    QString WriteFile(const QString &name, const QByteArray &bytes = "<P>text</P>\r\n")
+    {
+        return WriteTestFile(m_dir.filePath(name), bytes);
+    }
+
+    QStringList OpenNames(const TfMain &window) const
+    {
+        QStringList names;
+        for (int i = 0; i < window.Documents()->DocumentCount(); ++i)
+            names.append(window.Documents()->DocumentFileName(i));
+        return names;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST(MainSettings, ValuesOutOfRangeFallBack)
+{
+    TMainSettings defaults = ReadMainSettings();
+    EXPECT_EQ(defaults.ColorCodeMode, ccFull);
+    EXPECT_EQ(defaults.FilterIndex, 2);
+    EXPECT_EQ(defaults.BrowserLaunchSetting, 0);
+    EXPECT_TRUE(defaults.StatusBar);
+    EXPECT_TRUE(defaults.WordWrap);
+    EXPECT_EQ(defaults.DocListWidth, 138);
+
+    WriteRegValue(QStringLiteral("Software\\Velicort\\ColorCoding"), QStringLiteral("ColorCodeMode"), 7);
+    WriteRegValue(QStringLiteral("Software\\Velicort\\DocumentList"), QStringLiteral("FilterIndex"), 9);
+    WriteRegValue(Velicort, QStringLiteral("BrowserLaunchSetting"), 5);
+    WriteRegValue(Velicort, QStringLiteral("TabWidth"), QStringLiteral("wide"));
+    WriteRegValue(Velicort, QStringLiteral("StatusBar"), QStringLiteral("1"));
+    WriteRegValue(Velicort, QStringLiteral("ColorBar"), QStringLiteral("1"));
+    const TMainSettings s = ReadMainSettings();
+    EXPECT_EQ(s.ColorCodeMode, ccMinimal);
+    EXPECT_EQ(s.FilterIndex, 3);
+    EXPECT_EQ(s.BrowserLaunchSetting, 1);
+    EXPECT_EQ(s.TabWidth, 20);
+    // The status bar shows only for "-1"; the colour bar hides only for "0".
+    EXPECT_FALSE(s.StatusBar);
+    EXPECT_TRUE(s.ColorBar);
+}
+
+TEST(MainSettings, FirstRunAndSplash)
+{
+    EXPECT_TRUE(SplashWanted());
+    WriteRegValue(Velicort, QStringLiteral("ShowSplash"), QStringLiteral("0"));
+    EXPECT_FALSE(SplashWanted());
+    WriteRegValue(Velicort, QStringLiteral("ShowSplash"), QStringLiteral("yes"));
+    EXPECT_TRUE(SplashWanted());
+
+    EXPECT_TRUE(ApplyFirstRunSettings(640));
+    EXPECT_EQ(ReadRegValue(Velicort, QStringLiteral("FirstRun"), QString()), QStringLiteral("0"));
+    EXPECT_EQ(ReadMainSettings().ToolbarLayout, 1);
+    EXPECT_FALSE(ApplyFirstRunSettings(640));
+
+    EraseRegKey(Velicort);
+    EXPECT_TRUE(ApplyFirstRunSettings(800));
+    EXPECT_EQ(ReadMainSettings().ToolbarLayout, 0);
+    EXPECT_TRUE(Scripted().messages.isEmpty()); // no browser object in this build, so no question
+}
+
+TEST_F(MainWindow, CaptionNamesTheActiveDocument)
+{
+    TfMain window;
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Velicort 2.5 BETA 3 - [Untitled]"));
+    const QString path = WriteFile(QStringLiteral("page.htm"));
+    window.OpenDocuments(path, 0);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Velicort 2.5 BETA 3 - [") + path + u']');
+}
+
+TEST_F(MainWindow, StartsFromTheStoredSettings)
+{
+    WriteRegValue(QStringLiteral("Software\\Velicort\\ColorCoding"), QStringLiteral("ColorCodeMode"), 7);
+    WriteRegValue(Velicort, QStringLiteral("WordWrap"), false);
+    WriteRegValue(Velicort, QStringLiteral("TabWidth"), 40);
+    WriteRegValue(QStringLiteral("Software\\Velicort\\SpeedBar"), QStringLiteral("ASP_Visible"), true);
+    TfMain window;
+    EXPECT_EQ(window.ActiveEditor()->ColorCodeMode(), ccMinimal);
+    EXPECT_TRUE(window.Action(QStringLiteral("mnuCCMinimal"))->isChecked());
+    EXPECT_TRUE(window.Action(QStringLiteral("spdCCMinimal"))->isChecked());
+    EXPECT_FALSE(window.ActiveEditor()->WordWrap());
+    EXPECT_FALSE(window.Action(QStringLiteral("mnuOptionsWordWrap"))->isChecked());
+    EXPECT_EQ(window.ActiveEditor()->TabWidth(), 40);
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("pgSpeedbar"));
+    ASSERT_EQ(pages->count(), 13);
+    EXPECT_TRUE(pages->isTabVisible(pages->indexOf(window.findChild<QWidget *>(QStringLiteral("tbsASP")))));
+    EXPECT_FALSE(pages->isTabVisible(pages->indexOf(window.findChild<QWidget *>(QStringLiteral("tbsCFusion")))));
+    EXPECT_EQ(window.StatusPanelText(0), QStringLiteral("1: 1"));
+    EXPECT_EQ(window.StatusPanelText(3), QStringLiteral("Insert"));
+}
+
+TEST_F(MainWindow, MenusHoldEveryCommandAndLaterOnesAreGreyed)
+{
+    TfMain window;
+    QStringList menus;
+    for (QAction *menu : window.menuBar()->actions())
+        menus.append(menu->text());
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Search", "&View", "&Tools", "T&ags", "&Options", "&Help"}));
+    EXPECT_TRUE(window.Action(QStringLiteral("mnuFileOpen"))->isEnabled());
+    EXPECT_EQ(window.Action(QStringLiteral("mnuFileSaveAs"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    EXPECT_FALSE(window.Action(QStringLiteral("mnuToolsVerifyLinks"))->isEnabled());
+    for (int i = 1; i <= 10; ++i) {
+        QAction *item = window.Action(QStringLiteral("mnuMRU_%1").arg(i));
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), QStringLiteral("[Empty]"));
+        EXPECT_FALSE(item->isEnabled());
+    }
+}
+
+TEST_F(MainWindow, ColourCodingCommandKeepsTheModifiedFlagAndIsStored)
+{
+    TfMain window;
+    window.OpenDocuments(WriteFile(QStringLiteral("page.htm")), 0);
+    window.Action(QStringLiteral("mnuCCNone"))->trigger();
+    EXPECT_EQ(window.ActiveEditor()->ColorCodeMode(), ccNone);
+    EXPECT_FALSE(window.ActiveEditor()->Modified());
+    EXPECT_TRUE(window.Action(QStringLiteral("spdCCNone"))->isChecked());
+    EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\ColorCoding"), QStringLiteral("ColorCodeMode"), 2),
+              QStringLiteral("0"));
+    // A new document takes the mode of the active one.
+    window.Action(QStringLiteral("mnuFileNew"))->trigger();
+    EXPECT_EQ(window.ActiveEditor()->ColorCodeMode(), ccNone);
+}
+
+TEST_F(MainWindow, BarSettersWriteTheirValuesAtOnce)
+{
+    TfMain window;
+    window.Action(QStringLiteral("mnuViewStatusBar"))->trigger();
+    window.Action(QStringLiteral("mnuViewColorBar"))->trigger();
+    EXPECT_EQ(ReadRegValue(Velicort, QStringLiteral("StatusBar"), QString()), QStringLiteral("0"));
+    EXPECT_EQ(ReadRegValue(Velicort, QStringLiteral("ColorBar"), QString()), QStringLiteral("0"));
+    EXPECT_FALSE(window.Toolbar(QStringLiteral("oxDockColorBar"))->isVisibleTo(&window));
+    window.SetToolbarLayout(1);
+    EXPECT_TRUE(window.Action(QStringLiteral("mnuViewToolbarHorizontal"))->isChecked());
+    EXPECT_FALSE(window.toolBarBreak(window.Toolbar(QStringLiteral("pnlTB_SpeedBar"))));
+    window.SetToolbarLayout(0);
+    EXPECT_TRUE(window.toolBarBreak(window.Toolbar(QStringLiteral("pnlTB_SpeedBar"))));
+}
+
+TEST_F(MainWindow, ClosingWithCancelKeepsTheWindowAndItsDocuments)
+{
+    TfMain window;
+    window.show();
+    window.OpenDocuments(WriteFile(QStringLiteral("a.htm")), 0);
+    window.OpenDocuments(WriteFile(QStringLiteral("b.htm")), 0);
+    QTest::keyClicks(window.ActiveEditor(), QStringLiteral("x"));
+
+    Scripted().answers = {TMsgResult::Cancel};
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.Documents()->DocumentCount(), 2);
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("Save changes to ") + m_dir.filePath("b.htm") + u'?');
+
+    window.SetClosingBlocked(true);
+    EXPECT_FALSE(window.close());
+    window.SetClosingBlocked(false);
+
+    Scripted().answers = {TMsgResult::No};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(ReadRegValue(MainForm, QStringLiteral("WindowState"), QString()), QStringLiteral("Normal"));
+    EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\Toolbars"), QStringLiteral("MainVisible"), QString()),
+              QStringLiteral("-1"));
+}
+
+TEST_F(MainWindow, ClosingInFullScreenKeepsTheSavedLayout)
+{
+    TfMain window;
+    window.show();
+    window.SetFullScreen(true);
+    EXPECT_TRUE(window.FullScreen());
+    EXPECT_FALSE(window.Toolbar(QStringLiteral("pnlTB_Main"))->isVisible());
+    EXPECT_TRUE(window.Action(QStringLiteral("mnuOptionsFullScreen"))->isChecked());
+    ASSERT_EQ(Scripted().notices.size(), 1);
+    EXPECT_EQ(Scripted().notices[0].caption, QStringLiteral("Full Screen"));
+
+    WriteRegValue(MainForm, QStringLiteral("Width"), 600);
+    WriteRegValue(MainForm, QStringLiteral("WindowState"), QStringLiteral("Normal"));
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(ReadRegValue(MainForm, QStringLiteral("Width"), QString()), QStringLiteral("600"));
+    EXPECT_EQ(ReadRegValue(MainForm, QStringLiteral("WindowState"), QString()), QStringLiteral("Normal"));
+
+    window.SetFullScreen(false);
+    EXPECT_TRUE(window.Toolbar(QStringLiteral("pnlTB_Main"))->isVisibleTo(&window));
+}
+
+TEST_F(MainWindow, CommandLineJoinsAPathWithBlanksOrOpensEachFile)
+{
+    const QString spaced = WriteFile(QStringLiteral("my page.htm"));
+    {
+        TfMain window;
+        window.OpenCommandLine({m_dir.filePath(QStringLiteral("my")), QStringLiteral("page.htm")});
+        EXPECT_EQ(OpenNames(window), QStringList{spaced});
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_TRUE(window.StartupDone());
+    }
+    const QString a = WriteFile(QStringLiteral("a.htm"));
+    const QString b = WriteFile(QStringLiteral("b.htm"));
+    TfMain window;
+    window.OpenCommandLine({a, m_dir.filePath(QStringLiteral("missing.htm")), b});
+    EXPECT_EQ(OpenNames(window), (QStringList{a, b}));
+    EXPECT_TRUE(window.Documents()->AcceptFiles());
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+}
+
+TEST_F(MainWindow, HandedOverFileOpensUnlessADialogIsUp)
+{
+    const QString path = WriteFile(QStringLiteral("handed.htm"));
+    TfMain window;
+    window.show();
+    window.showMinimized();
+
+    window.MessageWindowOpenFile(m_dir.filePath(QStringLiteral("missing.htm")));
+    EXPECT_EQ(OpenNames(window), QStringList{QString()});
+
+    // While a dialog of this program is up the file is not opened.
+    QDialog dialog(&window);
+    QTimer::singleShot(0, &dialog, [&] {
+        window.MessageWindowOpenFile(path);
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(OpenNames(window), QStringList{QString()});
+
+    window.MessageWindowOpenFile(path);
+    EXPECT_EQ(OpenNames(window), QStringList{path});
+    EXPECT_FALSE(window.isMinimized());
+}
+
+TEST_F(MainWindow, AFileChangedOnDiskIsOfferedForReloadOnce)
+{
+    const QString path = WriteFile(QStringLiteral("page.htm"));
+    TfMain window;
+    window.OpenDocuments(path, 0);
+    window.AppOnActivate();
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+
+    WriteFile(QStringLiteral("page.htm"), "<P>changed</P>\r\n");
+    window.ActiveEditor()->SetFileTime(window.ActiveEditor()->FileTime() - 5000);
+    Scripted().answers = {TMsgResult::No};
+    window.AppOnActivate();
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("File \"") + path +
+                                               QStringLiteral("\" has changed since you last saved it.  Do you wish "
+                                                              "to reload it?\r\n\r\n(Warning: You will lose any "
+                                                              "changes you made if you answer 'Yes')"));
+    window.AppOnActivate();
+    EXPECT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(window.ActiveEditor()->Text(), QStringLiteral("<P>text</P>\r\n"));
+
+    window.ActiveEditor()->SetFileTime(window.ActiveEditor()->FileTime() - 5000);
+    Scripted().answers = {TMsgResult::Yes};
+    window.AppOnActivate();
+    EXPECT_EQ(window.ActiveEditor()->Text(), QStringLiteral("<P>changed</P>\r\n"));
+}
+
+TEST_F(MainWindow, StatusPanelsFollowTheCaretAndProgress)
+{
+    TfMain window;
+    window.show();
+    window.OpenDocuments(WriteFile(QStringLiteral("page.htm"), "<P>one</P>\r\n<P>two</P>\r\n"), 0);
+    TvqRichHTML *editor = window.ActiveEditor();
+    editor->SetSel(15, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(window.StatusPanelText(0), QStringLiteral("2: 4"));
+    QTest::keyClick(editor, Qt::Key_Insert);
+    EXPECT_EQ(window.StatusPanelText(3), QStringLiteral("Overwrite"));
+    EXPECT_TRUE(window.Action(QStringLiteral("spdSave"))->isEnabled() == editor->Modified());
+
+    QWidget *status = window.findChild<QWidget *>(QStringLiteral("staMain"));
+    QWidget *progress = window.findChild<QWidget *>(QStringLiteral("prgProgress"));
+    editor->ReportProgress(0);
+    EXPECT_FALSE(status->isVisible());
+    EXPECT_TRUE(progress->isVisible());
+    editor->ReportProgress(100);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_FALSE(progress->isVisible());
+}
+
+TEST_F(MainWindow, OpeningAnOpenFileSwitchesToItsTab)
+{
+    const QString a = WriteFile(QStringLiteral("a.htm"));
+    const QString b = WriteFile(QStringLiteral("b.htm"));
+    TfMain window;
+    Scripted().fileLists = {{a, b}};
+    window.Action(QStringLiteral("mnuFileOpen"))->trigger();
+    EXPECT_EQ(OpenNames(window), (QStringList{a, b}));
+    EXPECT_EQ(Scripted().fileDialogCaptions, QStringList{QStringLiteral("Open HTML Document")});
+
+    window.OpenDocuments(a, 0);
+    EXPECT_EQ(OpenNames(window), (QStringList{a, b}));
+    EXPECT_EQ(window.Documents()->TabIndex(), 0);
+    ASSERT_EQ(Scripted().notices.size(), 1);
+    EXPECT_EQ(Scripted().notices[0].caption, QStringLiteral("Already Open"));
+
+    window.OpenDocuments(m_dir.filePath(QStringLiteral("missing.htm")), 0);
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("File not found."));
+}
+
+} // namespace

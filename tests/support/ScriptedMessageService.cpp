@@ -20,13 +20,21 @@ TMsgResult TScriptedMessageService::ShowMessage(TMsgKind kind, const QString &te
     }
 }
 
-QString TScriptedMessageService::GetOpenFileName(const QString &, const QString &, const QString &)
+QString TScriptedMessageService::GetOpenFileName(const QString &caption, const QString &, const QString &)
 {
+    fileDialogCaptions.append(caption);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
-QString TScriptedMessageService::GetSaveFileName(const QString &, const QString &, const QString &)
+QStringList TScriptedMessageService::GetOpenFileNames(const QString &caption, const QString &, const QString &)
 {
+    fileDialogCaptions.append(caption);
+    return fileLists.isEmpty() ? QStringList() : fileLists.takeFirst();
+}
+
+QString TScriptedMessageService::GetSaveFileName(const QString &caption, const QString &, const QString &)
+{
+    fileDialogCaptions.append(caption);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 

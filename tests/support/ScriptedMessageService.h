@@ -39,6 +39,7 @@ class TScriptedMessageService : public TMessageService
 public:
     TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) override;
     QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
+    QStringList GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter) override;
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;
@@ -49,6 +50,8 @@ public:
     QList<TRecordedMessage> messages;
     QList<TMsgResult> answers;                               // next answers to questions, in order
     QStringList fileNames;                                   // next answers to file dialogs; empty text cancels
+    QList<QStringList> fileLists;                            // next answers to multiple-file dialogs
+    QStringList fileDialogCaptions;                          // the caption of each file dialog shown
     QString printFile;                                       // a PDF to print to; empty cancels the print dialog
     std::function<void(const TRecordedMessage &)> onMessage; // runs as each message is shown
     QList<std::optional<TColor>> colors;                     // next answers to colour dialogs; none cancels

@@ -19,10 +19,11 @@ void FailOnQtWarnings(QtMsgType type, const QMessageLogContext &, const QString 
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
-    // Font fallback and mouse-grab notes of the offscreen platform are not
-    // faults of ours.
+    // Font fallback, mouse-grab and raise notes of the offscreen platform are
+    // not faults of ours.
     if (message.contains(QLatin1String("QFont")) || message.contains(QLatin1String("propagateSizeHints")) ||
-        message.contains(QLatin1String("does not support grabbing")))
+        message.contains(QLatin1String("does not support grabbing")) ||
+        message.contains(QLatin1String("does not support raise()")))
         return;
     ADD_FAILURE() << "Qt warning: " << message.toStdString();
 }
