@@ -11,6 +11,7 @@
 #include "Paths.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "TRuler.h"
 #include "TagText.h"
 #include "TfExtendedFind.h"
 #include "TfExtendedReplace.h"
@@ -113,7 +114,7 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     m_documents->SetEditorPopup(BuildEditorPopup(this));
     ConnectCommands();
     ApplySettings();
-    UpdateCaption();
+    vqHTMLTabPageChange();
 }
 
 TfMain::~TfMain() = default;
@@ -217,6 +218,10 @@ void TfMain::CreateFrame()
     validator->setObjectName(QStringLiteral("lvwValidator"));
     validator->setHeaderLabels({tr("Line"), tr("Message")});
     validator->hide();
+    m_ruler = new TRuler;
+    m_ruler->setObjectName(QStringLiteral("pnlRuler"));
+    m_ruler->hide();
+    edit->addWidget(m_ruler);
     edit->addWidget(m_documents, 1);
     edit->addWidget(validator);
     m_htmlView = new QTextBrowser;
@@ -688,6 +693,7 @@ void TfMain::SetSpecialCharVisible(bool on)
 void TfMain::SetRulersVisible(bool on)
 {
     m_rulersVisible = on;
+    m_ruler->setVisible(on);
     if (QAction *action = Action(QStringLiteral("mnuViewRulers")))
         action->setChecked(on);
 }
@@ -787,6 +793,7 @@ void TfMain::vqHTMLTabDropFiles(const QStringList &files)
 void TfMain::vqHTMLTabPageChange()
 {
     TvqRichHTML *editor = ActiveEditor();
+    m_ruler->SetEditor(editor);
     CheckWordWrap(editor->WordWrap());
     Action(QStringLiteral("spdSave"))->setEnabled(editor->Modified());
     CheckColorMode(editor->ColorCodeMode());

@@ -23,6 +23,7 @@ class QTabWidget;
 class QTextBrowser;
 class QToolBar;
 class TDocumentCommands;
+class TRuler;
 class TfExtendedFind;
 class TfExtendedReplace;
 class TfTagList;
@@ -137,6 +138,7 @@ private:
     QSplitter *m_splitter = nullptr;
     QWidget *m_docListPane = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"
+    TRuler *m_ruler = nullptr;
     QTextBrowser *m_htmlView = nullptr;
     QWidget *m_helpPane = nullptr;
     QStackedWidget *m_statusArea = nullptr; // the status bar or the progress
