@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -145,4 +146,13 @@ TMsgResult TQtMessageService::ShowNotice(const QString &caption, const QString &
     const TMsgResult result = form.Execute();
     dontShowAgain = form.DontShowAgain();
     return result;
+}
+
+bool TQtMessageService::InputQuery(const QString &caption, const QString &prompt, QString &value)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(DialogParent(), caption, prompt, QLineEdit::Normal, value, &ok);
+    if (ok)
+        value = text;
+    return ok;
 }

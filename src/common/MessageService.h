@@ -45,6 +45,9 @@ public:
     // Cancel (Cancel only when there is a Cancel button).
     virtual TMsgResult ShowNotice(const QString &caption, const QString &text, bool cancelButton,
                                   bool &dontShowAgain) = 0;
+    // Asks for one line of text in an input box that starts with value. On
+    // OK true, with value set to the text; false when cancelled.
+    virtual bool InputQuery(const QString &caption, const QString &prompt, QString &value) = 0;
 
     // The service in use; the Qt one unless another was installed.
     static TMessageService &Instance();
@@ -66,4 +69,5 @@ public:
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;
     TMsgResult ShowNotice(const QString &caption, const QString &text, bool cancelButton, bool &dontShowAgain) override;
+    bool InputQuery(const QString &caption, const QString &prompt, QString &value) override;
 };

@@ -906,6 +906,16 @@ bool TvqRichHTML::SetFilename(const QString &name)
     return true;
 }
 
+bool TvqRichHTML::LoadTemplate(const QString &name)
+{
+    if (!SetFilename(name))
+        return false;
+    m_filename.clear();
+    m_fileTime = 0;
+    m_lineEnds = SystemLineEnds();
+    return true;
+}
+
 void TvqRichHTML::Reload()
 {
     if (m_filename.isEmpty()) {

@@ -111,6 +111,9 @@ public:
     // Files.
     QString Filename() const { return m_filename; }
     bool SetFilename(const QString &name); // loads the file; empty makes the document untitled
+    // Loads a file's text into an untitled document, as a new page made from
+    // a template.
+    bool LoadTemplate(const QString &name);
     void Reload();
     void InsertFile(const QString &name);
     bool SaveToFile(const QString &name, bool unixLineEnds);

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentCommands.h"
 
+#include "DroppedFiles.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
 #include "MessageService.h"
 #include "Notices.h"
+#include "SettingsStore.h"
+#include "TfCurrentDocs.h"
+#include "TfNew.h"
 #include "TvqHTMLTab.h"
 
 #include <QCoreApplication>
@@ -66,6 +70,7 @@ void TDocumentCommands::OpenDocuments(const QString &path, int flags)
         }
         m_documents->AddDocument(file, Editor()->ColorCodeMode(), NewDocumentFlags());
         Editor()->SetModified(false);
+        AddToRecentFiles(file);
     }
 
     if (TvqRichHTML *editor = Editor(); editor->window()->isEnabled())
@@ -78,12 +83,58 @@ void TDocumentCommands::OpenDocuments(const QString &path, int flags)
     emit DocumentStateChanged();
 }
 
-void TDocumentCommands::NewDocument()
+void TDocumentCommands::NewDocumentFromTemplate()
+{
+    if (const std::optional<QString> chosen = TfNew::ChooseTemplate(m_fileFilter, Editor()->window()))
+        NewDocument(*chosen);
+}
+
+void TDocumentCommands::ChooseCurrentDocument()
+{
+    QStringList paths;
+    for (int i = 0; i < m_documents->DocumentCount(); ++i)
+        paths.append(m_documents->DocumentFileName(i));
+    const int chosen = TfCurrentDocs::ChooseDocument(paths, m_documents->TabIndex(), Editor()->window());
+    if (chosen >= 0)
+        m_documents->SetTabIndex(chosen);
+}
+
+void TDocumentCommands::NewDocument(const QString &templatePath)
 {
     THourglass hourglass;
     m_documents->AddDocument(QString(), Editor()->ColorCodeMode(), NewDocumentFlags());
-    Editor()->SetModified(false);
+    TvqRichHTML *editor = Editor();
+    if (!templatePath.isEmpty() && QFileInfo(templatePath).isFile()) {
+        QCoreApplication::processEvents();
+        editor->LoadTemplate(templatePath);
+        // The caret starts on the line after the body's start tag.
+        const qsizetype body = editor->RawText().toUpper().indexOf("<BODY");
+        if (body >= 0) {
+            const int line = editor->LineFromChar(body);
+            if (line + 1 < editor->LineCount())
+                editor->SetSel(editor->LineIndex(line + 1), 0);
+        }
+    }
+    editor->SetModified(false);
     emit DocumentStateChanged();
+}
+
+void TDocumentCommands::InsertDocument(const QString &path)
+{
+    QString file = path;
+    if (file.isEmpty()) {
+        file =
+            TMessageService::Instance().GetOpenFileName(QStringLiteral("Insert Document"), m_openFolder, m_fileFilter);
+        if (file.isEmpty())
+            return;
+        m_openFolder = QFileInfo(file).absolutePath();
+    }
+    QCoreApplication::processEvents();
+    THourglass hourglass;
+    TvqRichHTML *editor = Editor();
+    editor->InsertFile(file);
+    editor->setFocus();
+    editor->SetModified(true);
 }
 
 QString TDocumentCommands::AskSaveName(const QString &caption, const QString &fileName)
@@ -99,22 +150,28 @@ QString TDocumentCommands::AskSaveName(const QString &caption, const QString &fi
     return name;
 }
 
+bool TDocumentCommands::MaySaveOver(const TvqRichHTML *editor, const QString &name)
+{
+    const QFileInfo file(name);
+    return !file.exists() || file.lastModified().toMSecsSinceEpoch() <= editor->FileTime() ||
+           MessageDlg(QStringLiteral("Another user or process has modified this file since you last saved it.  "
+                                     "Save anyway?"),
+                      TMsgKind::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
+}
+
 bool TDocumentCommands::SaveDocument()
 {
     TvqRichHTML *editor = Editor();
     const QString name = editor->Filename();
+    if (!name.isEmpty() && !MaySaveOver(editor, name))
+        return false;
+    if (m_saveAsUnix)
+        return SaveDocumentAsUnix(name);
     if (name.isEmpty()) {
         if (!SaveDocumentAs())
             return false;
-    } else {
-        const QFileInfo file(name);
-        if (file.exists() && file.lastModified().toMSecsSinceEpoch() > editor->FileTime() &&
-            MessageDlg(QStringLiteral("Another user or process has modified this file since you last saved it.  "
-                                      "Save anyway?"),
-                       TMsgKind::Warning, TMsgButtons::YesNo) != TMsgResult::Yes)
-            return false;
-        if (!editor->SaveToFile(name, false))
-            return false;
+    } else if (!editor->SaveToFile(name, false)) {
+        return false;
     }
     editor->SetModified(false);
     emit DocumentStateChanged();
@@ -130,6 +187,28 @@ bool TDocumentCommands::SaveDocumentAs()
     editor->SetModified(false);
     emit DocumentStateChanged();
     return true;
+}
+
+bool TDocumentCommands::SaveDocumentAsUnix(const QString &path)
+{
+    TvqRichHTML *editor = Editor();
+    const QString name = path.isEmpty() ? AskSaveName(QStringLiteral("Save as Unix (LF only)"), QString()) : path;
+    if (name.isEmpty() || !editor->SaveToFile(name, true))
+        return false;
+    editor->SetModified(false);
+    emit DocumentStateChanged();
+    return true;
+}
+
+void TDocumentCommands::SaveAllDocuments()
+{
+    const int active = m_documents->TabIndex();
+    for (int i = 0; i < m_documents->DocumentCount(); ++i) {
+        m_documents->SetTabIndex(i);
+        QCoreApplication::processEvents();
+        SaveDocument();
+    }
+    m_documents->SetTabIndex(active);
 }
 
 bool TDocumentCommands::AskSaveChanges()
@@ -169,6 +248,86 @@ bool TDocumentCommands::CloseAllDocuments()
     emit DocumentStateChanged();
     return true;
 }
+
+void TDocumentCommands::SetDropOptions(bool lowerCaseFiles, bool netscapeMultimedia, bool resetDirOnOpen)
+{
+    m_lowerCaseFiles = lowerCaseFiles;
+    m_netscapeMultimedia = netscapeMultimedia;
+    m_resetDirOnOpen = resetDirOnOpen;
+}
+
+void TDocumentCommands::DropFiles(const QStringList &files)
+{
+    TvqRichHTML *editor = Editor();
+    editor->SetSel(editor->GetSelStart(), 0);
+    THourglass hourglass;
+    const QString documentFolder =
+        editor->Filename().isEmpty() ? m_openFolder : QFileInfo(editor->Filename()).absolutePath();
+    const TDropOptions options{documentFolder, m_lowerCaseFiles, m_netscapeMultimedia};
+    QStringList documents;
+    qsizetype pendingEnd = 0; // the end text after the caret
+    for (const QString &file : files) {
+        const TDroppedKind kind = DroppedFileKind(file, m_htmlExtensions);
+        if (kind == TDroppedKind::Document) {
+            documents.append(file);
+            continue;
+        }
+        // Each tag follows the one before instead of landing inside it.
+        editor->SetSel(editor->GetSelStart() + pendingEnd, 0);
+        const TTagTexts tag = DroppedFileTag(kind, file, options);
+        editor->InsertTag(tag.start, tag.end, false);
+        pendingEnd = editor->Encode(tag.end).size();
+    }
+    // Only the last document opened moves the file browser and refreshes the
+    // preview.
+    for (int i = 0; i < documents.size(); ++i)
+        OpenDocuments(documents.at(i), i + 1 < documents.size() ? int(ofNoPreviewRefresh)
+                                                                : (m_resetDirOnOpen ? int(ofMoveFileBrowser) : 0));
+    Editor()->setFocus();
+}
+
+// ---------------------------------------------------------------------------
+// Recent files
+
+namespace {
+
+const QString RecentFilesKey = QStringLiteral("Software\\Velicort\\MRUDocuments");
+const QString EmptySlot = QStringLiteral("[Empty]");
+constexpr int RecentFileCount = 10;
+
+} // namespace
+
+void TDocumentCommands::LoadRecentFiles()
+{
+    m_recentFiles.clear();
+    for (int n = 1; n <= RecentFileCount; ++n) {
+        const QString path = ReadRegValue(RecentFilesKey, QStringLiteral("MRU%1").arg(n), QString());
+        m_recentFiles.append(path.isEmpty() ? EmptySlot : path);
+    }
+    emit RecentFilesChanged();
+}
+
+void TDocumentCommands::AddToRecentFiles(const QString &path)
+{
+    for (qsizetype i = 0; i < m_recentFiles.size(); ++i)
+        if (m_recentFiles.at(i).compare(path, Qt::CaseInsensitive) == 0) {
+            m_recentFiles.removeAt(i);
+            break;
+        }
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > RecentFileCount)
+        m_recentFiles.removeLast();
+    emit RecentFilesChanged();
+}
+
+void TDocumentCommands::SaveRecentFiles() const
+{
+    EraseRegKey(RecentFilesKey);
+    for (int n = 1; n <= RecentFileCount; ++n)
+        WriteRegValue(RecentFilesKey, QStringLiteral("MRU%1").arg(n), m_recentFiles.value(n - 1, EmptySlot));
+}
+
+// ---------------------------------------------------------------------------
 
 void TDocumentCommands::PrintDocument()
 {

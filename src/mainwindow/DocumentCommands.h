@@ -26,16 +26,32 @@ public:
     void SetHTMLExtensions(const QStringList &extensions);
     QString DefaultExtension() const { return m_defaultExtension; }
     void SetDefaultExtension(const QString &extension) { m_defaultExtension = extension; }
+    bool SaveAsUnix() const { return m_saveAsUnix; }
+    void SetSaveAsUnix(bool value) { m_saveAsUnix = value; }
+    void SetDropOptions(bool lowerCaseFiles, bool netscapeMultimedia, bool resetDirOnOpen);
     // The folder the open dialog starts in.
     QString OpenFolder() const { return m_openFolder; }
     void SetOpenFolder(const QString &folder) { m_openFolder = folder; }
 
     // Opens the file, or the files the user picks when the path is empty.
     void OpenDocuments(const QString &path, int flags);
-    // A new empty document, the active one from now on.
-    void NewDocument();
+    // The New command: the template chooser, then a new document.
+    void NewDocumentFromTemplate();
+    // A new document, the active one from now on: empty, or holding the
+    // template's text while staying untitled.
+    void NewDocument(const QString &templatePath);
+    // Inserts a file's text at the caret; asks for the file when the path is
+    // empty.
+    void InsertDocument(const QString &path);
+    // The Current Documents picker; the chosen document becomes the active one.
+    void ChooseCurrentDocument();
     bool SaveDocument();
     bool SaveDocumentAs();
+    // Saves with line feeds only: to the path, or to a name the user picks
+    // when the path is empty.
+    bool SaveDocumentAsUnix(const QString &path);
+    // Saves every document; one that is not saved does not stop the others.
+    void SaveAllDocuments();
     // The unsaved-changes question for the active document; true when the
     // caller may go on.
     bool AskSaveChanges();
@@ -45,6 +61,16 @@ public:
     // question was cancelled (the documents closed before stay closed).
     bool CloseAllDocuments();
     void PrintDocument();
+    // Files dropped on the document area: HTML documents open, other files
+    // are linked into the active document.
+    void DropFiles(const QStringList &files);
+
+    // The recent files, most recent first: always ten entries, "[Empty]" for
+    // a slot without a file.
+    QStringList RecentFiles() const { return m_recentFiles; }
+    void LoadRecentFiles();
+    void AddToRecentFiles(const QString &path);
+    void SaveRecentFiles() const;
 
 signals:
     // The caption or the Save button may have to change.
@@ -53,6 +79,7 @@ signals:
     void MoveFileBrowser(const QString &folder);
     // Opening asks for the preview to be refreshed when it shows.
     void RefreshPreview();
+    void RecentFilesChanged();
 
 private:
     TvqRichHTML *Editor() const;
@@ -62,10 +89,18 @@ private:
     // The save dialog's answer with the default extension added; empty when
     // cancelled or when an existing file is not to be overwritten.
     QString AskSaveName(const QString &caption, const QString &fileName);
+    // False when the file changed on disk since it was loaded or saved and
+    // the user does not want to save over it.
+    bool MaySaveOver(const TvqRichHTML *editor, const QString &name);
 
     TvqHTMLTab *m_documents;
     QStringList m_htmlExtensions;
     QString m_fileFilter;
     QString m_defaultExtension = QStringLiteral("html");
     QString m_openFolder;
+    bool m_saveAsUnix = false;
+    bool m_lowerCaseFiles = false;
+    bool m_netscapeMultimedia = false;
+    bool m_resetDirOnOpen = true;
+    QStringList m_recentFiles;
 };

@@ -365,6 +365,8 @@ void TfMain::ApplySettings()
     m_documents->SetDocumentBackgroundColor(s.BackgroundColor);
     m_documents->SetDocumentForegroundColor(s.ForegroundColor);
     m_commands->SetDefaultExtension(s.DefaultExtension);
+    m_commands->SetSaveAsUnix(s.SaveAsUnix);
+    m_commands->SetDropOptions(s.LowerCaseFiles, s.NetscapeMultimedia, s.ResetDirOnOpen);
     SetColorCodingMode(s.ColorCodeMode);
     ActiveEditor()->SetWordWrap(s.WordWrap);
     CheckWordWrap(s.WordWrap);
@@ -400,6 +402,7 @@ void TfMain::ApplySettings()
     SetSpeedbarVisible(s.SpeedbarVisible);
     SetToolbarLayout(s.ToolbarLayout);
     m_reloadPromptOnChange = s.ReloadPromptOnChange;
+    m_commands->LoadRecentFiles();
     SetRulersVisible(s.Rulers);
     SetLowerCaseTags(s.LowerCaseTags);
 }
@@ -489,15 +492,32 @@ template <typename Handler> void TfMain::OnCommand(const char *name, Handler han
 void TfMain::ConnectCommands()
 {
     const auto on = [this](const char *name, auto handler) { OnCommand(name, handler); };
-    on("mnuFileNew", [this] { m_commands->NewDocument(); });
+    on("mnuFileNew", [this] { m_commands->NewDocumentFromTemplate(); });
+    for (const char *name : {"mnuFileCurrentDocs", "spdCurrentDocs"})
+        on(name, [this] { m_commands->ChooseCurrentDocument(); });
+    on("spdNew", [this] {
+        // Disabled while it runs, so a double click makes one document.
+        QAction *button = Action(QStringLiteral("spdNew"));
+        button->setEnabled(false);
+        m_commands->NewDocument(m_settings.DocumentTemplate);
+        button->setEnabled(true);
+    });
+    on("mnuFileInsert", [this] { m_commands->InsertDocument(QString()); });
+    for (const char *name : {"mnuFileSaveAll", "spdSaveAll"})
+        on(name, [this] { m_commands->SaveAllDocuments(); });
+    on("mnuFileSaveAsUnix", [this] { m_commands->SaveDocumentAsUnix(QString()); });
+    for (int i = 1; i <= 10; ++i)
+        on(qPrintable(QStringLiteral("mnuMRU_%1").arg(i)), [this, i] { mnuMRU_Click(i); });
     on("mnuFileOpen", [this] { OpenDocuments(QString(), m_settings.ResetDirOnOpen ? 1 : 0); });
     on("mnuFileSave", [this] { m_commands->SaveDocument(); });
     on("mnuFileSaveAs", [this] { m_commands->SaveDocumentAs(); });
-    on("mnuFileClose", [this] { m_commands->CloseDocument(); });
+    on("mnuFileClose", [this] {
+        m_commands->CloseDocument();
+        findChild<QWidget *>(QStringLiteral("lvwValidator"))->hide();
+    });
     on("mnuFileCloseAll", [this] { m_commands->CloseAllDocuments(); });
     on("mnuFilePrint", [this] { m_commands->PrintDocument(); });
     on("mnuFileExit", [this] { close(); });
-    on("spdNew", [this] { m_commands->NewDocument(); });
     on("spdOpen", [this] { OpenDocuments(QString(), m_settings.ResetDirOnOpen ? 1 : 0); });
     on("spdSave", [this] { m_commands->SaveDocument(); });
 
@@ -546,6 +566,7 @@ void TfMain::ConnectCommands()
                    TMsgKind::Plain);
     });
 
+    connect(m_commands, &TDocumentCommands::RecentFilesChanged, this, &TfMain::UpdateReopenMenu);
     connect(m_commands, &TDocumentCommands::DocumentStateChanged, this, [this] {
         UpdateCaption();
         Action(QStringLiteral("spdSave"))->setEnabled(ActiveEditor()->Modified());
@@ -786,8 +807,27 @@ void TfMain::vqHTMLTabActiveDocKeyPress()
 
 void TfMain::vqHTMLTabDropFiles(const QStringList &files)
 {
-    for (const QString &file : files)
-        OpenDocuments(file, 0);
+    m_commands->DropFiles(files);
+}
+
+void TfMain::UpdateReopenMenu()
+{
+    const QStringList recent = m_commands->RecentFiles();
+    for (int i = 0; i < 10; ++i) {
+        QAction *item = Action(QStringLiteral("mnuMRU_%1").arg(i + 1));
+        const QString path = recent.value(i, QStringLiteral("[Empty]"));
+        item->setData(path);
+        // An "&" in a path is a character, not a mnemonic.
+        item->setText(QString(path).replace(u'&', QLatin1String("&&")));
+        item->setEnabled(path != QLatin1String("[Empty]"));
+    }
+}
+
+void TfMain::mnuMRU_Click(int slot)
+{
+    const QString path = Action(QStringLiteral("mnuMRU_%1").arg(slot))->data().toString();
+    if (path != QLatin1String("[Empty]"))
+        OpenDocuments(path, m_settings.ResetDirOnOpen ? TDocumentCommands::ofMoveFileBrowser : 0);
 }
 
 void TfMain::vqHTMLTabPageChange()
@@ -865,6 +905,7 @@ void TfMain::FormClose()
 {
     m_reloadPromptOnChange = false;
     WriteRegValue(VelicortKey, QStringLiteral("InitialDir"), m_commands->OpenFolder());
+    m_commands->SaveRecentFiles();
     if (m_fullScreen)
         return;
     SaveWindowPlacement(this);

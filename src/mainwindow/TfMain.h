@@ -119,6 +119,8 @@ private:
     void vqHTMLTabActiveDocKeyPress();
     void vqHTMLTabDropFiles(const QStringList &files);
     void vqHTMLTabPageChange();
+    void UpdateReopenMenu();
+    void mnuMRU_Click(int slot);
 
     TMainSettings m_settings;
     TvqHTMLTab *m_documents = nullptr;

@@ -149,7 +149,7 @@ TEST_F(MainWindow, ColourCodingCommandKeepsTheModifiedFlagAndIsStored)
     EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\ColorCoding"), QStringLiteral("ColorCodeMode"), 2),
               QStringLiteral("0"));
     // A new document takes the mode of the active one.
-    window.Action(QStringLiteral("mnuFileNew"))->trigger();
+    window.Action(QStringLiteral("spdNew"))->trigger();
     EXPECT_EQ(window.ActiveEditor()->ColorCodeMode(), ccNone);
 }
 

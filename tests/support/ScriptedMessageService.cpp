@@ -68,6 +68,16 @@ TMsgResult TScriptedMessageService::ShowNotice(const QString &caption, const QSt
     return answer.result;
 }
 
+bool TScriptedMessageService::InputQuery(const QString &caption, const QString &prompt, QString &value)
+{
+    inputQueries.append({caption, prompt, value});
+    const std::optional<QString> answer = inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
+    if (!answer)
+        return false;
+    value = *answer;
+    return true;
+}
+
 void TScriptedMessageService::Reset()
 {
     *this = TScriptedMessageService();

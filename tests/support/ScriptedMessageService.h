@@ -28,6 +28,13 @@ struct TRecordedNotice
     bool dontShowAgain; // how the box was preset
 };
 
+struct TRecordedInput
+{
+    QString caption;
+    QString prompt;
+    QString value; // the text the box started with
+};
+
 struct TNoticeAnswer
 {
     TMsgResult result;
@@ -44,6 +51,7 @@ public:
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;
     TMsgResult ShowNotice(const QString &caption, const QString &text, bool cancelButton, bool &dontShowAgain) override;
+    bool InputQuery(const QString &caption, const QString &prompt, QString &value) override;
 
     void Reset();
 
@@ -57,7 +65,9 @@ public:
     QList<std::optional<TColor>> colors;                     // next answers to colour dialogs; none cancels
     QList<QStringList> shownCustomColors;                    // the custom colours each colour dialog showed
     QList<TRecordedNotice> notices;                          // the one-time notices shown
-    QList<TNoticeAnswer> noticeAnswers; // next answers to notices; none: Ok with the box left as preset
+    QList<TNoticeAnswer> noticeAnswers;   // next answers to notices; none: Ok with the box left as preset
+    QList<TRecordedInput> inputQueries;   // the input boxes shown
+    QList<std::optional<QString>> inputs; // next answers to input boxes; none cancels
 };
 
 // The scripted service that the test main installed.

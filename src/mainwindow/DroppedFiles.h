@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What a file dropped on a document becomes: HTML documents open in tabs of
+// their own; every other kind of file is linked into the page with a tag
+// built from the file alone.
+
+#include <QString>
+#include <QStringList>
+
+enum class TDroppedKind { Other, StyleSheet, Image, Sound, Video, Shortcut, Document };
+
+// The kind of a file, by its extension.
+TDroppedKind DroppedFileKind(const QString &path, const QStringList &htmlExtensions);
+
+// A reference from a document in documentFolder to the file: the relative
+// folder and the file's name, in lower case with lowerCase.
+QString FileReference(const QString &documentFolder, const QString &file, bool lowerCase);
+
+struct TTagTexts
+{
+    QString start;
+    QString end;
+};
+
+struct TDropOptions
+{
+    QString documentFolder;
+    bool lowerCaseFiles = false;
+    bool netscapeMultimedia = false; // embed tags for sound and video
+};
+
+// The tag for a dropped file of any kind but Document. Image, sound and
+// video tags hold only the file here; the image and multimedia dialogs add
+// their defaults when they take over.
+TTagTexts DroppedFileTag(TDroppedKind kind, const QString &file, const TDropOptions &options);
