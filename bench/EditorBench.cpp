@@ -270,6 +270,27 @@ void BenchKey(benchmark::State &state, TWhere where)
     }
 }
 
+// Bold around a word in the middle, and the one undo step that takes it
+// back, as a speedbar button does it.
+void BenchInsertTagAroundWord(benchmark::State &state)
+{
+    TvqRichHTML *editor = g_bench->Editor();
+    const qsizetype middle = editor->LineIndex(editor->LineFromChar(PositionOf(TWhere::Middle)));
+    const qsizetype before = editor->TextLength();
+    for (auto _ : state) {
+        editor->SetSel(middle, 4);
+        Settle();
+        state.SetIterationTime(SecondsOf([&] {
+            editor->InsertTag(QStringLiteral("<B>"), QStringLiteral("</B>"), false);
+            editor->Undo();
+        }));
+        if (editor->TextLength() != before) {
+            state.SkipWithError("the undo did not restore the text");
+            break;
+        }
+    }
+}
+
 void BenchRepaintAfterKey(benchmark::State &state, TWhere where)
 {
     TvqRichHTML *editor = g_bench->Editor();
@@ -541,6 +562,7 @@ int main(int argc, char **argv)
     timed(benchmark::RegisterBenchmark("color_scanner_alone", BenchScannerAlone), 15);
     timed(benchmark::RegisterBenchmark("set_styling_ex_whole_document", BenchSetStylingEx), 15);
     timed(benchmark::RegisterBenchmark("load_and_color", BenchLoad), 7);
+    timed(benchmark::RegisterBenchmark("insert_tag_and_undo", BenchInsertTagAroundWord), KeyRepetitions);
     const std::pair<const char *, TWhere> places[] = {
         {"start", TWhere::Start}, {"middle", TWhere::Middle}, {"end", TWhere::End}};
     for (const auto &[name, where] : places) {
@@ -583,6 +605,7 @@ int main(int argc, char **argv)
     add("SetFilename (load + ColorAll)", "load_and_color", 60.0, "<= 60 ms");
     add("key 'a', middle", "key/middle", 1.0, "<= 1 ms");
     add("key 'a', end", "key/end", 1.0, "<= 1 ms");
+    add("Bold around a word + undo, middle", "insert_tag_and_undo", 2.0, "<= 2 ms");
     add("first repaint after key, middle", "repaint_after_key/middle", 3.0, "<= 3 ms");
     add("first repaint after key, end", "repaint_after_key/end", 3.0, "<= 3 ms");
     add("ColorLine of typed line, middle", "color_line/middle", 1.0, "<= 1 ms");

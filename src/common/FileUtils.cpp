@@ -212,14 +212,19 @@ QString LongPathOf(const QString &path)
     }
 }
 
+QString LongTimeText(const QTime &time)
+{
+    const QLocale locale;
+    return locale.toString(time, LongTimeFormatWithoutZone(locale));
+}
+
 QString FormatFileTime(const QDateTime &time)
 {
     if (!time.isValid())
         return QString();
     const QLocale locale;
     const QDateTime local = time.toLocalTime();
-    return locale.toString(local.date(), QStringLiteral("dddd, MMMM d, yyyy")) + u' ' +
-           locale.toString(local.time(), LongTimeFormatWithoutZone(locale));
+    return locale.toString(local.date(), QStringLiteral("dddd, MMMM d, yyyy")) + u' ' + LongTimeText(local.time());
 }
 
 QStringList ListFilesByMasks(const QString &folder, const QString &masks)

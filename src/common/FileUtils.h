@@ -32,6 +32,8 @@ QString LongPathOf(const QString &path);
 // long day and month names of the default locale and its long time of day
 // without a time zone. Empty for an invalid time.
 QString FormatFileTime(const QDateTime &time);
+// A time of day in the locale's long form: hours, minutes and seconds.
+QString LongTimeText(const QTime &time);
 
 // The plain files of one folder (not its subfolders) that match the masks:
 // wildcard patterns such as "*.htm|*.html", matched without case. Full paths,

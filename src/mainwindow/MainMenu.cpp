@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainMenu.h"
 
+#include "ButtonIcons.h"
+#include "Paths.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStyle>
 #include <QToolBar>
 
@@ -251,23 +254,6 @@ const TButton SecondaryButtons[] = {
     {"spdReapplyColorCode", "Re-apply color coding", QStyle::SP_BrowserReload, nullptr},
 };
 
-// A 16 pixel picture of a few letters, for buttons the style has no picture
-// for.
-QIcon GlyphIcon(const QString &text)
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    QFont font = QApplication::font();
-    font.setBold(true);
-    font.setPixelSize(text.size() > 2 ? 12 : 16);
-    painter.setFont(font);
-    painter.setPen(QColor(0x1f, 0x3a, 0x70));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-    return QIcon(pixmap);
-}
-
 QAction *MakeAction(QMainWindow *window, const char *name, const QString &text, bool checkable)
 {
     auto *action = new QAction(text, window);
@@ -286,8 +272,10 @@ void BuildButtons(QMainWindow *window, QToolBar *toolbar, const TButton *buttons
             continue;
         }
         QAction *action = MakeAction(window, button.name, QString::fromUtf8(button.hint), button.toggle);
-        action->setIcon(button.pixmap != NoPixmap ? window->style()->standardIcon(button.pixmap)
-                                                  : GlyphIcon(QString::fromUtf8(button.glyph)));
+        const QString file = DataFilePath(QStringLiteral("icons/%1.svg").arg(QLatin1String(button.name)));
+        action->setIcon(button.pixmap == NoPixmap || QFileInfo::exists(file)
+                            ? ButtonIcon(QLatin1String(button.name), QString::fromUtf8(button.glyph))
+                            : window->style()->standardIcon(button.pixmap));
         toolbar->addAction(action);
     }
 }

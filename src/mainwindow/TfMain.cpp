@@ -11,13 +11,17 @@
 #include "Paths.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "Speedbar.h"
+#include "SpeedbarTable.h"
 #include "TRuler.h"
+#include "TagLists.h"
 #include "TagText.h"
 #include "TfExtendedFind.h"
 #include "TfExtendedReplace.h"
 #include "TfTagList.h"
 #include "TipOfTheDay.h"
 #include "TvqHTMLTab.h"
+#include "TvqTagButton.h"
 #include "WindowPlacement.h"
 
 #include <QActionGroup>
@@ -30,6 +34,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
@@ -55,26 +61,6 @@ const QString Caption = QStringLiteral("Velicort 2.5 BETA 3");
 // third panel and the insert mode.
 constexpr int CaretPanelWidth = 75;
 constexpr int ThirdPanelWidth = 86;
-
-// The pages of the tag speedbar with the value that shows or hides each;
-// QuickTab always shows.
-struct TSpeedbarPage
-{
-    const char *name;
-    const char *caption;
-    const char *visibleValue;
-    bool visibleByDefault;
-};
-
-const TSpeedbarPage SpeedbarPages[] = {
-    {"tbsQuickTab", "QuickTab", nullptr, true},      {"tbsFonts", "Fonts", "Fonts_Visible", true},
-    {"tbsTables", "Tables", "Tables_Visible", true}, {"tbsFrames", "Frames", "Frames_Visible", true},
-    {"tbsForms", "Forms", "Forms_Visible", true},    {"tbsLists", "Lists", "Lists_Visible", true},
-    {"tbsStyles", "Styles", "Styles_Visible", true}, {"tbsJavaScript", "JavaScript", "JavaScript_Visible", false},
-    {"tbsOther", "Other", "Other_Visible", true},    {"tbsTagList", "Tags", "Tags_Visible", false},
-    {"tbsASP", "ASP", "ASP_Visible", false},         {"tbsCFusion", "CFML", "CFML_Visible", false},
-    {"tbsApps", "Apps", "Apps_Visible", true},
-};
 
 // The sixteen named colours of the colour bar.
 const std::pair<const char *, QRgb> NamedColors[] = {
@@ -113,6 +99,7 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     BuildMainMenu(this);
     m_documents->SetEditorPopup(BuildEditorPopup(this));
     ConnectCommands();
+    ConnectTagCommands();
     ApplySettings();
     vqHTMLTabPageChange();
 }
@@ -161,12 +148,7 @@ void TfMain::CreateFrame()
     m_speedbarPages->setObjectName(QStringLiteral("pgSpeedbar"));
     m_speedbarPages->setDocumentMode(true);
     m_speedbar->addWidget(m_speedbarPages);
-    for (const TSpeedbarPage &page : SpeedbarPages) {
-        auto *sheet = new QWidget;
-        sheet->setObjectName(QLatin1String(page.name));
-        sheet->setMinimumHeight(27); // one row of tag buttons
-        m_speedbarPages->addTab(sheet, QLatin1String(page.caption));
-    }
+    BuildSpeedbarPages(m_speedbarPages);
     BuildMainToolbar(this, m_mainToolbar);
 
     m_customBar = makeBar(QStringLiteral("oxDockCustom"), tr("Custom Toolbar"));
@@ -181,6 +163,8 @@ void TfMain::CreateFrame()
     BuildSecondaryToolbar(this, m_secondaryBar);
     m_specialCharBar = makeBar(QStringLiteral("pnlSpecialChar"), tr("Special Characters"));
     m_specialCharBar->setMovable(false);
+    m_specialChars = new TSpecialCharBar;
+    m_specialCharBar->addWidget(m_specialChars);
 
     // Left: the document list pane.
     m_docListPane = new QWidget;
@@ -580,6 +564,133 @@ void TfMain::ConnectCommands()
     connect(m_documents, &TvqHTMLTab::OnActiveDocKeyPress, this, &TfMain::vqHTMLTabActiveDocKeyPress);
     connect(m_documents, &TvqHTMLTab::OnDropFiles, this, &TfMain::vqHTMLTabDropFiles);
     connect(m_documents, &TvqHTMLTab::OnPageChange, this, &TfMain::vqHTMLTabPageChange);
+}
+
+namespace {
+
+// The Tags menu: what each item inserts around the selection, and whether
+// the texts follow the tag case.
+struct TTagsMenuItem
+{
+    const char *name;
+    const char *start;
+    const char *end;
+    bool caseTags;
+};
+
+const TTagsMenuItem TagsMenuItems[] = {
+    {"mnuTagsBold", "<B>", "</B>", true},
+    {"mnuTagsItalic", "<I>", "</I>", true},
+    {"mnuTagsULine", "<U>", "</U>", true},
+    {"mnuTagsCenter", "<CENTER>", "</CENTER>", true},
+    {"mnuTagsStartTag", "<", ">", false},
+    {"spdStartTag", "<", ">", false},
+    {"mnuTagsEndTag", "</", ">", false},
+    {"spdEndTag", "</", ">", false},
+    {"mnuTagsBR", "<BR>", "", true},
+    {"mnuTagsNbsp", "&nbsp;", "", false},
+    {"mnuTagsBlockquote", "<BLOCKQUOTE>", "</BLOCKQUOTE>", true},
+    {"mnuTagsH1", "<H1>", "</H1>", true},
+    {"mnuTagsH2", "<H2>", "</H2>", true},
+    {"mnuTagsH3", "<H3>", "</H3>", true},
+    {"mnuTagsH4", "<H4>", "</H4>", true},
+    {"mnuTagsH5", "<H5>", "</H5>", true},
+    {"mnuTagsH6", "<H6>", "</H6>", true},
+    {"mnuTagsFontPlus", "<FONT SIZE=\"+1\">", "</FONT>", true},
+    {"mnuTagsFontMinus", "<FONT SIZE=\"-1\">", "</FONT>", true},
+};
+
+// The tag lists and the buttons that insert their entries.
+const std::pair<const char *, const char *> TagListButtons[] = {
+    {"spdTagInsert", "cboTagList"},
+    {"spdASPInsert", "cboASPList"},
+    {"spdCFusionInsert", "cboCFusionList"},
+};
+
+} // namespace
+
+void TfMain::ConnectTagCommands()
+{
+    for (const TTagsMenuItem &item : TagsMenuItems) {
+        const QString start = QString::fromUtf8(item.start);
+        const QString end = QString::fromUtf8(item.end);
+        const bool caseTags = item.caseTags;
+        OnCommand(item.name, [this, start, end, caseTags] { RunTagAction(vqSimpleTag, start, end, caseTags); });
+    }
+    // The paragraph's end tag follows the settings.
+    OnCommand("mnuTagsPara", [this] {
+        RunTagAction(vqSimpleTag, QStringLiteral("<P>"),
+                     m_settings.CloseParagraphTags ? QStringLiteral("</P>") : QString(), true);
+    });
+    findChild<TvqTagButton *>(QStringLiteral("vqbPara"))
+        ->SetTagEnd(m_settings.CloseParagraphTags ? QStringLiteral("</P>") : QString());
+
+    // Date and time in the locale's forms, as the submenu opens.
+    auto *dateTime = findChild<QMenu *>(QStringLiteral("mnuTagsDateTime"));
+    connect(dateTime, &QMenu::aboutToShow, this, [this] {
+        const QLocale locale;
+        const QDateTime now = QDateTime::currentDateTime();
+        Action(QStringLiteral("mnuDateShort"))->setText(locale.toString(now.date(), QLocale::ShortFormat));
+        Action(QStringLiteral("mnuDateLong"))->setText(locale.toString(now.date(), QLocale::LongFormat));
+        Action(QStringLiteral("mnuDateTimeShort"))
+            ->setText(locale.toString(now.date(), QLocale::ShortFormat) + u' ' + LongTimeText(now.time()));
+        Action(QStringLiteral("mnuDateTimeLong"))
+            ->setText(locale.toString(now.date(), QLocale::LongFormat) + u' ' + LongTimeText(now.time()));
+    });
+    for (const char *name : {"mnuDateShort", "mnuDateLong", "mnuDateTimeShort", "mnuDateTimeLong"}) {
+        QAction *item = Action(QLatin1String(name));
+        OnCommand(name, [this, item] { RunTagAction(vqSimpleTag, item->text(), QString(), false); });
+    }
+
+    // Ctrl+5, with or without Shift: server-script delimiters, as written.
+    auto *script = new QAction(this);
+    script->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_5), QKeySequence(Qt::CTRL | Qt::Key_Percent),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_5),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Percent)});
+    addAction(script);
+    connect(script, &QAction::triggered, this,
+            [this] { RunTagAction(vqSimpleTag, QStringLiteral("<% "), QStringLiteral(" %>"), false); });
+
+    for (const auto &[buttonName, listName] : TagListButtons) {
+        auto *button = findChild<TvqTagButton *>(QLatin1String(buttonName));
+        auto *list = findChild<QComboBox *>(QLatin1String(listName));
+        button->setEnabled(true);
+        connect(button, &QToolButton::clicked, this, [this, list] {
+            if (list->currentText().isEmpty())
+                return;
+            const TTagEntry entry = SplitTagEntry(list->currentText());
+            RunTagAction(vqSimpleTag, entry.start, entry.end, list->property("caseTags").toBool());
+        });
+    }
+
+    for (TvqTagButton *button : m_speedbarPages->findChildren<TvqTagButton *>())
+        if (button->isEnabled() && !button->objectName().startsWith(QLatin1String("spd")))
+            connect(button, &QToolButton::clicked, this, [this, button] { vqTagButtonClick(button); });
+    connect(m_specialChars, &TSpecialCharBar::ButtonCreated, this, [this](TvqTagButton *button) {
+        connect(button, &QToolButton::clicked, this, [this, button] { vqTagButtonClick(button); });
+    });
+}
+
+void TfMain::vqTagButtonClick(TvqTagButton *button)
+{
+    RunTagAction(button->Action(), button->TagStart(), button->TagEnd(), button->Tag() == 0);
+}
+
+void TfMain::RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags)
+{
+    TvqRichHTML *editor = ActiveEditor();
+    switch (action) {
+    case vqSimpleTag:
+        editor->InsertTag(caseTags ? CaseTag(start) : start, caseTags ? CaseTag(end) : end, false);
+        editor->setFocus();
+        break;
+    case vqInsertFile:
+        m_commands->InsertDocument(start);
+        break;
+    default:
+        // The dialogs for new tags come with their own windows.
+        break;
+    }
 }
 
 void TfMain::OpenDocuments(const QString &path, int flags)

@@ -9,6 +9,7 @@
 // layout back when it closes.
 
 #include "MainSettings.h"
+#include "TagAction.h"
 #include "TvqRichHTML.h"
 
 #include <QMainWindow>
@@ -24,6 +25,8 @@ class QTextBrowser;
 class QToolBar;
 class TDocumentCommands;
 class TRuler;
+class TSpecialCharBar;
+class TvqTagButton;
 class TfExtendedFind;
 class TfExtendedReplace;
 class TfTagList;
@@ -62,6 +65,10 @@ public:
     void OpenDocuments(const QString &path, int flags);
     void UpdateCaption();
     void SetColorCodingMode(TColorCodeMode mode);
+    // What a tag button does: inserts its texts (through the tag case when
+    // caseTags is set), inserts a file, or opens the dialog for a new tag.
+    void RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags);
+    void vqTagButtonClick(TvqTagButton *button);
 
     bool FullScreen() const { return m_fullScreen; }
     void SetFullScreen(bool on);
@@ -101,6 +108,7 @@ private:
     void CreateStatusBar();
     void BuildColorBar();
     void ConnectCommands();
+    void ConnectTagCommands();
     void ApplySettings();
     bool FormCloseQuery();
     void FormClose();
@@ -137,6 +145,7 @@ private:
     QToolBar *m_colorBar = nullptr;
     QToolBar *m_secondaryBar = nullptr;
     QToolBar *m_specialCharBar = nullptr;
+    TSpecialCharBar *m_specialChars = nullptr;
     QSplitter *m_splitter = nullptr;
     QWidget *m_docListPane = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"

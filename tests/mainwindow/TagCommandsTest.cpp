@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TfMain.h"
+
+#include "SettingsStore.h"
+#include "TagText.h"
+#include "TvqHTMLTab.h"
+#include "TvqTagButton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TagCommands : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetLowerCaseTags(false);
+        m_window = std::make_unique<TfMain>();
+        m_window->show();
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        Editor()->setFocus();
+    }
+    void TearDown() override { SetLowerCaseTags(false); }
+
+    TvqRichHTML *Editor() const { return m_window->ActiveEditor(); }
+
+    // Types the text and selects the given part of it.
+    void TypeAndSelect(const QString &text, const QString &selected)
+    {
+        QTest::keyClicks(Editor(), text);
+        Editor()->SetSel(text.indexOf(selected), selected.size());
+    }
+
+    void Click(const char *name) { m_window->findChild<TvqTagButton *>(QLatin1String(name))->click(); }
+
+    std::unique_ptr<TfMain> m_window;
+};
+
+TEST_F(TagCommands, BoldWrapsTheSelectionInOneUndoStep)
+{
+    TypeAndSelect(QStringLiteral("say hello now"), QStringLiteral("hello"));
+    Click("vqbBold");
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("say <B>hello</B> now"));
+    EXPECT_EQ(Editor()->SelText(), QStringLiteral("hello"));
+    Editor()->Undo();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("say hello now"));
+
+    // The menu item does the same.
+    Editor()->SetSel(4, 5);
+    m_window->Action(QStringLiteral("mnuTagsItalic"))->trigger();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("say <I>hello</I> now"));
+}
+
+TEST_F(TagCommands, InOverwriteModeATagReplacesTheSelection)
+{
+    TypeAndSelect(QStringLiteral("say hello now"), QStringLiteral("hello"));
+    QTest::keyClick(Editor(), Qt::Key_Insert);
+    ASSERT_EQ(Editor()->InsertMode(), imOverwrite);
+    Editor()->SetSel(4, 5);
+    Click("vqbBold");
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("say <B></B> now"));
+    EXPECT_EQ(Editor()->GetSelStart(), 7);
+}
+
+TEST_F(TagCommands, TagCaseAppliesOnlyToButtonsThatAskForIt)
+{
+    SetLowerCaseTags(true);
+    Click("vqbRight");
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<p align=right></p>"));
+    Editor()->SetSel(0, Editor()->TextLength());
+    Click("vqbASP_If");
+    EXPECT_TRUE(Editor()->Text().startsWith(QStringLiteral("<% If ")));
+    Editor()->SetSel(0, Editor()->TextLength());
+    Click("vqNbsp");
+    EXPECT_TRUE(Editor()->Text().startsWith(QStringLiteral("&nbsp;")));
+}
+
+TEST_F(TagCommands, ServerScriptKeysWithAndWithoutShift)
+{
+    TypeAndSelect(QStringLiteral("x = 1"), QStringLiteral("x = 1"));
+    QTest::keyClick(Editor(), Qt::Key_5, Qt::ControlModifier);
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<% x = 1 %>"));
+    Editor()->SetSel(0, Editor()->TextLength());
+    QTest::keyClick(Editor(), Qt::Key_Percent, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<% <% x = 1 %> %>"));
+}
+
+TEST_F(TagCommands, TagListEntriesFollowTheirListsCaseRule)
+{
+    SetLowerCaseTags(true);
+    for (const char *name : {"cboTagList", "cboASPList"}) {
+        auto *list = m_window->findChild<QComboBox *>(QLatin1String(name));
+        list->clear();
+        list->addItem(QStringLiteral("<CENTER>..</CENTER>"));
+    }
+    TypeAndSelect(QStringLiteral("middle"), QStringLiteral("middle"));
+    Click("spdTagInsert");
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<center>middle</center>"));
+    Editor()->SetSel(0, 0);
+    Click("spdASPInsert");
+    EXPECT_TRUE(Editor()->Text().startsWith(QStringLiteral("<CENTER></CENTER><center>")));
+
+    // An empty list inserts nothing.
+    m_window->findChild<QComboBox *>(QStringLiteral("cboCFusionList"))->clear();
+    const QString before = Editor()->Text();
+    Click("spdCFusionInsert");
+    EXPECT_EQ(Editor()->Text(), before);
+}
+
+TEST_F(TagCommands, ParagraphEndFollowsTheSetting)
+{
+    Click("vqbPara");
+    m_window->Action(QStringLiteral("mnuTagsPara"))->trigger();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<P><P>"));
+
+    WriteRegValue(QStringLiteral("Software\\Velicort"), QStringLiteral("CloseParagraphTags"), true);
+    TfMain closing;
+    closing.findChild<TvqTagButton *>(QStringLiteral("vqbPara"))->click();
+    EXPECT_EQ(closing.ActiveEditor()->Text(), QStringLiteral("<P></P>"));
+}
+
+TEST_F(TagCommands, ATagOverSeveralLinesIsColouredAtOnce)
+{
+    const auto style = [this](qsizetype position) {
+        return Editor()->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position));
+    };
+    Click("vqbBold");
+    EXPECT_EQ(style(0), 0); // one line: coloured when the caret leaves it
+    Editor()->SetSel(Editor()->TextLength(), 0);
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    Click("vqbLstDefinition");
+    const qsizetype list = Editor()->Text().indexOf(QLatin1String("<DL>"));
+    EXPECT_NE(style(list), 0);
+}
+
+TEST_F(TagCommands, SpecialCharactersAndDatesInsertAsWritten)
+{
+    m_window->SetSpecialCharVisible(true);
+    QApplication::processEvents();
+    const QList<TvqTagButton *> buttons =
+        m_window->findChild<QWidget *>(QStringLiteral("tbsSpecialChar"))->findChildren<TvqTagButton *>();
+    ASSERT_EQ(buttons.size(), 23);
+    SetLowerCaseTags(true);
+    buttons.at(0)->click();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("&lt;"));
+
+    auto *dates = m_window->findChild<QMenu *>(QStringLiteral("mnuTagsDateTime"));
+    emit dates->aboutToShow();
+    QAction *shortDate = m_window->Action(QStringLiteral("mnuDateShort"));
+    EXPECT_EQ(shortDate->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    shortDate->trigger();
+    EXPECT_TRUE(Editor()->Text().endsWith(shortDate->text()));
+}
+
+} // namespace
