@@ -13,6 +13,8 @@
 #include "ColorScanner.h"
 #include "MedianRecorder.h"
 #include "SampleHtmlPage.h"
+#include "SelectionCommands.h"
+#include "SpecialCharacters.h"
 #include "TvqRichHTML.h"
 
 #include <QApplication>
@@ -291,6 +293,116 @@ void BenchInsertTagAroundWord(benchmark::State &state)
     }
 }
 
+// Puts the sample page back after a rewrite of the whole text.
+void ReloadPage()
+{
+    g_bench->Editor()->SetFilename(g_bench->pagePath);
+    Settle();
+}
+
+// Baseline of the tag-case rewrite: the same conversion in one plain pass
+// into a new buffer.
+QByteArray LowerTagsPlainPass(const QByteArray &text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    bool inTag = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '<')
+            inTag = true, quoted = false;
+        else if (c == '>')
+            inTag = false;
+        else if (inTag && c == '"')
+            quoted = !quoted;
+        out[i] = inTag && !quoted ? char(std::tolower(uchar(c))) : c;
+    }
+    return out;
+}
+
+// Baseline of the accented-letter rewrite: a table lookup per byte into a
+// new buffer.
+QByteArray EntitiesPlainPass(const QByteArray &text)
+{
+    static const std::array<QByteArray, 256> entities = [] {
+        std::array<QByteArray, 256> table;
+        for (const TSpecialCharacter &character : SpecialCharacters)
+            if (character.page > 0)
+                table[uchar(QString::fromUtf16(character.shown).toUtf8().at(1))] = character.entity;
+        return table;
+    }();
+    QByteArray out;
+    out.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (uchar(text[i]) == 0xC3 && i + 1 < text.size() && !entities[uchar(text[i + 1])].isEmpty()) {
+            out += entities[uchar(text[i + 1])];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string ReplaceInStdString(const std::string &text, char find, const std::string &replacement)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (char c : text)
+        if (c == find)
+            out += replacement;
+        else
+            out += c;
+    return out;
+}
+
+void BenchTagCase(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.SetIterationTime(SecondsOf([] { ConvertTagCase(*g_bench->Editor(), false); }));
+        ReloadPage();
+    }
+}
+
+void BenchTagCaseBaseline(benchmark::State &state)
+{
+    const QByteArray text = g_bench->Editor()->RawText();
+    for (auto _ : state)
+        state.SetIterationTime(SecondsOf([&] { benchmark::DoNotOptimize(LowerTagsPlainPass(text)); }));
+}
+
+void BenchExtendedCharacters(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.SetIterationTime(SecondsOf([] { ReplaceExtendedCharacters(*g_bench->Editor(), true); }));
+        ReloadPage();
+    }
+}
+
+void BenchExtendedCharactersBaseline(benchmark::State &state)
+{
+    const QByteArray text = g_bench->Editor()->RawText();
+    for (auto _ : state)
+        state.SetIterationTime(SecondsOf([&] { benchmark::DoNotOptimize(EntitiesPlainPass(text)); }));
+}
+
+void BenchReplaceAll(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.SetIterationTime(SecondsOf([] {
+            benchmark::DoNotOptimize(g_bench->Editor()->ReplaceAll(QStringLiteral("e"), QStringLiteral("ex"), true));
+        }));
+        ReloadPage();
+    }
+}
+
+void BenchReplaceAllBaseline(benchmark::State &state)
+{
+    const std::string text = g_bench->Editor()->RawText().toStdString();
+    for (auto _ : state)
+        state.SetIterationTime(SecondsOf([&] { benchmark::DoNotOptimize(ReplaceInStdString(text, 'e', "ex")); }));
+}
+
 void BenchRepaintAfterKey(benchmark::State &state, TWhere where)
 {
     TvqRichHTML *editor = g_bench->Editor();
@@ -563,6 +675,12 @@ int main(int argc, char **argv)
     timed(benchmark::RegisterBenchmark("set_styling_ex_whole_document", BenchSetStylingEx), 15);
     timed(benchmark::RegisterBenchmark("load_and_color", BenchLoad), 7);
     timed(benchmark::RegisterBenchmark("insert_tag_and_undo", BenchInsertTagAroundWord), KeyRepetitions);
+    timed(benchmark::RegisterBenchmark("tag_case", BenchTagCase), 7);
+    timed(benchmark::RegisterBenchmark("tag_case_plain_pass", BenchTagCaseBaseline), 15);
+    timed(benchmark::RegisterBenchmark("extended_characters", BenchExtendedCharacters), 7);
+    timed(benchmark::RegisterBenchmark("extended_characters_plain_pass", BenchExtendedCharactersBaseline), 15);
+    timed(benchmark::RegisterBenchmark("replace_all", BenchReplaceAll), 7);
+    timed(benchmark::RegisterBenchmark("replace_all_std_string", BenchReplaceAllBaseline), 15);
     const std::pair<const char *, TWhere> places[] = {
         {"start", TWhere::Start}, {"middle", TWhere::Middle}, {"end", TWhere::End}};
     for (const auto &[name, where] : places) {
@@ -606,6 +724,22 @@ int main(int argc, char **argv)
     add("key 'a', middle", "key/middle", 1.0, "<= 1 ms");
     add("key 'a', end", "key/end", 1.0, "<= 1 ms");
     add("Bold around a word + undo, middle", "insert_tag_and_undo", 2.0, "<= 2 ms");
+    const auto against = [&](const char *label, const char *name, const char *base, double factor,
+                             const char *targetText) {
+        const std::optional<double> value = ms(name);
+        const std::optional<double> reference = ms(base);
+        rows.push_back(
+            {label, value, "ms", reference ? std::optional<double>(factor * *reference) : std::nullopt, targetText,
+             value && reference && *reference > 0 ? std::optional<double>(*value / *reference) : std::nullopt});
+    };
+    add("(ref) tag case, plain pass into a new buffer", "tag_case_plain_pass", std::nullopt, "-");
+    against("Convert Tag Case, 2 MB (ratio: plain pass)", "tag_case", "tag_case_plain_pass", 10.0, "<= 10x pass");
+    add("(ref) entities, plain pass into a new buffer", "extended_characters_plain_pass", std::nullopt, "-");
+    against("Replace Extended Characters (ratio: plain pass)", "extended_characters", "extended_characters_plain_pass",
+            10.0, "<= 10x pass");
+    add("(ref) e -> ex, std::string rebuild", "replace_all_std_string", std::nullopt, "-");
+    against("ReplaceAll e -> ex, 2 MB (ratio: std::string)", "replace_all", "replace_all_std_string", 5.0,
+            "<= 5x rebuild");
     add("first repaint after key, middle", "repaint_after_key/middle", 3.0, "<= 3 ms");
     add("first repaint after key, end", "repaint_after_key/end", 3.0, "<= 3 ms");
     add("ColorLine of typed line, middle", "color_line/middle", 1.0, "<= 1 ms");

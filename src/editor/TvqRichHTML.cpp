@@ -16,6 +16,9 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 // Ranges longer than this show progress and can be stopped with Escape.
@@ -77,27 +80,19 @@ QAccessibleInterface *EditorAccessible(const QString &className, QObject *object
 // drop, a key the editor does not know) makes the old records invalid. While
 // it lasts, the control reports no inserts and deletes: the editor raises
 // Change() itself once the edit is done.
-class TvqRichHTML::TRecordedEdit
+TvqRichHTML::TRecordedEdit::TRecordedEdit(TvqRichHTML *editor) : m_editor(editor)
 {
-public:
-    explicit TRecordedEdit(TvqRichHTML *editor) : m_editor(editor)
-    {
-        if (m_editor->m_recordedEdits++ == 0)
-            m_editor->Send(SCI_SETMODEVENTMASK, ChangesDuringRecordedEdits);
-    }
-    ~TRecordedEdit()
-    {
-        if (--m_editor->m_recordedEdits == 0) {
-            m_editor->Send(SCI_SETMODEVENTMASK, WatchedChanges);
-            emit m_editor->Change();
-        }
-    }
-    TRecordedEdit(const TRecordedEdit &) = delete;
-    TRecordedEdit &operator=(const TRecordedEdit &) = delete;
+    if (m_editor->m_recordedEdits++ == 0)
+        m_editor->Send(SCI_SETMODEVENTMASK, ChangesDuringRecordedEdits);
+}
 
-private:
-    TvqRichHTML *m_editor;
-};
+TvqRichHTML::TRecordedEdit::~TRecordedEdit()
+{
+    if (--m_editor->m_recordedEdits == 0) {
+        m_editor->Send(SCI_SETMODEVENTMASK, WatchedChanges);
+        emit m_editor->Change();
+    }
+}
 
 TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
 {
@@ -314,6 +309,55 @@ void TvqRichHTML::ReplaceSelBytes(const QByteArray &bytes)
     Send(SCI_TARGETFROMSELECTION);
     Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
     Send(SCI_SETEMPTYSELECTION, Send(SCI_GETTARGETEND));
+}
+
+void TvqRichHTML::ReplaceRange(qsizetype start, qsizetype end, const QByteArray &bytes)
+{
+    TRedrawSuspension suspension(this);
+    const qsizetype caret = GetSelStart();
+    Send(SCI_SETTARGETRANGE, start, end);
+    Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+    SetSelStart(std::min(caret, TextLength()));
+}
+
+int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool matchCase)
+{
+    const QByteArray pattern = Encode(find);
+    if (pattern.isEmpty())
+        return 0;
+    const QByteArray replacement = Encode(replace);
+    const char *text = CharacterPointer();
+    const qsizetype length = TextLength();
+    // ASCII letters compare without case; other bytes exactly.
+    const auto same = [matchCase](char a, char b) {
+        return a == b ||
+               (!matchCase && (a & 0x80) == 0 && (b & 0x80) == 0 && std::tolower(uchar(a)) == std::tolower(uchar(b)));
+    };
+    QByteArray rebuilt;
+    qsizetype first = -1;
+    qsizetype copied = 0; // the text before this position is in rebuilt
+    int count = 0;
+    for (qsizetype at = 0; at + pattern.size() <= length;) {
+        const char *found = std::search(text + at, text + length, pattern.cbegin(), pattern.cend(), same);
+        if (found == text + length)
+            break;
+        const qsizetype match = found - text;
+        if (first < 0)
+            first = copied = match;
+        rebuilt.append(text + copied, match - copied);
+        rebuilt.append(replacement);
+        copied = at = match + pattern.size();
+        ++count;
+    }
+    if (count > 0) {
+        const qsizetype last = copied;
+        ReplaceRange(first, last, rebuilt);
+        // The styles of the replaced span are gone: colour it again.
+        if (m_colorCodeMode != ccNone)
+            ColorRange(first, first + rebuilt.size());
+        SetSel(first + rebuilt.size() - replacement.size(), replacement.size());
+    }
+    return count;
 }
 
 bool TvqRichHTML::CanPaste() const

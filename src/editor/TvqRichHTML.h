@@ -60,7 +60,15 @@ public:
     qsizetype LineLength(int line) const; // without its line break
     QString LineText(int line) const;
     void SelectLines(int first, int last);
-    // Replaces the selection; the caret ends after the new text. Records no undo.
+    // Replaces every occurrence of find (case-sensitive with matchCase, else
+    // without regard to ASCII case) in one edit, recolours the span that
+    // changed and returns the count. Records no undo.
+    int ReplaceAll(const QString &find, const QString &replace, bool matchCase);
+    // Replaces the bytes from start to end in one edit, for rewrites that
+    // work on the whole text at once; the new bytes are left uncoloured.
+    void ReplaceRange(qsizetype start, qsizetype end, const QByteArray &bytes);
+    // Replaces the selection; the caret ends after the new text. Records no
+    // undo, and unless a TRecordedEdit lives, drops the older records.
     void ReplaceSel(const QString &text);
     void ReplaceSelBytes(const QByteArray &bytes);
     QByteArray Encode(const QString &text) const;
@@ -76,6 +84,19 @@ public:
     QString GetTagAt(qsizetype position, bool select);
 
     // Undo.
+    // Marks an edit whose undo record its caller pushes itself: the edits
+    // made while it lives keep the older records.
+    class TRecordedEdit
+    {
+    public:
+        explicit TRecordedEdit(TvqRichHTML *editor);
+        ~TRecordedEdit();
+        TRecordedEdit(const TRecordedEdit &) = delete;
+        TRecordedEdit &operator=(const TRecordedEdit &) = delete;
+
+    private:
+        TvqRichHTML *m_editor;
+    };
     void PushUndo(TUndoInformation record);
     void RecordSelectionUndo();
     void Undo();
@@ -161,6 +182,7 @@ public:
     TColor BackgroundColor() const { return m_backgroundColor; }
     void SetBackgroundColor(TColor color);
     QString ProgressCaption() const { return m_progressCaption; }
+    void SetProgressCaption(const QString &caption) { m_progressCaption = caption; }
     void ReportProgress(int value);
     // Paints the styles still kept for text not shown yet.
     void FlushDeferredStyles();
@@ -197,8 +219,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    class TRecordedEdit;
-
     const char *CharacterPointer() const;
     long Send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     void ApplyStyles();

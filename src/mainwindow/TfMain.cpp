@@ -9,6 +9,7 @@
 #include "MessageService.h"
 #include "Notices.h"
 #include "Paths.h"
+#include "SelectionCommands.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
 #include "Speedbar.h"
@@ -18,6 +19,7 @@
 #include "TagText.h"
 #include "TfExtendedFind.h"
 #include "TfExtendedReplace.h"
+#include "TfOptionDialog.h"
 #include "TfTagList.h"
 #include "TipOfTheDay.h"
 #include "TvqHTMLTab.h"
@@ -669,6 +671,107 @@ void TfMain::ConnectTagCommands()
     connect(m_specialChars, &TSpecialCharBar::ButtonCreated, this, [this](TvqTagButton *button) {
         connect(button, &QToolButton::clicked, this, [this, button] { vqTagButtonClick(button); });
     });
+}
+
+void TfMain::ConnectSelectionCommands()
+{
+    const auto lines = [this](const QString &header, const QString &footer, const QString &prefix,
+                              const QString &suffix) { ConvertLines(*ActiveEditor(), header, footer, prefix, suffix); };
+    OnCommand("mnuSelect_OrdList",
+              [=] { lines(CaseTag("<OL>"), CaseTag("</OL>"), u'\t' + CaseTag("<LI>"), QString()); });
+    OnCommand("mnuSelect_UnOrdList",
+              [=] { lines(CaseTag("<UL>"), CaseTag("</UL>"), u'\t' + CaseTag("<LI>"), QString()); });
+    OnCommand("mnuSelect_Table", [=, this] {
+        const std::optional<bool> rows = TfOptionDialog::Choose(
+            QStringLiteral("Convert Table"), QStringLiteral("Convert each line as a separate row"),
+            QStringLiteral("Convert each line as a separate column"), this);
+        if (!rows)
+            return;
+        if (*rows)
+            lines(CaseTag("<TABLE>"), CaseTag("</TABLE>"), u'\t' + CaseTag("<TR><TD>"), CaseTag("</TD></TR>"));
+        else
+            lines(CaseTag("<TABLE>"), CaseTag("</TABLE>"), u'\t' + CaseTag("<TD>"), CaseTag("</TD>"));
+    });
+    // Always in upper case.
+    OnCommand("mnuSelect_AddBreaks", [=] { lines(QString(), QString(), QString(), QStringLiteral("<BR>")); });
+    OnCommand("mnuSelect_StripAll", [this] { StripTags(*ActiveEditor(), false); });
+    OnCommand("mnuSelect_StripOuter", [this] { StripOuterTags(*ActiveEditor()); });
+    OnCommand("mnuSelectUppercase", [this] { ChangeSelectionCase(*ActiveEditor(), true); });
+    OnCommand("mnuSelectLowercase", [this] { ChangeSelectionCase(*ActiveEditor(), false); });
+
+    for (const char *name : {"mnuEditStripAllTags", "spdStripTags"})
+        OnCommand(name, [this] {
+            if (MessageDlg(QStringLiteral("This will strip all HTML tags from the current document.  Continue?"),
+                           TMsgKind::Warning, TMsgButtons::YesNo) != TMsgResult::No)
+                StripTags(*ActiveEditor(), true);
+        });
+    for (const char *name : {"mnuEditConvertTags", "spdTagCase"})
+        OnCommand(name, [this] {
+            const std::optional<bool> upper =
+                TfOptionDialog::Choose(QStringLiteral("Convert Tags"), QStringLiteral("Convert all tags to uppercase"),
+                                       QStringLiteral("Convert all tags to lowercase"), this);
+            if (upper)
+                ConvertTagCase(*ActiveEditor(), *upper);
+        });
+    for (const char *name : {"mnuEditIndent", "spdIndent"})
+        OnCommand(name, [this] { IndentLines(*ActiveEditor()); });
+    for (const char *name : {"mnuEditUnindent", "spdUnIndent"})
+        OnCommand(name, [this] { UnindentLines(*ActiveEditor()); });
+    for (const char *name : {"mnuSearchReplaceSlashes", "spdSlashes"})
+        OnCommand(name, [this] { ReplaceSlashes(); });
+    for (const char *name : {"mnuSearchReplaceExtChars", "spdConvertSpecChar"})
+        OnCommand(name, [this] {
+            const std::optional<bool> toEntities = TfOptionDialog::Choose(
+                QStringLiteral("Replace Extended Characters"),
+                QStringLiteral("Replace extended characters with their HTML equivalents (ex: replace \"\u00c1\" with "
+                               "\"&Aacute;\")"),
+                QStringLiteral("Replace HTML tags with extended characters (ex: replace \"&Aacute;\" with "
+                               "\"\u00c1\")"),
+                this);
+            if (toEntities)
+                ReplaceExtendedCharacters(*toEntities);
+        });
+
+    // The Selection submenu works on selected text only.
+    auto *popup = findChild<QMenu *>(QStringLiteral("mnuPopupEditor"));
+    connect(popup, &QMenu::aboutToShow, this, [this] {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        ActiveEditor()->GetSel(start, length);
+        findChild<QMenu *>(QStringLiteral("mnuPE_Select"))->setEnabled(length > 0);
+    });
+}
+
+int TfMain::ReplaceSlashes()
+{
+    if (MessageDlg(QStringLiteral("Replace all instances of \"\\\" with \"/\"?"), TMsgKind::Confirmation,
+                   TMsgButtons::YesNo) != TMsgResult::Yes)
+        return 0;
+    const int count = ActiveEditor()->ReplaceAll(QStringLiteral("\\"), QStringLiteral("/"), false);
+    MessageDlg(QString::number(count) + QStringLiteral(" replacements made."), TMsgKind::Information);
+    return count;
+}
+
+int TfMain::ReplaceExtendedCharacters(bool toEntities)
+{
+    TvqRichHTML *editor = ActiveEditor();
+    editor->SetProgressCaption(QStringLiteral("Scanning..."));
+    vqHTMLTabActiveDocProgressChange(editor, 0);
+    int count = 0;
+    {
+        THourglass hourglass;
+        editor->SetPermanentLock(true);
+        count = ::ReplaceExtendedCharacters(*editor, toEntities, [this, editor](int done) {
+            vqHTMLTabActiveDocProgressChange(editor, std::min(done, 99));
+        });
+        editor->SetPermanentLock(false);
+    }
+    vqHTMLTabActiveDocProgressChange(editor, 100);
+    editor->SetProgressCaption(QString());
+    if (count > 0)
+        editor->SetModified(true);
+    MessageDlg(QString::number(count) + QStringLiteral(" replacements made."), TMsgKind::Information);
+    return count;
 }
 
 void TfMain::vqTagButtonClick(TvqTagButton *button)

@@ -69,6 +69,11 @@ public:
     // caseTags is set), inserts a file, or opens the dialog for a new tag.
     void RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags);
     void vqTagButtonClick(TvqTagButton *button);
+    // Turns backslashes into slashes after asking; returns the count.
+    int ReplaceSlashes();
+    // Accented letters to entities or back, with the progress shown; returns
+    // the count.
+    int ReplaceExtendedCharacters(bool toEntities);
 
     bool FullScreen() const { return m_fullScreen; }
     void SetFullScreen(bool on);
@@ -109,6 +114,7 @@ private:
     void BuildColorBar();
     void ConnectCommands();
     void ConnectTagCommands();
+    void ConnectSelectionCommands();
     void ApplySettings();
     bool FormCloseQuery();
     void FormClose();
