@@ -353,7 +353,10 @@ QMenu *BuildEditorPopup(QMainWindow *window)
     };
     for (const auto &[name, caption] : selectionCommands)
         selection->addAction(MakeAction(window, name, QString::fromUtf8(caption), false));
-    window->findChild<QAction *>(QStringLiteral("mnuSelect_OrdList"))->setShortcut(QKeySequence("Ctrl+Shift+O"));
+    // The key works with the menu closed.
+    QAction *orderedList = window->findChild<QAction *>(QStringLiteral("mnuSelect_OrdList"));
+    orderedList->setShortcut(QKeySequence("Ctrl+Shift+O"));
+    window->addAction(orderedList);
 
     popup->addMenu(window->findChild<QMenu *>(QStringLiteral("mnuTagsDateTime")));
     popup->addAction(action("mnuEditEditTag"));

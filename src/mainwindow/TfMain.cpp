@@ -23,6 +23,7 @@
 #include "TfTagList.h"
 #include "TipOfTheDay.h"
 #include "TvqHTMLTab.h"
+#include "TvqScriptTree.h"
 #include "TvqTagButton.h"
 #include "WindowPlacement.h"
 
@@ -102,6 +103,7 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     m_documents->SetEditorPopup(BuildEditorPopup(this));
     ConnectCommands();
     ConnectTagCommands();
+    ConnectSelectionCommands();
     ApplySettings();
     vqHTMLTabPageChange();
 }
@@ -151,6 +153,12 @@ void TfMain::CreateFrame()
     m_speedbarPages->setDocumentMode(true);
     m_speedbar->addWidget(m_speedbarPages);
     BuildSpeedbarPages(m_speedbarPages);
+    // The script object tree floats over the document under its button.
+    m_scriptTree = new TvqScriptTree(this);
+    m_scriptTree->setObjectName(QStringLiteral("vqJavaScriptTree"));
+    m_scriptTree->SetScriptLanguage(slJavaScript);
+    m_scriptTree->resize(180, 303);
+    m_scriptTree->hide();
     BuildMainToolbar(this, m_mainToolbar);
 
     m_customBar = makeBar(QStringLiteral("oxDockCustom"), tr("Custom Toolbar"));
@@ -665,6 +673,14 @@ void TfMain::ConnectTagCommands()
         });
     }
 
+    auto *javaTree = findChild<TvqTagButton *>(QStringLiteral("spdJavaTree"));
+    javaTree->setEnabled(true);
+    connect(javaTree, &QToolButton::clicked, this, &TfMain::spdJavaTreeClick);
+    connect(m_scriptTree, &TvqScriptTree::OnItemSelect, this, [this](const QString &start, const QString &end) {
+        ActiveEditor()->InsertTag(start, end, false);
+        m_scriptTree->ShowTree(false);
+    });
+
     for (TvqTagButton *button : m_speedbarPages->findChildren<TvqTagButton *>())
         if (button->isEnabled() && !button->objectName().startsWith(QLatin1String("spd")))
             connect(button, &QToolButton::clicked, this, [this, button] { vqTagButtonClick(button); });
@@ -774,6 +790,16 @@ int TfMain::ReplaceExtendedCharacters(bool toEntities)
     return count;
 }
 
+void TfMain::spdJavaTreeClick()
+{
+    const QWidget *button = findChild<QWidget *>(QStringLiteral("spdJavaTree"));
+    const QPoint speedbar = m_speedbar->mapTo(this, QPoint(0, 0));
+    m_scriptTree->move(speedbar.x() + button->mapTo(m_speedbar, QPoint(0, 0)).x() + 10,
+                       speedbar.y() + m_speedbar->height() - 7);
+    m_scriptTree->ShowTree(!m_scriptTree->isVisible());
+    m_scriptTree->raise();
+}
+
 void TfMain::vqTagButtonClick(TvqTagButton *button)
 {
     RunTagAction(button->Action(), button->TagStart(), button->TagEnd(), button->Tag() == 0);
@@ -781,6 +807,7 @@ void TfMain::vqTagButtonClick(TvqTagButton *button)
 
 void TfMain::RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags)
 {
+    m_scriptTree->ShowTree(false);
     TvqRichHTML *editor = ActiveEditor();
     switch (action) {
     case vqSimpleTag:
@@ -1003,6 +1030,7 @@ void TfMain::vqHTMLTabActiveDocModifyStatusChange(TvqRichHTML *)
 
 void TfMain::vqHTMLTabActiveDocSelectionChange()
 {
+    m_scriptTree->ShowTree(false);
     TvqRichHTML *editor = ActiveEditor();
     if (editor->UpdateLocked())
         return;
@@ -1048,6 +1076,7 @@ void TfMain::vqHTMLTabPageChange()
 {
     TvqRichHTML *editor = ActiveEditor();
     m_ruler->SetEditor(editor);
+    m_scriptTree->ShowTree(false);
     CheckWordWrap(editor->WordWrap());
     Action(QStringLiteral("spdSave"))->setEnabled(editor->Modified());
     CheckColorMode(editor->ColorCodeMode());

@@ -26,6 +26,7 @@ class QToolBar;
 class TDocumentCommands;
 class TRuler;
 class TSpecialCharBar;
+class TvqScriptTree;
 class TvqTagButton;
 class TfExtendedFind;
 class TfExtendedReplace;
@@ -69,6 +70,8 @@ public:
     // caseTags is set), inserts a file, or opens the dialog for a new tag.
     void RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags);
     void vqTagButtonClick(TvqTagButton *button);
+    // Shows the script object tree under its button, or hides it.
+    void spdJavaTreeClick();
     // Turns backslashes into slashes after asking; returns the count.
     int ReplaceSlashes();
     // Accented letters to entities or back, with the progress shown; returns
@@ -152,6 +155,7 @@ private:
     QToolBar *m_secondaryBar = nullptr;
     QToolBar *m_specialCharBar = nullptr;
     TSpecialCharBar *m_specialChars = nullptr;
+    TvqScriptTree *m_scriptTree = nullptr;
     QSplitter *m_splitter = nullptr;
     QWidget *m_docListPane = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TfMain.h"
 
+#include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TagText.h"
 #include "TvqHTMLTab.h"
+#include "TvqScriptTree.h"
 #include "TvqTagButton.h"
 
 #include <QAction>
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +161,63 @@ TEST_F(TagCommands, SpecialCharactersAndDatesInsertAsWritten)
     EXPECT_EQ(shortDate->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     shortDate->trigger();
     EXPECT_TRUE(Editor()->Text().endsWith(shortDate->text()));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TagCommands, TheScriptTreeInsertsAsWrittenAndHides)
+{
+    auto *tree = m_window->findChild<TvqScriptTree *>(QStringLiteral("vqJavaScriptTree"));
+    ASSERT_NE(tree, nullptr);
+    EXPECT_FALSE(tree->isVisible());
+    SetLowerCaseTags(true);
+    Click("spdJavaTree");
+    ASSERT_TRUE(tree->isVisible());
+    const QList<QTreeWidgetItem *> found = tree->Tree()->findItems(QStringLiteral("go()"), Qt::MatchRecursive);
+    ASSERT_FALSE(found.isEmpty());
+    emit tree->Tree()->itemDoubleClicked(found.first(), 0);
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("history.go()"));
+    EXPECT_EQ(Editor()->GetSelStart(), 11);
+    EXPECT_FALSE(tree->isVisible());
+
+    // Any tag button hides it too.
+    Click("spdJavaTree");
+    ASSERT_TRUE(tree->isVisible());
+    Click("vqbBold");
+    EXPECT_FALSE(tree->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TagCommands, SelectionCommandsFromTheMenus)
+{
+    SetLowerCaseTags(true);
+    QTest::keyClicks(Editor(), QStringLiteral("one"));
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    QTest::keyClicks(Editor(), QStringLiteral("two"));
+    Editor()->SetSel(0, Editor()->TextLength());
+    m_window->Action(QStringLiteral("mnuSelect_AddBreaks"))->trigger();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("one<BR>\r\ntwo<BR>\r\n"));
+    Editor()->SetSel(0, 0);
+    QTest::keyClick(Editor(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Editor()->Text().startsWith(QStringLiteral("<ol>\r\n\t<li>one<BR>\r\n</ol>")));
+
+    Scripted().answers = {TMsgResult::Yes};
+    m_window->Action(QStringLiteral("mnuSearchReplaceSlashes"))->trigger();
+    ASSERT_EQ(Scripted().messages.size(), 2);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("Replace all instances of \"\\\" with \"/\"?"));
+    EXPECT_EQ(Scripted().messages[1].text, QStringLiteral("0 replacements made."));
+
+    Scripted().Reset();
+    Scripted().answers = {TMsgResult::No};
+    m_window->Action(QStringLiteral("mnuEditStripAllTags"))->trigger();
+    EXPECT_EQ(Scripted().messages[0].text,
+              QStringLiteral("This will strip all HTML tags from the current document.  Continue?"));
+    EXPECT_TRUE(Editor()->Text().contains(QStringLiteral("<ol>")));
 }
 
 } // namespace
