@@ -18,9 +18,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <string_view>
 
 namespace {
 
+// Replacements spanning more bytes than this go into a fresh document.
+constexpr qsizetype LargeReplacement = 256 * 1024;
 // Ranges longer than this show progress and can be stopped with Escape.
 constexpr qsizetype LongRunLength = 4096;
 // Auto-indent repeats at most the tabs among a line's first characters.
@@ -315,9 +319,42 @@ void TvqRichHTML::ReplaceRange(qsizetype start, qsizetype end, const QByteArray 
 {
     TRedrawSuspension suspension(this);
     const qsizetype caret = GetSelStart();
-    Send(SCI_SETTARGETRANGE, start, end);
-    Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+    if (end - start < LargeReplacement) {
+        Send(SCI_SETTARGETRANGE, start, end);
+        Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+    } else {
+        // Deleting and inserting many lines in place costs far more than
+        // putting the whole text into a fresh document.
+        QByteArray text;
+        text.reserve(TextLength() - (end - start) + bytes.size());
+        text.append(CharacterPointer(), start);
+        text.append(bytes);
+        text.append(CharacterPointer() + end, TextLength() - end);
+        ReplaceDocument(text);
+    }
     SetSelStart(std::min(caret, TextLength()));
+}
+
+void TvqRichHTML::ReplaceDocument(const QByteArray &text)
+{
+    const long firstLine = Send(SCI_GETFIRSTVISIBLELINE);
+    const long xOffset = Send(SCI_GETXOFFSET);
+    const long tabWidth = Send(SCI_GETTABWIDTH);
+    DropDeferredStyles();
+    const long document = Send(SCI_CREATEDOCUMENT, static_cast<unsigned long>(text.size()), 0);
+    // The control drops the old document; the new one is its only owner.
+    Send(SCI_SETDOCPOINTER, 0, document);
+    Send(SCI_RELEASEDOCUMENT, 0, document);
+    // What a document keeps of its own settings.
+    Send(SCI_SETCODEPAGE, m_utf8 ? SC_CP_UTF8 : 0);
+    Send(SCI_SETEOLMODE, SC_EOL_CRLF);
+    Send(SCI_SETUNDOCOLLECTION, 0);
+    Send(SCI_SETLEXER, SCLEX_CONTAINER);
+    Send(SCI_SETUSETABS, 1);
+    Send(SCI_SETTABWIDTH, tabWidth);
+    Send(SCI_APPENDTEXT, text.size(), reinterpret_cast<long>(text.constData()));
+    Send(SCI_SETFIRSTVISIBLELINE, firstLine);
+    Send(SCI_SETXOFFSET, xOffset);
 }
 
 int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool matchCase)
@@ -326,36 +363,41 @@ int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool ma
     if (pattern.isEmpty())
         return 0;
     const QByteArray replacement = Encode(replace);
-    const char *text = CharacterPointer();
-    const qsizetype length = TextLength();
+    const std::string_view text(CharacterPointer(), size_t(TextLength()));
+    const std::string_view wanted(pattern.constData(), size_t(pattern.size()));
     // ASCII letters compare without case; other bytes exactly.
-    const auto same = [matchCase](char a, char b) {
-        return a == b ||
-               (!matchCase && (a & 0x80) == 0 && (b & 0x80) == 0 && std::tolower(uchar(a)) == std::tolower(uchar(b)));
+    const bool anyCase = !matchCase && std::any_of(wanted.begin(), wanted.end(),
+                                                   [](char c) { return (c & 0x80) == 0 && std::isalpha(uchar(c)); });
+    const auto sameWithoutCase = [](char a, char b) {
+        return a == b || ((a & 0x80) == 0 && (b & 0x80) == 0 && std::tolower(uchar(a)) == std::tolower(uchar(b)));
     };
-    QByteArray rebuilt;
+    const auto next = [&](size_t from) -> size_t {
+        if (!anyCase)
+            return text.find(wanted, from);
+        const auto found = std::search(text.begin() + from, text.end(), wanted.begin(), wanted.end(), sameWithoutCase);
+        return found == text.end() ? std::string_view::npos : size_t(found - text.begin());
+    };
+    std::string rebuilt;
+    rebuilt.reserve(text.size() + text.size() / 4);
     qsizetype first = -1;
     qsizetype copied = 0; // the text before this position is in rebuilt
     int count = 0;
-    for (qsizetype at = 0; at + pattern.size() <= length;) {
-        const char *found = std::search(text + at, text + length, pattern.cbegin(), pattern.cend(), same);
-        if (found == text + length)
-            break;
-        const qsizetype match = found - text;
+    for (size_t match = next(0); match != std::string_view::npos; match = next(match + wanted.size())) {
         if (first < 0)
-            first = copied = match;
-        rebuilt.append(text + copied, match - copied);
-        rebuilt.append(replacement);
-        copied = at = match + pattern.size();
+            first = copied = qsizetype(match);
+        rebuilt.append(text.data() + copied, size_t(qsizetype(match) - copied));
+        rebuilt.append(replacement.constData(), size_t(replacement.size()));
+        copied = qsizetype(match + wanted.size());
         ++count;
     }
     if (count > 0) {
         const qsizetype last = copied;
-        ReplaceRange(first, last, rebuilt);
+        const QByteArray bytes(rebuilt.data(), qsizetype(rebuilt.size()));
+        ReplaceRange(first, last, bytes);
         // The styles of the replaced span are gone: colour it again.
         if (m_colorCodeMode != ccNone)
-            ColorRange(first, first + rebuilt.size());
-        SetSel(first + rebuilt.size() - replacement.size(), replacement.size());
+            ColorRange(first, first + bytes.size());
+        SetSel(first + bytes.size() - replacement.size(), replacement.size());
     }
     return count;
 }

@@ -222,6 +222,8 @@ private:
     const char *CharacterPointer() const;
     long Send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
     void ApplyStyles();
+    // Puts the text into a fresh document in place of the current one.
+    void ReplaceDocument(const QByteArray &text);
     void ApplyStyle(TStyleClass style);
     void MarkPending(int line);
     void ColorPendingLine();
