@@ -698,9 +698,7 @@ void TfMain::ConnectSelectionCommands()
     OnCommand("mnuSelect_UnOrdList",
               [=] { lines(CaseTag("<UL>"), CaseTag("</UL>"), u'\t' + CaseTag("<LI>"), QString()); });
     OnCommand("mnuSelect_Table", [=, this] {
-        const std::optional<bool> rows = TfOptionDialog::Choose(
-            QStringLiteral("Convert Table"), QStringLiteral("Convert each line as a separate row"),
-            QStringLiteral("Convert each line as a separate column"), this);
+        const std::optional<bool> rows = TfOptionDialog::Choose(ConvertTableDialog, this);
         if (!rows)
             return;
         if (*rows)
@@ -723,9 +721,7 @@ void TfMain::ConnectSelectionCommands()
         });
     for (const char *name : {"mnuEditConvertTags", "spdTagCase"})
         OnCommand(name, [this] {
-            const std::optional<bool> upper =
-                TfOptionDialog::Choose(QStringLiteral("Convert Tags"), QStringLiteral("Convert all tags to uppercase"),
-                                       QStringLiteral("Convert all tags to lowercase"), this);
+            const std::optional<bool> upper = TfOptionDialog::Choose(ConvertTagsDialog, this);
             if (upper)
                 ConvertTagCase(*ActiveEditor(), *upper);
         });
@@ -737,13 +733,7 @@ void TfMain::ConnectSelectionCommands()
         OnCommand(name, [this] { ReplaceSlashes(); });
     for (const char *name : {"mnuSearchReplaceExtChars", "spdConvertSpecChar"})
         OnCommand(name, [this] {
-            const std::optional<bool> toEntities = TfOptionDialog::Choose(
-                QStringLiteral("Replace Extended Characters"),
-                QStringLiteral("Replace extended characters with their HTML equivalents (ex: replace \"\u00c1\" with "
-                               "\"&Aacute;\")"),
-                QStringLiteral("Replace HTML tags with extended characters (ex: replace \"&Aacute;\" with "
-                               "\"\u00c1\")"),
-                this);
+            const std::optional<bool> toEntities = TfOptionDialog::Choose(ReplaceExtCharDialog, this);
             if (toEntities)
                 ReplaceExtendedCharacters(*toEntities);
         });

@@ -5,10 +5,33 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TfOptionDialog::TfOptionDialog(const QString &caption, const QString &first, const QString &second, QWidget *parent)
-    : QDialog(parent), m_first(new QRadioButton(first)), m_second(new QRadioButton(second))
+const TOptionDialogSpec ConvertTableDialog = {
+    "TfConvertTable", "Convert Table",
+    "optRows",        "Convert each line as a separate row",
+    "optColumns",     "Convert each line as a separate column",
+};
+const TOptionDialogSpec ConvertTagsDialog = {
+    "TfConvertTags", "Convert Tags",
+    "optUCase",      "Convert all tags to uppercase",
+    "optLCase",      "Convert all tags to lowercase",
+};
+const TOptionDialogSpec ReplaceExtCharDialog = {
+    "TfReplaceExtChar",
+    "Replace Extended Characters",
+    "opt1",
+    "Replace extended characters with their HTML equivalents (ex: replace \"\u00c1\" with \"&Aacute;\")",
+    "opt2",
+    "Replace HTML tags with extended characters (ex: replace \"&Aacute;\" with \"\u00c1\")",
+};
+
+TfOptionDialog::TfOptionDialog(const TOptionDialogSpec &spec, QWidget *parent)
+    : QDialog(parent), m_first(new QRadioButton(QString::fromUtf8(spec.first))),
+      m_second(new QRadioButton(QString::fromUtf8(spec.second)))
 {
-    setWindowTitle(caption);
+    setObjectName(QLatin1String(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    m_first->setObjectName(QLatin1String(spec.firstName));
+    m_second->setObjectName(QLatin1String(spec.secondName));
     m_first->setChecked(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -19,10 +42,9 @@ TfOptionDialog::TfOptionDialog(const QString &caption, const QString &first, con
     layout->addWidget(buttons);
 }
 
-std::optional<bool> TfOptionDialog::Choose(const QString &caption, const QString &first, const QString &second,
-                                           QWidget *parent)
+std::optional<bool> TfOptionDialog::Choose(const TOptionDialogSpec &spec, QWidget *parent)
 {
-    TfOptionDialog dialog(caption, first, second, parent);
+    TfOptionDialog dialog(spec, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.FirstOption()->isChecked();

@@ -11,20 +11,35 @@
 
 class QRadioButton;
 
+// One of the option dialogs: its name, caption, and its two options' names
+// and labels.
+struct TOptionDialogSpec
+{
+    const char *name;
+    const char *caption;
+    const char *firstName;
+    const char *first;
+    const char *secondName;
+    const char *second;
+};
+
+extern const TOptionDialogSpec ConvertTableDialog;
+extern const TOptionDialogSpec ConvertTagsDialog;
+extern const TOptionDialogSpec ReplaceExtCharDialog;
+
 class TfOptionDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TfOptionDialog(const QString &caption, const QString &first, const QString &second, QWidget *parent = nullptr);
+    explicit TfOptionDialog(const TOptionDialogSpec &spec, QWidget *parent = nullptr);
 
     QRadioButton *FirstOption() const { return m_first; }
     QRadioButton *SecondOption() const { return m_second; }
 
     // Shows the dialog; true when the first option was chosen, nothing on
     // Cancel.
-    static std::optional<bool> Choose(const QString &caption, const QString &first, const QString &second,
-                                      QWidget *parent);
+    static std::optional<bool> Choose(const TOptionDialogSpec &spec, QWidget *parent);
 
 private:
     QRadioButton *m_first;

@@ -4,6 +4,7 @@
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TagText.h"
+#include "TfOptionDialog.h"
 #include "TvqHTMLTab.h"
 #include "TvqScriptTree.h"
 #include "TvqTagButton.h"
@@ -12,7 +13,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -218,6 +221,36 @@ TEST_F(TagCommands, SelectionCommandsFromTheMenus)
     EXPECT_EQ(Scripted().messages[0].text,
               QStringLiteral("This will strip all HTML tags from the current document.  Continue?"));
     EXPECT_TRUE(Editor()->Text().contains(QStringLiteral("<ol>")));
+}
+
+} // namespace
+
+namespace {
+
+// Answers the option dialog that the next command shows.
+void AnswerOptionDialog(bool first)
+{
+    QTimer::singleShot(0, [first] {
+        auto *dialog = qobject_cast<TfOptionDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        (first ? dialog->FirstOption() : dialog->SecondOption())->setChecked(true);
+        dialog->accept();
+    });
+}
+
+TEST_F(TagCommands, OptionDialogsChooseTheForm)
+{
+    QTest::keyClicks(Editor(), QStringLiteral("a"));
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    QTest::keyClicks(Editor(), QStringLiteral("b"));
+    Editor()->SetSel(0, Editor()->TextLength());
+    AnswerOptionDialog(false);
+    m_window->Action(QStringLiteral("mnuSelect_Table"))->trigger();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<TABLE>\r\n\t<TD>a</TD>\r\n\t<TD>b</TD>\r\n</TABLE>\r\n"));
+
+    AnswerOptionDialog(false);
+    m_window->Action(QStringLiteral("mnuEditConvertTags"))->trigger();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<table>\r\n\t<td>a</td>\r\n\t<td>b</td>\r\n</table>\r\n"));
 }
 
 } // namespace
