@@ -84,7 +84,7 @@ std::pair<qsizetype, qsizetype> ReplaceChangedSpan(TvqRichHTML &editor, const QB
     qsizetype back = 0;
     while (back < shorter - front && old.at(old.size() - 1 - back) == rewritten.at(rewritten.size() - 1 - back))
         ++back;
-    editor.ReplaceRange(front, old.size() - back, rewritten.mid(front, rewritten.size() - back - front));
+    editor.ReplaceSpan(rewritten, front, old.size() - back, rewritten.size() - back);
     return {front, rewritten.size() - back};
 }
 

@@ -18,8 +18,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -315,21 +315,16 @@ void TvqRichHTML::ReplaceSelBytes(const QByteArray &bytes)
     Send(SCI_SETEMPTYSELECTION, Send(SCI_GETTARGETEND));
 }
 
-void TvqRichHTML::ReplaceRange(qsizetype start, qsizetype end, const QByteArray &bytes)
+void TvqRichHTML::ReplaceSpan(const QByteArray &text, qsizetype start, qsizetype oldEnd, qsizetype newEnd)
 {
     TRedrawSuspension suspension(this);
     const qsizetype caret = GetSelStart();
-    if (end - start < LargeReplacement) {
-        Send(SCI_SETTARGETRANGE, start, end);
-        Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+    if (oldEnd - start < LargeReplacement) {
+        Send(SCI_SETTARGETRANGE, start, oldEnd);
+        Send(SCI_REPLACETARGET, newEnd - start, reinterpret_cast<long>(text.constData() + start));
     } else {
         // Deleting and inserting many lines in place costs far more than
         // putting the whole text into a fresh document.
-        QByteArray text;
-        text.reserve(TextLength() - (end - start) + bytes.size());
-        text.append(CharacterPointer(), start);
-        text.append(bytes);
-        text.append(CharacterPointer() + end, TextLength() - end);
         ReplaceDocument(text);
     }
     SetSelStart(std::min(caret, TextLength()));
@@ -352,6 +347,7 @@ void TvqRichHTML::ReplaceDocument(const QByteArray &text)
     Send(SCI_SETLEXER, SCLEX_CONTAINER);
     Send(SCI_SETUSETABS, 1);
     Send(SCI_SETTABWIDTH, tabWidth);
+    Send(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + 1));
     Send(SCI_APPENDTEXT, text.size(), reinterpret_cast<long>(text.constData()));
     Send(SCI_SETFIRSTVISIBLELINE, firstLine);
     Send(SCI_SETXOFFSET, xOffset);
@@ -373,32 +369,36 @@ int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool ma
     };
     const auto next = [&](size_t from) -> size_t {
         if (!anyCase)
-            return text.find(wanted, from);
+            return wanted.size() == 1 ? text.find(wanted.front(), from) : text.find(wanted, from);
         const auto found = std::search(text.begin() + from, text.end(), wanted.begin(), wanted.end(), sameWithoutCase);
         return found == text.end() ? std::string_view::npos : size_t(found - text.begin());
     };
-    std::string rebuilt;
-    rebuilt.reserve(text.size() + text.size() / 4);
-    qsizetype first = -1;
-    qsizetype copied = 0; // the text before this position is in rebuilt
-    int count = 0;
-    for (size_t match = next(0); match != std::string_view::npos; match = next(match + wanted.size())) {
-        if (first < 0)
-            first = copied = qsizetype(match);
-        rebuilt.append(text.data() + copied, size_t(qsizetype(match) - copied));
-        rebuilt.append(replacement.constData(), size_t(replacement.size()));
-        copied = qsizetype(match + wanted.size());
-        ++count;
+    // Where the matches are, then the new text built at its final size.
+    std::vector<size_t> matches;
+    for (size_t match = next(0); match != std::string_view::npos; match = next(match + wanted.size()))
+        matches.push_back(match);
+    const int count = int(matches.size());
+    if (count == 0)
+        return 0;
+    const qsizetype growth = replacement.size() - qsizetype(wanted.size());
+    QByteArray rewritten(qsizetype(text.size()) + count * growth, Qt::Uninitialized);
+    char *out = rewritten.data();
+    size_t from = 0;
+    for (const size_t match : matches) {
+        out = std::copy(text.data() + from, text.data() + match, out);
+        out = std::copy(replacement.cbegin(), replacement.cend(), out);
+        from = match + wanted.size();
     }
-    if (count > 0) {
-        const qsizetype last = copied;
-        const QByteArray bytes(rebuilt.data(), qsizetype(rebuilt.size()));
-        ReplaceRange(first, last, bytes);
-        // The styles of the replaced span are gone: colour it again.
-        if (m_colorCodeMode != ccNone)
-            ColorRange(first, first + bytes.size());
-        SetSel(first + bytes.size() - replacement.size(), replacement.size());
-    }
+    std::copy(text.data() + from, text.data() + text.size(), out);
+
+    const qsizetype first = qsizetype(matches.front());
+    const qsizetype oldEnd = qsizetype(matches.back() + wanted.size());
+    const qsizetype newEnd = oldEnd + count * growth;
+    ReplaceSpan(rewritten, first, oldEnd, newEnd);
+    // The styles of the replaced span are gone: colour it again.
+    if (m_colorCodeMode != ccNone)
+        ColorRange(first, newEnd);
+    SetSel(newEnd - replacement.size(), replacement.size());
     return count;
 }
 

@@ -64,9 +64,11 @@ public:
     // without regard to ASCII case) in one edit, recolours the span that
     // changed and returns the count. Records no undo.
     int ReplaceAll(const QString &find, const QString &replace, bool matchCase);
-    // Replaces the bytes from start to end in one edit, for rewrites that
-    // work on the whole text at once; the new bytes are left uncoloured.
-    void ReplaceRange(qsizetype start, qsizetype end, const QByteArray &bytes);
+    // Puts a rewritten whole text in place in one edit, for rewrites that
+    // work on the whole text at once: only the bytes from start to oldEnd
+    // changed, and they became text's bytes from start to newEnd. The new
+    // bytes are left uncoloured.
+    void ReplaceSpan(const QByteArray &text, qsizetype start, qsizetype oldEnd, qsizetype newEnd);
     // Replaces the selection; the caret ends after the new text. Records no
     // undo, and unless a TRecordedEdit lives, drops the older records.
     void ReplaceSel(const QString &text);
