@@ -373,33 +373,54 @@ int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool ma
         const auto found = std::search(text.begin() + from, text.end(), wanted.begin(), wanted.end(), sameWithoutCase);
         return found == text.end() ? std::string_view::npos : size_t(found - text.begin());
     };
-    // Where the matches are, then the new text built at its final size.
-    std::vector<size_t> matches;
-    for (size_t match = next(0); match != std::string_view::npos; match = next(match + wanted.size()))
-        matches.push_back(match);
-    const int count = int(matches.size());
-    if (count == 0)
-        return 0;
+    // The new text is built at its final size: a single byte is counted and
+    // copied in one sweep, longer patterns are searched for.
     const qsizetype growth = replacement.size() - qsizetype(wanted.size());
-    QByteArray rewritten(qsizetype(text.size()) + count * growth, Qt::Uninitialized);
-    char *out = rewritten.data();
-    size_t from = 0;
-    for (const size_t match : matches) {
-        out = std::copy(text.data() + from, text.data() + match, out);
-        out = std::copy(replacement.cbegin(), replacement.cend(), out);
-        from = match + wanted.size();
+    QByteArray rewritten;
+    qsizetype count = 0;
+    qsizetype first = 0;
+    qsizetype oldEnd = 0;
+    if (wanted.size() == 1 && !anyCase) {
+        const char byte = wanted.front();
+        count = std::count(text.begin(), text.end(), byte);
+        if (count == 0)
+            return 0;
+        rewritten.resize(qsizetype(text.size()) + count * growth);
+        char *out = rewritten.data();
+        for (const char c : text) {
+            if (c == byte)
+                out = std::copy(replacement.cbegin(), replacement.cend(), out);
+            else
+                *out++ = c;
+        }
+        first = qsizetype(text.find(byte));
+        oldEnd = qsizetype(text.rfind(byte)) + 1;
+    } else {
+        std::vector<size_t> matches;
+        for (size_t match = next(0); match != std::string_view::npos; match = next(match + wanted.size()))
+            matches.push_back(match);
+        count = qsizetype(matches.size());
+        if (count == 0)
+            return 0;
+        rewritten.resize(qsizetype(text.size()) + count * growth);
+        char *out = rewritten.data();
+        size_t from = 0;
+        for (const size_t match : matches) {
+            out = std::copy(text.data() + from, text.data() + match, out);
+            out = std::copy(replacement.cbegin(), replacement.cend(), out);
+            from = match + wanted.size();
+        }
+        std::copy(text.data() + from, text.data() + text.size(), out);
+        first = qsizetype(matches.front());
+        oldEnd = qsizetype(matches.back() + wanted.size());
     }
-    std::copy(text.data() + from, text.data() + text.size(), out);
-
-    const qsizetype first = qsizetype(matches.front());
-    const qsizetype oldEnd = qsizetype(matches.back() + wanted.size());
     const qsizetype newEnd = oldEnd + count * growth;
     ReplaceSpan(rewritten, first, oldEnd, newEnd);
     // The styles of the replaced span are gone: colour it again.
     if (m_colorCodeMode != ccNone)
         ColorRange(first, newEnd);
     SetSel(newEnd - replacement.size(), replacement.size());
-    return count;
+    return int(count);
 }
 
 bool TvqRichHTML::CanPaste() const
