@@ -107,6 +107,11 @@ QStringList TQtMessageService::GetOpenFileNames(const QString &caption, const QS
     return QFileDialog::getOpenFileNames(DialogParent(), caption, folder, filter);
 }
 
+QString TQtMessageService::GetFolderName(const QString &caption, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(DialogParent(), caption, folder);
+}
+
 QString TQtMessageService::GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter)
 {
     return QFileDialog::getSaveFileName(DialogParent(), caption, fileName, filter, nullptr,

@@ -32,6 +32,8 @@ public:
     // Several files at once, in the order the dialog gives them; empty when
     // cancelled.
     virtual QStringList GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter) = 0;
+    // A folder; empty when cancelled.
+    virtual QString GetFolderName(const QString &caption, const QString &folder) = 0;
     // The caller asks itself before it overwrites an existing file.
     virtual QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) = 0;
     // Lets the user choose and set up a printer; false when cancelled.
@@ -65,6 +67,7 @@ public:
     TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) override;
     QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
     QStringList GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter) override;
+    QString GetFolderName(const QString &caption, const QString &folder) override;
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;

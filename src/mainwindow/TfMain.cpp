@@ -4,6 +4,7 @@
 #include "ColorDialog.h"
 #include "DocumentCommands.h"
 #include "FileUtils.h"
+#include "HTMLExtensions.h"
 #include "Hourglass.h"
 #include "MainMenu.h"
 #include "MessageService.h"
@@ -17,9 +18,11 @@
 #include "TRuler.h"
 #include "TagLists.h"
 #include "TagText.h"
+#include "TfApplyDocSettings.h"
 #include "TfExtendedFind.h"
 #include "TfExtendedReplace.h"
 #include "TfOptionDialog.h"
+#include "TfSettings.h"
 #include "TfTagList.h"
 #include "TipOfTheDay.h"
 #include "TvqHTMLTab.h"
@@ -104,6 +107,8 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     ConnectCommands();
     ConnectTagCommands();
     ConnectSelectionCommands();
+    for (const char *name : {"mnuOptionsSettings", "mnuPE_OptSettings"})
+        OnCommand(name, [this] { ShowSettings(TfSettings::pgGeneral); });
     ApplySettings();
     vqHTMLTabPageChange();
 }
@@ -788,6 +793,188 @@ void TfMain::spdJavaTreeClick()
                        speedbar.y() + m_speedbar->height() - 7);
     m_scriptTree->ShowTree(!m_scriptTree->isVisible());
     m_scriptTree->raise();
+}
+
+TSettingsState TfMain::CurrentSettings() const
+{
+    const TMainSettings &m = m_settings;
+    TSettingsState s;
+    s.AutoFillImageSize = ReadRegBool(VelicortKey, QStringLiteral("AutoFillImageSize"), true);
+    s.AutoFillAltText = ReadRegBool(VelicortKey, QStringLiteral("AutoFillAltText"), false);
+    s.ShowSplash = SplashWanted();
+    s.LowerCaseFiles = m.LowerCaseFiles;
+    s.LowerCaseTags = LowerCaseTags();
+    s.ForceHexColor = m.ForceHexColor;
+    s.SpellSkipTags = m.SpellSkipTags;
+    s.ListOnlyFileNames = m.ListOnlyFileNames;
+    s.SaveAsUnix = m_commands->SaveAsUnix();
+    s.CloseParagraphTags = m.CloseParagraphTags;
+    s.MicrosoftMultimedia = !m.NetscapeMultimedia;
+    s.DocumentTemplate = m.DocumentTemplate;
+    s.HTMLExtensions = m_commands->HTMLExtensions();
+    s.DefaultExtension = m_commands->DefaultExtension();
+    s.UseInternalHTMLHelp = m.UseInternalHTMLHelp;
+    s.ExternalHTMLHelp = m.ExternalHTMLHelp;
+    const TvqRichHTML *editor = ActiveEditor();
+    s.AutoIndent = m_documents->AutoIndent();
+    s.FontName = editor->FontName();
+    s.FontSize = editor->FontSize();
+    for (int style = scTags; style <= scScripts; ++style)
+        s.Styles[style - 1] = editor->StylePair(TStyleClass(style));
+    s.BackgroundColor = m_documents->DocumentBackgroundColor();
+    s.ForegroundColor = m_documents->DocumentForegroundColor();
+    s.TabWidth = m_documents->TabWidth();
+    s.UseMSIE = m.UseMSIE;
+    s.ViewerFontName = m.DefFontName;
+    s.ViewerFontSize = m.DefFontSize;
+    s.ViewerFontColor = m.DefFontColor;
+    s.ViewerLinkColor = m.DefHotSpotColor;
+    s.MapFrom = m.CurrentMapFrom;
+    s.MapTo = m.CurrentMapTo;
+    s.Browsers = LoadExternalBrowsers();
+    s.BrowserLaunchSetting = m.BrowserLaunchSetting;
+    for (int i = 0; i < SpeedbarOptionCount; ++i)
+        s.SpeedbarPages[i] = m_speedbarPages->isTabVisible(
+            m_speedbarPages->indexOf(findChild<QWidget *>(QLatin1String(SpeedbarOptions[i].page))));
+    return s;
+}
+
+void TfMain::ShowSettings(int page)
+{
+    TfSettings dialog(CurrentSettings(), page, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ApplySettings(dialog.State(), dialog.Marks());
+}
+
+void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
+{
+    const QString internalBrowser = QStringLiteral("Software\\Velicort\\InternalBrowser");
+    TMainSettings &m = m_settings;
+    if (marks.General) {
+        WriteRegValue(VelicortKey, QStringLiteral("AutoFillImageSize"), s.AutoFillImageSize);
+        WriteRegValue(VelicortKey, QStringLiteral("AutoFillAltText"), s.AutoFillAltText);
+        m.LowerCaseFiles = s.LowerCaseFiles;
+        WriteRegValue(VelicortKey, QStringLiteral("LowerCaseFiles"), s.LowerCaseFiles);
+        SetLowerCaseTags(s.LowerCaseTags);
+        WriteRegValue(VelicortKey, QStringLiteral("LowerCaseTags"), s.LowerCaseTags);
+        m.CloseParagraphTags = s.CloseParagraphTags;
+        WriteRegValue(VelicortKey, QStringLiteral("CloseParagraphTags"), s.CloseParagraphTags);
+        findChild<TvqTagButton *>(QStringLiteral("vqbPara"))
+            ->SetTagEnd(s.CloseParagraphTags ? QStringLiteral("</P>") : QString());
+        m.NetscapeMultimedia = !s.MicrosoftMultimedia;
+        WriteRegValue(VelicortKey, QStringLiteral("MultimediaFormat"), s.MicrosoftMultimedia ? 0 : 1);
+        WriteRegValue(VelicortKey, QStringLiteral("ShowSplash"), s.ShowSplash);
+        m.ForceHexColor = s.ForceHexColor;
+        WriteRegValue(VelicortKey, QStringLiteral("ForceHexColor"), s.ForceHexColor);
+        m.SpellSkipTags = s.SpellSkipTags;
+        WriteRegValue(VelicortKey, QStringLiteral("SpellSkipTags"), s.SpellSkipTags);
+        m_commands->SetSaveAsUnix(s.SaveAsUnix);
+        WriteRegValue(VelicortKey, QStringLiteral("SaveAsUnix"), s.SaveAsUnix);
+        m_commands->SetDropOptions(m.LowerCaseFiles, m.NetscapeMultimedia, m.ResetDirOnOpen);
+        if (s.ListOnlyFileNames != m.ListOnlyFileNames) {
+            m.ListOnlyFileNames = s.ListOnlyFileNames;
+            WriteRegValue(DocumentListKey, QStringLiteral("ListOnlyFileNames"), s.ListOnlyFileNames);
+            findChild<QTreeWidget *>(QStringLiteral("vqFileList"))->setHeaderHidden(s.ListOnlyFileNames);
+        }
+    }
+    if (marks.Template) {
+        m.DocumentTemplate = s.DocumentTemplate;
+        WriteRegValue(VelicortKey, QStringLiteral("DocumentTemplate"), s.DocumentTemplate);
+    }
+    if (marks.Help) {
+        m.ExternalHTMLHelp = s.ExternalHTMLHelp;
+        m.UseInternalHTMLHelp = s.UseInternalHTMLHelp;
+        WriteRegValue(VelicortKey, QStringLiteral("ExternalHTMLHelp"), s.ExternalHTMLHelp);
+        WriteRegValue(VelicortKey, QStringLiteral("UseInternalHTMLHelp"), s.UseInternalHTMLHelp);
+    }
+    if (marks.Viewer) {
+        m.DefFontName = s.ViewerFontName;
+        m.DefFontSize = s.ViewerFontSize;
+        m.DefFontColor = s.ViewerFontColor;
+        m.DefHotSpotColor = s.ViewerLinkColor;
+        WriteRegValue(internalBrowser, QStringLiteral("DefFontName"), s.ViewerFontName);
+        WriteRegValue(internalBrowser, QStringLiteral("DefFontSize"), s.ViewerFontSize);
+        WriteRegValue(internalBrowser, QStringLiteral("DefFontColor"), qint64(s.ViewerFontColor));
+        WriteRegValue(internalBrowser, QStringLiteral("DefHotSpotColor"), qint64(s.ViewerLinkColor));
+    }
+    if (marks.Mapping) {
+        m.CurrentMapFrom = s.MapFrom;
+        m.CurrentMapTo = s.MapTo;
+        WriteRegValue(QStringLiteral("Software\\Velicort\\URLMappings"), QStringLiteral("CurrentMapFrom"), s.MapFrom);
+        WriteRegValue(QStringLiteral("Software\\Velicort\\URLMappings"), QStringLiteral("CurrentMapTo"), s.MapTo);
+    }
+    if (marks.Launch) {
+        m.BrowserLaunchSetting = s.BrowserLaunchSetting;
+        WriteRegValue(VelicortKey, QStringLiteral("BrowserLaunchSetting"), s.BrowserLaunchSetting);
+    }
+    if (marks.Browsers)
+        SaveExternalBrowsers(s.Browsers);
+    if (marks.Extensions) {
+        SaveHTMLExtensions(s.HTMLExtensions);
+        m_commands->SetHTMLExtensions(s.HTMLExtensions);
+    }
+    if (marks.DefaultExt) {
+        m_commands->SetDefaultExtension(s.DefaultExtension);
+        WriteRegValue(VelicortKey, QStringLiteral("DefaultExtension"), s.DefaultExtension);
+    }
+    if (marks.Background) {
+        WriteRegValue(ColorCodingKey, QStringLiteral("BackgroundColor"), qint64(s.BackgroundColor));
+        m_documents->SetDocumentBackgroundColor(s.BackgroundColor);
+    }
+    if (marks.Foreground) {
+        WriteRegValue(ColorCodingKey, QStringLiteral("ForegroundColor"), qint64(s.ForegroundColor));
+        m_documents->SetDocumentForegroundColor(s.ForegroundColor);
+    }
+    if (marks.TabWidth) {
+        WriteRegValue(VelicortKey, QStringLiteral("TabWidth"), s.TabWidth);
+        m_documents->SetTabWidth(s.TabWidth);
+    }
+    if (marks.AutoIndent) {
+        WriteRegValue(VelicortKey, QStringLiteral("AutoIndent"), s.AutoIndent);
+        m_documents->SetAutoIndent(s.AutoIndent);
+    }
+    if (marks.EditorFont)
+        ApplyEditorFont(s);
+    if (marks.Speedbar) {
+        m_speedbarPages->setCurrentIndex(0);
+        for (int i = 0; i < SpeedbarOptionCount; ++i) {
+            m_speedbarPages->setTabVisible(
+                m_speedbarPages->indexOf(findChild<QWidget *>(QLatin1String(SpeedbarOptions[i].page))),
+                s.SpeedbarPages[i]);
+            WriteRegValue(QStringLiteral("Software\\Velicort\\SpeedBar"), QLatin1String(SpeedbarOptions[i].value),
+                          s.SpeedbarPages[i]);
+        }
+    }
+    if (s.UseMSIE != m.UseMSIE) {
+        m.UseMSIE = s.UseMSIE;
+        WriteRegValue(internalBrowser, QStringLiteral("UseMSIE"), s.UseMSIE);
+    }
+}
+
+void TfMain::ApplyEditorFont(const TSettingsState &s)
+{
+    const auto apply = [&s](TvqRichHTML *editor) {
+        editor->SetEditorFont(s.FontName, s.FontSize);
+        for (int style = scTags; style <= scScripts; ++style)
+            editor->SetStylePair(TStyleClass(style), s.Styles[style - 1]);
+        editor->ColorAll();
+    };
+    if (m_documents->DocumentCount() > 1 && TfApplyDocSettings::AskAllDocuments(this).value_or(false)) {
+        const int active = m_documents->TabIndex();
+        for (int i = 0; i < m_documents->DocumentCount(); ++i) {
+            m_documents->SetTabIndex(i);
+            QCoreApplication::processEvents();
+            TvqRichHTML *editor = ActiveEditor();
+            const bool modified = editor->Modified();
+            apply(editor);
+            editor->SetModified(modified);
+        }
+        m_documents->SetTabIndex(active);
+    } else {
+        apply(ActiveEditor());
+    }
+    ActiveEditor()->WriteFontSettings(ColorCodingKey);
 }
 
 void TfMain::vqTagButtonClick(TvqTagButton *button)

@@ -9,6 +9,7 @@
 // layout back when it closes.
 
 #include "MainSettings.h"
+#include "SettingsState.h"
 #include "TagAction.h"
 #include "TvqRichHTML.h"
 
@@ -66,6 +67,12 @@ public:
     void OpenDocuments(const QString &path, int flags);
     void UpdateCaption();
     void SetColorCodingMode(TColorCodeMode mode);
+    // The settings dialog on one of its pages; applies what changed.
+    void ShowSettings(int page);
+    // The options as the settings dialog shows them, and applying and
+    // writing the groups it marked.
+    TSettingsState CurrentSettings() const;
+    void ApplySettings(const TSettingsState &state, const TSettingsMarks &marks);
     // What a tag button does: inserts its texts (through the tag case when
     // caseTags is set), inserts a file, or opens the dialog for a new tag.
     void RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags);
@@ -119,6 +126,7 @@ private:
     void ConnectTagCommands();
     void ConnectSelectionCommands();
     void ApplySettings();
+    void ApplyEditorFont(const TSettingsState &state);
     bool FormCloseQuery();
     void FormClose();
     void FormResize();

@@ -71,6 +71,49 @@ TEST(MainSettings, ValuesOutOfRangeFallBack)
     EXPECT_TRUE(s.ColorBar);
 }
 
+TEST(MainSettings, AnEmptyProfileReadsTheDefaults)
+{
+    const TMainSettings s = ReadMainSettings();
+    EXPECT_TRUE(s.ShowTips);
+    EXPECT_TRUE(s.ReloadPromptOnChange);
+    EXPECT_FALSE(s.Rulers);
+    EXPECT_EQ(s.TabWidth, 20);
+    EXPECT_FALSE(s.AutoIndent);
+    EXPECT_EQ(s.DefaultExtension, QStringLiteral("html"));
+    EXPECT_TRUE(s.DocumentTemplate.endsWith(QStringLiteral("Templates/Default Template.vct")));
+    EXPECT_FALSE(s.SaveAsUnix);
+    EXPECT_FALSE(s.NetscapeMultimedia);
+    EXPECT_FALSE(s.LowerCaseTags);
+    EXPECT_FALSE(s.LowerCaseFiles);
+    EXPECT_FALSE(s.ForceHexColor);
+    EXPECT_FALSE(s.CloseParagraphTags);
+    EXPECT_TRUE(s.AutoFillHREF);
+    EXPECT_TRUE(s.SpellSkipTags);
+    EXPECT_TRUE(s.UseInternalHTMLHelp);
+    EXPECT_TRUE(s.ExternalHTMLHelp.isEmpty());
+    EXPECT_EQ(s.BrowserLaunchSetting, 0);
+    EXPECT_EQ(s.BackgroundColor, clWindow);
+    EXPECT_EQ(s.ForegroundColor, clBlack);
+    EXPECT_TRUE(s.UseLockWindowUpdate);
+    EXPECT_TRUE(s.MainVisible);
+    EXPECT_TRUE(s.SpeedbarVisible);
+    EXPECT_EQ(s.ToolbarLayout, 0);
+    EXPECT_TRUE(s.DocListVisible);
+    EXPECT_EQ(s.DirListHeight, 84);
+    const int widths[6] = {128, 50, 50, 150, 140, 140};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(s.ColumnWidths[i], widths[i]);
+    EXPECT_TRUE(s.FileListEnabled);
+    EXPECT_FALSE(s.ListOnlyFileNames);
+    EXPECT_TRUE(s.ResetDirOnOpen);
+    EXPECT_FALSE(s.UseMSIE);
+    EXPECT_EQ(s.DefFontName, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(s.DefFontSize, 12);
+    EXPECT_EQ(s.DefFontColor, 0u);
+    EXPECT_EQ(s.DefHotSpotColor, 16711680u);
+    EXPECT_TRUE(s.CurrentMapFrom.isEmpty());
+}
+
 TEST(MainSettings, FirstRunAndSplash)
 {
     EXPECT_TRUE(SplashWanted());

@@ -26,6 +26,12 @@ QString TScriptedMessageService::GetOpenFileName(const QString &caption, const Q
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
+QString TScriptedMessageService::GetFolderName(const QString &caption, const QString &)
+{
+    fileDialogCaptions.append(caption);
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
 QStringList TScriptedMessageService::GetOpenFileNames(const QString &caption, const QString &, const QString &)
 {
     fileDialogCaptions.append(caption);

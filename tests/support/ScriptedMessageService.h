@@ -47,6 +47,7 @@ public:
     TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) override;
     QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
     QStringList GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter) override;
+    QString GetFolderName(const QString &caption, const QString &folder) override;
     QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
     bool ChoosePrinter(QPrinter &printer) override;
     bool ChooseColor(TColor &color, QStringList &customColors) override;

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExternalBrowsers.h"
+
+#include "SettingsStore.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString ExternalBrowsersKey = QStringLiteral("Software\\Velicort\\ExternalBrowsers");
+
+QString ValueName(const char *name, int n)
+{
+    return QLatin1String(name) + QString::number(n);
+}
+
+} // namespace
+
+QList<TExternalBrowserInfo> LoadExternalBrowsers()
+{
+    QList<TExternalBrowserInfo> browsers;
+    for (int n = 1; n <= MaxExternalBrowsers; ++n) {
+        TExternalBrowserInfo browser;
+        browser.Name = ReadRegValue(ExternalBrowsersKey, ValueName("Name", n), QString());
+        if (browser.Name.isEmpty())
+            break;
+        browser.Location = ReadRegValue(ExternalBrowsersKey, ValueName("Location", n), QString());
+        browser.UseDDE = ReadRegValue(ExternalBrowsersKey, ValueName("UseDDE", n), true) == QLatin1String("-1");
+        browsers.append(browser);
+    }
+    return browsers;
+}
+
+void SaveExternalBrowsers(const QList<TExternalBrowserInfo> &browsers)
+{
+    EraseRegKey(ExternalBrowsersKey);
+    // Loading reads no more than MaxExternalBrowsers entries.
+    for (int n = 1; n <= std::min<qsizetype>(browsers.size(), MaxExternalBrowsers); ++n) {
+        const TExternalBrowserInfo &browser = browsers.at(n - 1);
+        WriteRegValue(ExternalBrowsersKey, ValueName("Name", n), browser.Name);
+        WriteRegValue(ExternalBrowsersKey, ValueName("Location", n), browser.Location);
+        WriteRegValue(ExternalBrowsersKey, ValueName("UseDDE", n), browser.UseDDE);
+    }
+}
