@@ -18,7 +18,6 @@
 #include "TRuler.h"
 #include "TagLists.h"
 #include "TagText.h"
-#include "TfApplyDocSettings.h"
 #include "TfExtendedFind.h"
 #include "TfExtendedReplace.h"
 #include "TfOptionDialog.h"
@@ -960,7 +959,7 @@ void TfMain::ApplyEditorFont(const TSettingsState &s)
             editor->SetStylePair(TStyleClass(style), s.Styles[style - 1]);
         editor->ColorAll();
     };
-    if (m_documents->DocumentCount() > 1 && TfApplyDocSettings::AskAllDocuments(this).value_or(false)) {
+    if (m_documents->DocumentCount() > 1 && TfOptionDialog::Choose(ApplyDocSettingsDialog, this).value_or(false)) {
         const int active = m_documents->TabIndex();
         for (int i = 0; i < m_documents->DocumentCount(); ++i) {
             m_documents->SetTabIndex(i);

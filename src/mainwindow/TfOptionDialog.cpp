@@ -2,6 +2,7 @@
 #include "TfOptionDialog.h"
 
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -24,6 +25,17 @@ const TOptionDialogSpec ReplaceExtCharDialog = {
     "Replace HTML tags with extended characters (ex: replace \"&Aacute;\" with \"\u00c1\")",
 };
 
+const TOptionDialogSpec ApplyDocSettingsDialog = {
+    "TfApplyDocSettings",
+    "Editor Settings",
+    "optAllDocuments",
+    "All open documents",
+    "optCurrentDocument",
+    "Current document only",
+    "Apply new editor settings to",
+    true,
+};
+
 TfOptionDialog::TfOptionDialog(const TOptionDialogSpec &spec, QWidget *parent)
     : QDialog(parent), m_first(new QRadioButton(QString::fromUtf8(spec.first))),
       m_second(new QRadioButton(QString::fromUtf8(spec.second)))
@@ -32,13 +44,19 @@ TfOptionDialog::TfOptionDialog(const TOptionDialogSpec &spec, QWidget *parent)
     setWindowTitle(QString::fromUtf8(spec.caption));
     m_first->setObjectName(QLatin1String(spec.firstName));
     m_second->setObjectName(QLatin1String(spec.secondName));
-    m_first->setChecked(true);
+    (spec.secondChosen ? m_second : m_first)->setChecked(true);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_first);
-    layout->addWidget(m_second);
+    QVBoxLayout *options = layout;
+    if (spec.group) {
+        auto *group = new QGroupBox(QString::fromUtf8(spec.group));
+        options = new QVBoxLayout(group);
+        layout->addWidget(group);
+    }
+    options->addWidget(m_first);
+    options->addWidget(m_second);
     layout->addWidget(buttons);
 }
 

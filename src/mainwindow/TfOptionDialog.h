@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A small dialog that offers two options, the first chosen at the start,
-// with OK and Cancel: the option dialogs of the selection commands
-// ("Convert Table", "Convert Tags", "Replace Extended Characters").
+// A small dialog that offers two options with OK and Cancel: the option
+// dialogs of the selection commands ("Convert Table", "Convert Tags",
+// "Replace Extended Characters") and the question where new editor settings
+// go ("Editor Settings").
 
 #include <QDialog>
 
@@ -21,9 +22,12 @@ struct TOptionDialogSpec
     const char *first;
     const char *secondName;
     const char *second;
+    const char *group = nullptr; // a frame around the options, with this caption
+    bool secondChosen = false;   // the second option is chosen at the start
 };
 
 extern const TOptionDialogSpec ConvertTableDialog;
+extern const TOptionDialogSpec ApplyDocSettingsDialog;
 extern const TOptionDialogSpec ConvertTagsDialog;
 extern const TOptionDialogSpec ReplaceExtCharDialog;
 

@@ -2,9 +2,9 @@
 #include "ExternalBrowsers.h"
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
-#include "TfApplyDocSettings.h"
 #include "TfEditBrowser.h"
 #include "TfFontSettings.h"
+#include "TfOptionDialog.h"
 #include "TvqSavedCombo.h"
 
 #include <QApplication>
@@ -313,25 +313,24 @@ TEST(TfFontSettings, EditReturnsColourAndFlagsOnOk)
     EXPECT_EQ((RunModal<TfFontSettings, Result>([](TfFontSettings &form) { form.reject(); }, show)), std::nullopt);
 }
 
-TEST(TfApplyDocSettings, PresetsCurrentDocumentOnly)
+TEST(OptionDialog, EditorSettingsPresetCurrentDocumentOnly)
 {
-    TfApplyDocSettings form;
+    TfOptionDialog form(ApplyDocSettingsDialog);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Editor Settings"));
-    EXPECT_TRUE(form.optCurrentDocument->isChecked());
-    EXPECT_FALSE(form.optAllDocuments->isChecked());
+    EXPECT_TRUE(form.SecondOption()->isChecked());
+    EXPECT_EQ(form.FirstOption()->text(), QStringLiteral("All open documents"));
 
     using Result = std::optional<bool>;
-    const auto show = [] { return TfApplyDocSettings::AskAllDocuments(); };
-    EXPECT_EQ((RunModal<TfApplyDocSettings, Result>([](TfApplyDocSettings &ask) { ClickOk(ask); }, show)), false);
-    EXPECT_EQ((RunModal<TfApplyDocSettings, Result>(
-                  [](TfApplyDocSettings &ask) {
-                      ask.optAllDocuments->click();
+    const auto show = [] { return TfOptionDialog::Choose(ApplyDocSettingsDialog, nullptr); };
+    EXPECT_EQ((RunModal<TfOptionDialog, Result>([](TfOptionDialog &ask) { ClickOk(ask); }, show)), false);
+    EXPECT_EQ((RunModal<TfOptionDialog, Result>(
+                  [](TfOptionDialog &ask) {
+                      ask.FirstOption()->click();
                       ClickOk(ask);
                   },
                   show)),
               true);
-    EXPECT_EQ((RunModal<TfApplyDocSettings, Result>([](TfApplyDocSettings &ask) { ask.reject(); }, show)),
-              std::nullopt);
+    EXPECT_EQ((RunModal<TfOptionDialog, Result>([](TfOptionDialog &ask) { ask.reject(); }, show)), std::nullopt);
 }
 
 } // namespace

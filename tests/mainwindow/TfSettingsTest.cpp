@@ -3,7 +3,6 @@
 
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
-#include "TfApplyDocSettings.h"
 #include "TfMain.h"
 #include "TvqHTMLTab.h"
 
