@@ -108,6 +108,12 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     ConnectSelectionCommands();
     for (const char *name : {"mnuOptionsSettings", "mnuPE_OptSettings"})
         OnCommand(name, [this] { ShowSettings(TfSettings::pgGeneral); });
+    // The speedbar's pop-up chooses its pages.
+    auto *showHide = new QAction(QStringLiteral("&Show/Hide Toolbars..."), m_speedbarPages);
+    showHide->setObjectName(QStringLiteral("mnuPS_ShowHide"));
+    connect(showHide, &QAction::triggered, this, [this] { ShowSettings(TfSettings::pgSpeedBar); });
+    m_speedbarPages->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_speedbarPages->addAction(showHide);
     ApplySettings();
     vqHTMLTabPageChange();
 }

@@ -409,6 +409,11 @@ QWidget *TfSettings::InternalBrowserPage()
                                            "the 'Help' button below."));
     note->setWordWrap(true);
     mapping->addWidget(note, 4, 0, 1, 2);
+    // The help pages come with the HTML help.
+    auto *help = new QPushButton(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("btnMappingHelp"));
+    help->setEnabled(false);
+    mapping->addWidget(help, 5, 1);
     layout->addWidget(m_mappingGroup);
     layout->addStretch(1);
 
