@@ -72,6 +72,9 @@ TMsgResult TQtMessageService::ShowMessage(TMsgKind kind, const QString &text, TM
     case TMsgButtons::Ok:
         set = QMessageBox::Ok;
         break;
+    case TMsgButtons::OkCancel:
+        set = QMessageBox::Ok | QMessageBox::Cancel;
+        break;
     case TMsgButtons::YesNo:
         set = QMessageBox::Yes | QMessageBox::No;
         break;

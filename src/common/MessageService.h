@@ -18,7 +18,7 @@ class QWidget;
 
 // Plain: a box with no icon, titled with the program's name.
 enum class TMsgKind { Plain, Warning, Error, Information, Confirmation };
-enum class TMsgButtons { Ok, YesNo, YesNoCancel, RetryCancel };
+enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class TMsgResult { Ok, Yes, No, Cancel, Retry };
 
 class TMessageService

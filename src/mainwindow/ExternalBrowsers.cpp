@@ -3,6 +3,8 @@
 
 #include "SettingsStore.h"
 
+#include <QStandardPaths>
+
 #include <algorithm>
 
 namespace {
@@ -41,4 +43,25 @@ void SaveExternalBrowsers(const QList<TExternalBrowserInfo> &browsers)
         WriteRegValue(ExternalBrowsersKey, ValueName("Location", n), browser.Location);
         WriteRegValue(ExternalBrowsersKey, ValueName("UseDDE", n), browser.UseDDE);
     }
+}
+
+QList<TExternalBrowserInfo> DetectBrowsers()
+{
+    const std::pair<const char *, const char *> known[] = {
+        {"Default Browser", "xdg-open"},
+        {"Firefox", "firefox"},
+        {"Firefox ESR", "firefox-esr"},
+        {"Chromium", "chromium"},
+        {"Chrome", "google-chrome"},
+        {"Epiphany", "epiphany-browser"},
+        {"Falkon", "falkon"},
+        {"Konqueror", "konqueror"},
+    };
+    QList<TExternalBrowserInfo> browsers;
+    for (const auto &[name, program] : known) {
+        const QString location = QStandardPaths::findExecutable(QLatin1String(program));
+        if (!location.isEmpty() && browsers.size() < MaxExternalBrowsers)
+            browsers.append({QLatin1String(name), location, false});
+    }
+    return browsers;
 }

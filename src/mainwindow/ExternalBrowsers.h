@@ -24,3 +24,7 @@ struct TExternalBrowserInfo
 QList<TExternalBrowserInfo> LoadExternalBrowsers();
 // Replaces the stored list by the first MaxExternalBrowsers entries.
 void SaveExternalBrowsers(const QList<TExternalBrowserInfo> &browsers);
+
+// The browser programs installed on this system, for a first list: the
+// desktop's default browser first, then the browsers found by name.
+QList<TExternalBrowserInfo> DetectBrowsers();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainSettings.h"
 
+#include "ExternalBrowsers.h"
+
 #include "MessageService.h"
 #include "Paths.h"
 #include "SettingsStore.h"
@@ -146,6 +148,9 @@ bool ApplyFirstRunSettings(int screenWidth)
     WriteRegValue(VelicortKey, QStringLiteral("FirstRun"), QStringLiteral("0"));
     if (screenWidth < 800)
         WriteRegValue(ToolbarsKey, QStringLiteral("ToolbarLayout"), QStringLiteral("1"));
+    // So that viewing in a browser works from the start.
+    if (LoadExternalBrowsers().isEmpty())
+        SaveExternalBrowsers(DetectBrowsers());
     if (BrowserObjectInstalled()) {
         const bool use =
             MessageDlg(

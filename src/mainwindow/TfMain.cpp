@@ -3,6 +3,7 @@
 
 #include "ColorDialog.h"
 #include "DocumentCommands.h"
+#include "ExternalBrowserLaunch.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
@@ -12,9 +13,11 @@
 #include "Paths.h"
 #include "SelectionCommands.h"
 #include "SettingsStore.h"
+#include "Shell.h"
 #include "SingleInstance.h"
 #include "Speedbar.h"
 #include "SpeedbarTable.h"
+#include "THTMLViewer.h"
 #include "TRuler.h"
 #include "TagLists.h"
 #include "TagText.h"
@@ -106,6 +109,7 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     ConnectCommands();
     ConnectTagCommands();
     ConnectSelectionCommands();
+    ConnectPreviewCommands();
     for (const char *name : {"mnuOptionsSettings", "mnuPE_OptSettings"})
         OnCommand(name, [this] { ShowSettings(TfSettings::pgGeneral); });
     // The speedbar's pop-up chooses its pages.
@@ -228,8 +232,8 @@ void TfMain::CreateFrame()
     edit->addWidget(m_ruler);
     edit->addWidget(m_documents, 1);
     edit->addWidget(validator);
-    m_htmlView = new QTextBrowser;
-    m_htmlView->setObjectName(QStringLiteral("htmlView"));
+    m_htmlView = new THTMLViewer;
+    m_htmlView->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_pages->addTab(editPage, tr("Edit"));
     m_pages->addTab(m_htmlView, tr("Browse"));
 
@@ -464,6 +468,7 @@ void TfMain::CreateLongLivedWindows()
 
 void TfMain::LoadSettings()
 {
+    m_browsers = LoadExternalBrowsers();
     if (m_settings.ShowTips)
         ShowTipOfTheDay();
     if (ActiveEditor()->isVisible())
@@ -836,7 +841,7 @@ TSettingsState TfMain::CurrentSettings() const
     s.ViewerLinkColor = m.DefHotSpotColor;
     s.MapFrom = m.CurrentMapFrom;
     s.MapTo = m.CurrentMapTo;
-    s.Browsers = LoadExternalBrowsers();
+    s.Browsers = m_browsers;
     s.BrowserLaunchSetting = m.BrowserLaunchSetting;
     for (int i = 0; i < SpeedbarOptionCount; ++i)
         s.SpeedbarPages[i] = m_speedbarPages->isTabVisible(
@@ -902,6 +907,7 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         WriteRegValue(internalBrowser, QStringLiteral("DefFontSize"), s.ViewerFontSize);
         WriteRegValue(internalBrowser, QStringLiteral("DefFontColor"), qint64(s.ViewerFontColor));
         WriteRegValue(internalBrowser, QStringLiteral("DefHotSpotColor"), qint64(s.ViewerLinkColor));
+        ApplyViewerDefaults();
     }
     if (marks.Mapping) {
         m.CurrentMapFrom = s.MapFrom;
@@ -913,8 +919,10 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         m.BrowserLaunchSetting = s.BrowserLaunchSetting;
         WriteRegValue(VelicortKey, QStringLiteral("BrowserLaunchSetting"), s.BrowserLaunchSetting);
     }
-    if (marks.Browsers)
+    if (marks.Browsers) {
+        m_browsers = s.Browsers;
         SaveExternalBrowsers(s.Browsers);
+    }
     if (marks.Extensions) {
         SaveHTMLExtensions(s.HTMLExtensions);
         m_commands->SetHTMLExtensions(s.HTMLExtensions);
@@ -1003,6 +1011,189 @@ void TfMain::RunTagAction(TvqAction action, const QString &start, const QString 
         // The dialogs for new tags come with their own windows.
         break;
     }
+}
+
+// ---------------------------------------------------------------------------
+// Preview
+
+void TfMain::ConnectPreviewCommands()
+{
+    ApplyViewerDefaults();
+    connect(m_htmlView, &THTMLViewer::OnHotSpotCovered, this, &TfMain::ShowStatusMessage);
+    connect(m_pages, &QTabWidget::currentChanged, this, &TfMain::pgHTMLChange);
+    OnCommand("mnuViewEditBrowse", [this] { m_pages->setCurrentIndex(m_pages->currentIndex() == 0 ? 1 : 0); });
+    for (const char *name : {"mnuViewExtBrowser", "spdBrowseExternal"})
+        OnCommand(name, [this] { spdBrowseExternalClick(); });
+
+    // The Browse page's pop-up.
+    const auto popupItem = [this](const QString &name, const QString &caption, bool checkable) {
+        auto *item = new QAction(caption, m_htmlView);
+        item->setObjectName(name);
+        item->setCheckable(checkable);
+        m_htmlView->addAction(item);
+        return item;
+    };
+    connect(popupItem(QStringLiteral("mnuPB_Reload"), QStringLiteral("&Reload Original"), false), &QAction::triggered,
+            this, &TfMain::RefreshPreview);
+    QAction *fullScreen = popupItem(QStringLiteral("mnuPB_FullScreen"), QStringLiteral("Full &Screen"), true);
+    connect(fullScreen, &QAction::triggered, this, [this](bool on) { SetFullScreen(on); });
+    QAction *rulers = popupItem(QStringLiteral("mnuPB_Rulers"), QStringLiteral("Ru&lers"), true);
+    connect(rulers, &QAction::triggered, this, [this](bool on) { SetRulersVisible(on); });
+    connect(popupItem(QStringLiteral("mnuPB_Settings"), QStringLiteral("Settings..."), false), &QAction::triggered,
+            this, [this] { ShowSettings(TfSettings::pgInternalBrowser); });
+
+    // The list of external browsers to choose from.
+    m_browserList = new QMenu(this);
+    m_browserList->setObjectName(QStringLiteral("mnuPopupBrowserList"));
+    for (int i = 1; i <= MaxExternalBrowsers; ++i) {
+        QAction *item = m_browserList->addAction(QString());
+        item->setObjectName(QStringLiteral("mnuPB_Browser%1").arg(i));
+        connect(item, &QAction::triggered, this, [this, item] { mnuPB_BrowserClick(item->text()); });
+    }
+}
+
+void TfMain::ApplyViewerDefaults()
+{
+    m_htmlView->SetDefFontName(m_settings.DefFontName);
+    m_htmlView->SetDefFontSize(m_settings.DefFontSize);
+    m_htmlView->SetDefFontColor(m_settings.DefFontColor);
+    m_htmlView->SetDefHotSpotColor(m_settings.DefHotSpotColor);
+}
+
+void TfMain::SetEditingCommandsEnabled(bool enabled)
+{
+    for (const char *name : {"spdNew", "spdOpen", "spdProjects", "spdValidate", "spdVerifyLinks", "spdReplace",
+                             "spdFind", "spdReplaceEx", "spdUndo", "spdIndent", "spdUnIndent", "spdCut", "spdCopy",
+                             "spdPaste", "spdSpellCheck", "spdTags", "spdWordWrap"}) {
+        QAction *action = Action(QLatin1String(name));
+        // Commands still to come stay greyed on the Edit page too.
+        if (!enabled)
+            action->setProperty("enabledOnEdit", action->isEnabled());
+        action->setEnabled(enabled ? action->property("enabledOnEdit").toBool() : false);
+    }
+    for (const char *name : {"mnuFile", "mnuEdit", "mnuSearch", "mnuTools", "mnuTags"})
+        findChild<QMenu *>(QLatin1String(name))->menuAction()->setEnabled(enabled);
+    m_speedbarPages->setEnabled(enabled);
+    m_customBar->setEnabled(enabled);
+    m_secondaryBar->setEnabled(enabled);
+}
+
+void TfMain::pgHTMLChange(int page)
+{
+    m_tempCopies.DeleteAll();
+    findChild<QWidget *>(QStringLiteral("lvwValidator"))->hide();
+    m_scriptTree->ShowTree(false);
+    if (page == 0) {
+        SetEditingCommandsEnabled(true);
+        m_htmlView->Clear();
+        QCoreApplication::processEvents();
+        m_tempCopies.DeleteAll();
+        if (ActiveEditor()->isVisible())
+            ActiveEditor()->setFocus();
+    } else {
+        SetEditingCommandsEnabled(false);
+        THourglass hourglass;
+        QCoreApplication::processEvents();
+        RefreshPreview();
+    }
+}
+
+void TfMain::RefreshPreview()
+{
+    TvqRichHTML *editor = ActiveEditor();
+    if (editor->TextLength() == 0) {
+        m_pages->setCurrentIndex(0);
+        MessageDlg(QStringLiteral("This document is empty - there is nothing to browse."), TMsgKind::Information);
+        return;
+    }
+    if (m_htmlView->Busy()) {
+        ShowStatusMessage(QStringLiteral("Processing previous request..."));
+        return;
+    }
+    ShowOnceNotice(nmBrowserCaps);
+    const QString folder =
+        editor->Filename().isEmpty() ? m_commands->OpenFolder() : QFileInfo(editor->Filename()).absolutePath();
+    if (!editor->Filename().isEmpty())
+        QDir::setCurrent(folder);
+    m_htmlView->LoadStrings(editor->Text(), folder);
+    QCoreApplication::processEvents();
+    m_htmlView->setFocus();
+}
+
+void TfMain::spdBrowseExternalClick()
+{
+    if (m_browsers.size() >= 2) {
+        const QList<QAction *> items = m_browserList->actions();
+        for (int i = 0; i < items.size(); ++i) {
+            items[i]->setVisible(i < m_browsers.size());
+            if (i < m_browsers.size())
+                items[i]->setText(m_browsers.at(i).Name);
+        }
+        m_browserList->popup(QCursor::pos());
+        return;
+    }
+    if (m_browsers.isEmpty()) {
+        MessageDlg(QStringLiteral("Please specify an external browser."), TMsgKind::Warning);
+        ShowSettings(TfSettings::pgExternalBrowser);
+        if (m_browsers.isEmpty())
+            return;
+    }
+    const TExternalBrowserInfo &browser = m_browsers.first();
+    LaunchExternalBrowser(browser.Location, browser.UseDDE, m_settings.BrowserLaunchSetting);
+}
+
+void TfMain::mnuPB_BrowserClick(const QString &name)
+{
+    for (const TExternalBrowserInfo &browser : std::as_const(m_browsers)) {
+        if (browser.Name != name)
+            continue;
+        if (QFileInfo(browser.Location).isFile()) {
+            LaunchExternalBrowser(browser.Location, browser.UseDDE, m_settings.BrowserLaunchSetting);
+        } else {
+            MessageDlg(QStringLiteral("The selected browser could not be found at \"") + browser.Location +
+                           QStringLiteral("\".  Please update this browser's location."),
+                       TMsgKind::Information);
+            ShowSettings(TfSettings::pgExternalBrowser);
+        }
+        return;
+    }
+}
+
+bool TfMain::LaunchExternalBrowser(const QString &location, bool useDDE, int launchSetting)
+{
+    Q_UNUSED(useDDE); // no DDE here: the browser is started as a program
+    TvqRichHTML *editor = ActiveEditor();
+    QString path;
+    if (launchSetting == 2) {
+        m_tempCopies.DeleteAll();
+        const QString folder =
+            editor->Filename().isEmpty() ? m_commands->OpenFolder() : QFileInfo(editor->Filename()).absolutePath();
+        path = m_tempCopies.Make(
+            folder, FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds()));
+        if (path.isEmpty()) {
+            MessageDlg(QStringLiteral("Unable to create a temporary copy of the document in ") +
+                           QDir::toNativeSeparators(folder) + u'.',
+                       TMsgKind::Error);
+            return false;
+        }
+    } else if (!editor->Filename().isEmpty()) {
+        if (launchSetting == 1 && editor->Modified() && !m_commands->SaveDocument())
+            return false;
+        if (launchSetting == 0 && !m_commands->AskSaveChanges())
+            return false;
+        path = editor->Filename();
+    } else {
+        if (MessageDlg(QStringLiteral("This document must be saved in order to display it."), TMsgKind::Information,
+                       TMsgButtons::OkCancel) != TMsgResult::Ok ||
+            !m_commands->SaveDocumentAs())
+            return false;
+        path = editor->Filename();
+    }
+    const bool started = RunProgram(ExternalBrowserCommand(location, path));
+    if (!started)
+        MessageDlg(QStringLiteral("Unable to start ") + location + u'.', TMsgKind::Error);
+    QCoreApplication::processEvents();
+    return started;
 }
 
 void TfMain::OpenDocuments(const QString &path, int flags)
@@ -1329,6 +1520,7 @@ bool TfMain::FormCloseQuery()
 void TfMain::FormClose()
 {
     m_reloadPromptOnChange = false;
+    m_tempCopies.DeleteAll();
     WriteRegValue(VelicortKey, QStringLiteral("InitialDir"), m_commands->OpenFolder());
     m_commands->SaveRecentFiles();
     if (m_fullScreen)

@@ -8,6 +8,8 @@
 // keeps one instance per user through its message window, and writes its
 // layout back when it closes.
 
+#include "ExternalBrowserLaunch.h"
+#include "ExternalBrowsers.h"
 #include "MainSettings.h"
 #include "SettingsState.h"
 #include "TagAction.h"
@@ -22,7 +24,8 @@ class QProgressBar;
 class QSplitter;
 class QStackedWidget;
 class QTabWidget;
-class QTextBrowser;
+class QMenu;
+class THTMLViewer;
 class QToolBar;
 class TDocumentCommands;
 class TRuler;
@@ -106,6 +109,16 @@ public:
     // disk since it was loaded or saved.
     void AppOnActivate();
 
+    // The Browse page: what it shows, and the page switch that turns the
+    // editing commands off and on.
+    void RefreshPreview();
+    void pgHTMLChange(int page);
+    // Shows the active document in a browser program: saved first, asked
+    // about, or as a temporary copy (launch setting 0, 1 or 2).
+    bool LaunchExternalBrowser(const QString &location, bool useDDE, int launchSetting);
+    void spdBrowseExternalClick();
+    QStringList TempCopies() const { return m_tempCopies.Paths(); }
+
     // A later start of the program handed over a file; a validator
     // handed over its results file.
     void MessageWindowOpenFile(const QString &path);
@@ -125,6 +138,10 @@ private:
     void ConnectCommands();
     void ConnectTagCommands();
     void ConnectSelectionCommands();
+    void ConnectPreviewCommands();
+    void ApplyViewerDefaults();
+    void SetEditingCommandsEnabled(bool enabled);
+    void mnuPB_BrowserClick(const QString &name);
     void ApplySettings();
     void ApplyEditorFont(const TSettingsState &state);
     bool FormCloseQuery();
@@ -168,7 +185,10 @@ private:
     QWidget *m_docListPane = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"
     TRuler *m_ruler = nullptr;
-    QTextBrowser *m_htmlView = nullptr;
+    THTMLViewer *m_htmlView = nullptr;
+    QMenu *m_browserList = nullptr;
+    QList<TExternalBrowserInfo> m_browsers;
+    TTempCopies m_tempCopies;
     QWidget *m_helpPane = nullptr;
     QStackedWidget *m_statusArea = nullptr; // the status bar or the progress
     QLabel *m_statusPanels[4] = {};

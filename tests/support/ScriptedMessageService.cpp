@@ -12,6 +12,7 @@ TMsgResult TScriptedMessageService::ShowMessage(TMsgKind kind, const QString &te
         return answers.takeFirst();
     switch (buttons) {
     case TMsgButtons::Ok:
+    case TMsgButtons::OkCancel:
         return TMsgResult::Ok;
     case TMsgButtons::RetryCancel:
         return TMsgResult::Retry;

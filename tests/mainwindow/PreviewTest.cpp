@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TfMain.h"
+
+#include "DocumentCommands.h"
+#include "ExternalBrowserLaunch.h"
+#include "ScriptedMessageService.h"
+#include "SettingsStore.h"
+#include "THTMLViewer.h"
+#include "TestFiles.h"
+#include "TvqHTMLTab.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TempCopies, UniqueHtmFilesBesideTheDocumentDeletedLater)
+{
+    QTemporaryDir dir;
+    const QString mine = WriteTestFile(dir.filePath(QStringLiteral("~vcmine.htm")), "keep");
+    TTempCopies copies;
+    const QString first = copies.Make(dir.path(), "<P>one</P>");
+    const QString second = copies.Make(dir.path(), "<P>two</P>");
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(QFileInfo(first).fileName().startsWith(QStringLiteral("~vc")));
+    EXPECT_TRUE(first.endsWith(QStringLiteral(".htm")));
+    QFile file(second);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("<P>two</P>"));
+    copies.DeleteAll();
+    EXPECT_FALSE(QFileInfo::exists(first));
+    EXPECT_FALSE(QFileInfo::exists(second));
+    EXPECT_TRUE(copies.Paths().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(mine));
+    EXPECT_TRUE(copies.Make(dir.filePath(QStringLiteral("missing")), "x").isEmpty());
+}
+
+TEST(TempCopies, BrowserCommandLines)
+{
+    EXPECT_EQ(ExternalBrowserCommand(QStringLiteral("/usr/bin/firefox"), QStringLiteral("/home/me/page.htm")),
+              QStringLiteral("/usr/bin/firefox /home/me/page.htm"));
+    EXPECT_EQ(ExternalBrowserCommand(QStringLiteral("/opt/My Browser/run"), QStringLiteral("/home/me/my page.htm")),
+              QStringLiteral("\"/opt/My Browser/run\" \"/home/me/my page.htm\""));
+}
+
+class Preview : public testing::Test
+{
+protected:
+    void SetUp() override { m_window.show(); }
+
+    void UseBrowsers(const QList<TExternalBrowserInfo> &browsers, int launchSetting)
+    {
+        TSettingsState state = m_window.CurrentSettings();
+        state.Browsers = browsers;
+        state.BrowserLaunchSetting = launchSetting;
+        TSettingsMarks marks;
+        marks.Browsers = marks.Launch = true;
+        m_window.ApplySettings(state, marks);
+    }
+
+    QTabWidget *Pages() const { return m_window.findChild<QTabWidget *>(QStringLiteral("pgHTML")); }
+
+    QTemporaryDir m_dir;
+    TfMain m_window;
+};
+
+TEST_F(Preview, AnEmptyDocumentHasNothingToBrowse)
+{
+    Pages()->setCurrentIndex(1);
+    EXPECT_EQ(Pages()->currentIndex(), 0);
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("This document is empty - there is nothing to browse."));
+}
+
+TEST_F(Preview, BrowsingShowsThePageAndSwitchesTheEditingCommandsOff)
+{
+    const QString page =
+        WriteTestFile(m_dir.filePath(QStringLiteral("page.htm")),
+                      "<html><body><h1>Hello preview</h1><a href=\"other.htm\">next</a></body></html>");
+    m_window.OpenDocuments(page, 0);
+    m_window.Action(QStringLiteral("mnuViewEditBrowse"))->trigger();
+    EXPECT_EQ(Pages()->currentIndex(), 1);
+    auto *viewer = m_window.findChild<THTMLViewer *>(QStringLiteral("htmlView"));
+    EXPECT_TRUE(viewer->toPlainText().contains(QStringLiteral("Hello preview")));
+    EXPECT_FALSE(m_window.findChild<QMenu *>(QStringLiteral("mnuFile"))->menuAction()->isEnabled());
+    EXPECT_FALSE(m_window.Action(QStringLiteral("spdNew"))->isEnabled());
+    EXPECT_EQ(Scripted().notices.size(), 1); // the viewer's capabilities, once
+
+    m_window.Action(QStringLiteral("mnuViewEditBrowse"))->trigger();
+    EXPECT_EQ(Pages()->currentIndex(), 0);
+    EXPECT_TRUE(m_window.findChild<QMenu *>(QStringLiteral("mnuFile"))->menuAction()->isEnabled());
+    EXPECT_TRUE(m_window.Action(QStringLiteral("spdNew"))->isEnabled());
+    EXPECT_FALSE(m_window.Action(QStringLiteral("spdProjects"))->isEnabled()); // still to come
+}
+
+TEST_F(Preview, AnUntitledDocumentGoesToTheBrowserAsATemporaryCopy)
+{
+    m_window.Commands()->SetOpenFolder(m_dir.path());
+    QTest::keyClicks(m_window.ActiveEditor(), QStringLiteral("<P>draft</P>"));
+    UseBrowsers({{QStringLiteral("True"), QStringLiteral("/bin/true"), false}}, 2);
+    m_window.Action(QStringLiteral("spdBrowseExternal"))->trigger();
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+    ASSERT_EQ(m_window.TempCopies().size(), 1);
+    const QString copy = m_window.TempCopies().first();
+    EXPECT_EQ(QFileInfo(copy).absolutePath(), QDir(m_dir.path()).absolutePath());
+    EXPECT_TRUE(QFileInfo::exists(copy));
+    EXPECT_TRUE(m_window.ActiveEditor()->Modified()); // nothing was saved
+
+    // The next page switch takes the copy away.
+    Pages()->setCurrentIndex(1);
+    Pages()->setCurrentIndex(0);
+    EXPECT_FALSE(QFileInfo::exists(copy));
+}
+
+TEST_F(Preview, AnUntitledDocumentMustBeSavedToBeShownOtherwise)
+{
+    QTest::keyClicks(m_window.ActiveEditor(), QStringLiteral("<P>draft</P>"));
+    UseBrowsers({{QStringLiteral("True"), QStringLiteral("/bin/true"), false}}, 0);
+    Scripted().answers = {TMsgResult::Cancel};
+    EXPECT_FALSE(m_window.LaunchExternalBrowser(QStringLiteral("/bin/true"), false, 0));
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("This document must be saved in order to display it."));
+    EXPECT_TRUE(m_window.TempCopies().isEmpty());
+}
+
+} // namespace
