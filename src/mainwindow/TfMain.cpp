@@ -959,10 +959,8 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
                           s.SpeedbarPages[i]);
         }
     }
-    if (s.UseMSIE != m.UseMSIE) {
-        m.UseMSIE = s.UseMSIE;
-        WriteRegValue(internalBrowser, QStringLiteral("UseMSIE"), s.UseMSIE);
-    }
+    if (s.UseMSIE != m.UseMSIE)
+        SetUseBrowserObject(s.UseMSIE);
 }
 
 void TfMain::ApplyEditorFont(const TSettingsState &s)
@@ -1042,6 +1040,25 @@ void TfMain::ConnectPreviewCommands()
     connect(popupItem(QStringLiteral("mnuPB_Settings"), QStringLiteral("Settings..."), false), &QAction::triggered,
             this, [this] { ShowSettings(TfSettings::pgInternalBrowser); });
 
+    // The browser object's toolbar takes the speedbar's place while the
+    // browser object shows the page.
+    m_browserToolbar = new QToolBar(QStringLiteral("Internet Explorer"), this);
+    m_browserToolbar->setObjectName(QStringLiteral("pgMSIEToolbar"));
+    const char *browserButtons[][2] = {
+        {"spdBrowserBack", "Back"},           {"spdBrowserNext", "Next"},
+        {"spdBrowserStop", "Stop"},           {"spdBrowserRefresh", "Refresh"},
+        {"spdBrowserEdit", "Edit this page"}, {"spdBrowserServerMapping", "URL mapping"}};
+    for (const auto &[name, text] : browserButtons) {
+        QAction *button = m_browserToolbar->addAction(QLatin1String(text));
+        button->setObjectName(QLatin1String(name));
+        button->setEnabled(false);
+    }
+    auto *mappingLabel = new QLabel;
+    mappingLabel->setObjectName(QStringLiteral("lblURLMapping"));
+    m_browserToolbar->addWidget(mappingLabel);
+    insertToolBar(m_speedbar, m_browserToolbar);
+    m_browserToolbar->hide();
+
     // The list of external browsers to choose from.
     m_browserList = new QMenu(this);
     m_browserList->setObjectName(QStringLiteral("mnuPopupBrowserList"));
@@ -1085,6 +1102,8 @@ void TfMain::pgHTMLChange(int page)
     m_scriptTree->ShowTree(false);
     if (page == 0) {
         SetEditingCommandsEnabled(true);
+        m_browserToolbar->hide();
+        m_speedbar->setVisible(m_speedbarVisible && !m_fullScreen);
         m_htmlView->Clear();
         QCoreApplication::processEvents();
         m_tempCopies.DeleteAll();
@@ -1092,8 +1111,30 @@ void TfMain::pgHTMLChange(int page)
             ActiveEditor()->setFocus();
     } else {
         SetEditingCommandsEnabled(false);
+        m_browserToolbar->setVisible(m_settings.UseMSIE);
+        m_speedbar->setVisible(!m_settings.UseMSIE && m_speedbarVisible);
         THourglass hourglass;
         QCoreApplication::processEvents();
+        RefreshPreview();
+    }
+}
+
+bool TfMain::CreateBrowserObject()
+{
+    // This build has no browser engine to host.
+    MessageDlg(QStringLiteral("Velicort was unable to communicate with the Microsoft Internet Explorer (MSIE) object. "
+                              "Press 'Help' for more information on this error."),
+               TMsgKind::Error);
+    return false;
+}
+
+void TfMain::SetUseBrowserObject(bool on)
+{
+    m_settings.UseMSIE = on;
+    WriteRegValue(QStringLiteral("Software\\Velicort\\InternalBrowser"), QStringLiteral("UseMSIE"), on);
+    if (m_pages->currentIndex() == 1) {
+        m_browserToolbar->setVisible(on);
+        m_speedbar->setVisible(!on && m_speedbarVisible);
         RefreshPreview();
     }
 }
@@ -1104,6 +1145,13 @@ void TfMain::RefreshPreview()
     if (editor->TextLength() == 0) {
         m_pages->setCurrentIndex(0);
         MessageDlg(QStringLiteral("This document is empty - there is nothing to browse."), TMsgKind::Information);
+        return;
+    }
+    if (m_settings.UseMSIE) {
+        if (CreateBrowserObject())
+            return;
+        MessageDlg(QStringLiteral("Reverting to Velicort's default browser."), TMsgKind::Information);
+        SetUseBrowserObject(false);
         return;
     }
     if (m_htmlView->Busy()) {

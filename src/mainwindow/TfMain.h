@@ -112,6 +112,9 @@ public:
     // The Browse page: what it shows, and the page switch that turns the
     // editing commands off and on.
     void RefreshPreview();
+    // Previews with the browser object instead of the internal viewer.
+    void SetUseBrowserObject(bool on);
+    bool CreateBrowserObject();
     void pgHTMLChange(int page);
     // Shows the active document in a browser program: saved first, asked
     // about, or as a temporary copy (launch setting 0, 1 or 2).
@@ -187,6 +190,7 @@ private:
     TRuler *m_ruler = nullptr;
     THTMLViewer *m_htmlView = nullptr;
     QMenu *m_browserList = nullptr;
+    QToolBar *m_browserToolbar = nullptr;
     QList<TExternalBrowserInfo> m_browsers;
     TTempCopies m_tempCopies;
     QWidget *m_helpPane = nullptr;

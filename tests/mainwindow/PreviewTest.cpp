@@ -4,6 +4,7 @@
 #include "DocumentCommands.h"
 #include "ExternalBrowserLaunch.h"
 #include "ScriptedMessageService.h"
+#include "ServerMapping.h"
 #include "SettingsStore.h"
 #include "THTMLViewer.h"
 #include "TestFiles.h"
@@ -48,6 +49,22 @@ TEST(TempCopies, BrowserCommandLines)
               QStringLiteral("/usr/bin/firefox /home/me/page.htm"));
     EXPECT_EQ(ExternalBrowserCommand(QStringLiteral("/opt/My Browser/run"), QStringLiteral("/home/me/my page.htm")),
               QStringLiteral("\"/opt/My Browser/run\" \"/home/me/my page.htm\""));
+}
+
+TEST(ServerMapping, LocalPathsAndAddresses)
+{
+    const QString from = QStringLiteral("/srv/WEB/");
+    const QString to = QStringLiteral("http://localhost:8080/");
+    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/docs/~vc1234.htm"), from, to),
+              QStringLiteral("http://localhost:8080/docs/~vc1234.htm"));
+    EXPECT_EQ(MapLocalPath(QStringLiteral("/home/me/page.htm"), from, to), std::nullopt);
+    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/page.htm"), QString(), to), std::nullopt);
+
+    EXPECT_EQ(LocalPathOfAddress(QStringLiteral("file:///home/me/my%20page.htm"), from, to),
+              QStringLiteral("/home/me/my page.htm"));
+    EXPECT_EQ(LocalPathOfAddress(QStringLiteral("HTTP://LOCALHOST:8080/docs/a.htm"), from, to),
+              QStringLiteral("/srv/WEB/docs/a.htm"));
+    EXPECT_EQ(LocalPathOfAddress(QStringLiteral("https://example.org/"), from, to), std::nullopt);
 }
 
 class Preview : public testing::Test
@@ -98,6 +115,24 @@ TEST_F(Preview, BrowsingShowsThePageAndSwitchesTheEditingCommandsOff)
     EXPECT_TRUE(m_window.findChild<QMenu *>(QStringLiteral("mnuFile"))->menuAction()->isEnabled());
     EXPECT_TRUE(m_window.Action(QStringLiteral("spdNew"))->isEnabled());
     EXPECT_FALSE(m_window.Action(QStringLiteral("spdProjects"))->isEnabled()); // still to come
+}
+
+TEST_F(Preview, WithoutABrowserObjectThePreviewFallsBackToTheViewer)
+{
+    const QString page = WriteTestFile(m_dir.filePath(QStringLiteral("page.htm")), "<p>Fallback</p>");
+    m_window.OpenDocuments(page, 0);
+    TSettingsState state = m_window.CurrentSettings();
+    state.UseMSIE = true;
+    m_window.ApplySettings(state, TSettingsMarks());
+    Pages()->setCurrentIndex(1);
+    ASSERT_EQ(Scripted().messages.size(), 2);
+    EXPECT_TRUE(Scripted().messages[0].text.startsWith(QStringLiteral("Velicort was unable to communicate")));
+    EXPECT_EQ(Scripted().messages[1].text, QStringLiteral("Reverting to Velicort's default browser."));
+    EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\InternalBrowser"), QStringLiteral("UseMSIE"), QString()),
+              QStringLiteral("0"));
+    EXPECT_TRUE(m_window.findChild<THTMLViewer *>(QStringLiteral("htmlView"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("Fallback")));
 }
 
 TEST_F(Preview, AnUntitledDocumentGoesToTheBrowserAsATemporaryCopy)
