@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build ccache pkgconf
-          qt6-base-dev qt6-image-formats-plugins libqt6svg6 libqscintilla2-qt6-dev
+          qt6-base-dev qt6-image-formats-plugins libqt6svg6 qt6-webengine-dev libqscintilla2-qt6-dev
           libgtest-dev libgmock-dev libbenchmark-dev)
 
 missing=()

@@ -6,6 +6,10 @@
 #include "TfMain.h"
 #include "TfSplash.h"
 
+#ifdef VELICORT_HAVE_WEBENGINE
+#include "TBrowserObject.h"
+#endif
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScreen>
@@ -24,6 +28,9 @@ int RunVelicort(int argc, char *argv[])
 {
     QElapsedTimer clock;
     clock.start();
+#ifdef VELICORT_HAVE_WEBENGINE
+    PrepareBrowserEngine();
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velicort"));
     QApplication::setOrganizationName(QStringLiteral("Velicort"));

@@ -12,12 +12,17 @@
 #include "Notices.h"
 #include "Paths.h"
 #include "SelectionCommands.h"
+#include "ServerMapping.h"
 #include "SettingsStore.h"
 #include "Shell.h"
 #include "SingleInstance.h"
 #include "Speedbar.h"
 #include "SpeedbarTable.h"
 #include "THTMLViewer.h"
+
+#ifdef VELICORT_HAVE_WEBENGINE
+#include "TBrowserObject.h"
+#endif
 #include "TRuler.h"
 #include "TagLists.h"
 #include "TagText.h"
@@ -48,6 +53,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -234,8 +240,13 @@ void TfMain::CreateFrame()
     edit->addWidget(validator);
     m_htmlView = new THTMLViewer;
     m_htmlView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *browsePage = new QWidget;
+    browsePage->setObjectName(QStringLiteral("tbsHTMLBrowse"));
+    m_browseStack = new QStackedLayout(browsePage);
+    m_browseStack->setContentsMargins(0, 0, 0, 0);
+    m_browseStack->addWidget(m_htmlView);
     m_pages->addTab(editPage, tr("Edit"));
-    m_pages->addTab(m_htmlView, tr("Browse"));
+    m_pages->addTab(browsePage, tr("Browse"));
 
     // Right: the HTML help pane, shown by the help command.
     m_helpPane = new QTextBrowser;
@@ -1051,12 +1062,33 @@ void TfMain::ConnectPreviewCommands()
     for (const auto &[name, text] : browserButtons) {
         QAction *button = m_browserToolbar->addAction(QLatin1String(text));
         button->setObjectName(QLatin1String(name));
-        button->setEnabled(false);
+        button->setEnabled(BrowserObjectInstalled());
     }
+#ifdef VELICORT_HAVE_WEBENGINE
+    const std::pair<const char *, void (TBrowserObject::*)()> moves[] = {
+        {"spdBrowserBack", &TBrowserObject::GoBack},
+        {"spdBrowserNext", &TBrowserObject::GoForward},
+        {"spdBrowserStop", &TBrowserObject::Stop},
+        {"spdBrowserRefresh", &TBrowserObject::Refresh}};
+    for (const auto &[name, move] : moves)
+        connect(Action(QLatin1String(name)), &QAction::triggered, this, [this, move = move] {
+            if (m_browserObject)
+                (m_browserObject->*move)();
+        });
+    connect(Action(QStringLiteral("spdBrowserEdit")), &QAction::triggered, this, &TfMain::spdBrowserEditClick);
+    connect(Action(QStringLiteral("spdBrowserServerMapping")), &QAction::triggered, this, [this] {
+        const QString before = (m_settings.CurrentMapFrom + m_settings.CurrentMapTo).toUpper();
+        ShowSettings(TfSettings::pgInternalBrowser);
+        if ((m_settings.CurrentMapFrom + m_settings.CurrentMapTo).toUpper() != before && m_pages->currentIndex() == 1)
+            RefreshPreview();
+    });
+#endif
     auto *mappingLabel = new QLabel;
     mappingLabel->setObjectName(QStringLiteral("lblURLMapping"));
     m_browserToolbar->addWidget(mappingLabel);
+    // A row of its own, where the speedbar stands.
     insertToolBar(m_speedbar, m_browserToolbar);
+    insertToolBarBreak(m_browserToolbar);
     m_browserToolbar->hide();
 
     // The list of external browsers to choose from.
@@ -1111,6 +1143,7 @@ void TfMain::pgHTMLChange(int page)
             ActiveEditor()->setFocus();
     } else {
         SetEditingCommandsEnabled(false);
+        m_browseStack->setCurrentWidget(m_htmlView);
         m_browserToolbar->setVisible(m_settings.UseMSIE);
         m_speedbar->setVisible(!m_settings.UseMSIE && m_speedbarVisible);
         THourglass hourglass;
@@ -1121,15 +1154,83 @@ void TfMain::pgHTMLChange(int page)
 
 bool TfMain::CreateBrowserObject()
 {
-    // This build has no browser engine to host.
+#ifdef VELICORT_HAVE_WEBENGINE
+    if (!m_browserObject) {
+        THourglass hourglass;
+        ShowStatusMessage(QStringLiteral("Creating Internet Explorer object..."));
+        QCoreApplication::processEvents();
+        m_browserObject = new TBrowserObject;
+        m_browseStack->addWidget(m_browserObject);
+        ShowStatusMessage(QString());
+    }
+    return true;
+#else
     MessageDlg(QStringLiteral("Velicort was unable to communicate with the Microsoft Internet Explorer (MSIE) object. "
                               "Press 'Help' for more information on this error."),
                TMsgKind::Error);
     return false;
+#endif
+}
+
+void TfMain::ShowInBrowserObject()
+{
+#ifdef VELICORT_HAVE_WEBENGINE
+    ShowOnceNotice(nmMSIE301);
+    m_tempCopies.DeleteAll();
+    TvqRichHTML *editor = ActiveEditor();
+    const QString folder =
+        editor->Filename().isEmpty() ? m_commands->OpenFolder() : QFileInfo(editor->Filename()).absolutePath();
+    QString address = m_tempCopies.Make(
+        folder, FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds()));
+    auto *label = findChild<QLabel *>(QStringLiteral("lblURLMapping"));
+    label->clear();
+    if (!m_settings.CurrentMapFrom.isEmpty()) {
+        if (const std::optional<QString> mapped =
+                MapLocalPath(address, m_settings.CurrentMapFrom, m_settings.CurrentMapTo)) {
+            address = *mapped;
+            label->setText(QStringLiteral("URL mapping successful"));
+        } else {
+            ShowOnceNotice(nmURLMapFail);
+            label->setText(QStringLiteral("URL mapping failed"));
+        }
+    }
+    m_browserObject->Navigate(address);
+    m_browseStack->setCurrentWidget(m_browserObject);
+#endif
+}
+
+void TfMain::spdBrowserEditClick()
+{
+#ifdef VELICORT_HAVE_WEBENGINE
+    const std::optional<QString> path =
+        LocalPathOfAddress(m_browserObject->LocationURL(), m_settings.CurrentMapFrom, m_settings.CurrentMapTo);
+    if (!path)
+        return; // remote pages open through Open from the Web
+    const QString file = QDir::toNativeSeparators(*path);
+    if (!QFileInfo(file).isFile()) {
+        MessageDlg(QStringLiteral("Unable to locate ") + file + u'.', TMsgKind::Error);
+        return;
+    }
+    if (QFileInfo(file).fileName().toUpper().startsWith(QLatin1String("~VC"))) {
+        MessageDlg(QStringLiteral("The document in the browser is a temporary file created by Velicort and cannot be "
+                                  "edited."),
+                   TMsgKind::Warning);
+        return;
+    }
+    m_pages->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+    OpenDocuments(file, 0);
+#endif
 }
 
 void TfMain::SetUseBrowserObject(bool on)
 {
+#ifdef VELICORT_HAVE_WEBENGINE
+    // A new choice starts with a fresh browser object.
+    delete m_browserObject;
+    m_browserObject = nullptr;
+#endif
+    m_browseStack->setCurrentWidget(m_htmlView);
     m_settings.UseMSIE = on;
     WriteRegValue(QStringLiteral("Software\\Velicort\\InternalBrowser"), QStringLiteral("UseMSIE"), on);
     if (m_pages->currentIndex() == 1) {
@@ -1148,8 +1249,11 @@ void TfMain::RefreshPreview()
         return;
     }
     if (m_settings.UseMSIE) {
-        if (CreateBrowserObject())
+        if (CreateBrowserObject()) {
+            ShowInBrowserObject();
+            QCoreApplication::processEvents();
             return;
+        }
         MessageDlg(QStringLiteral("Reverting to Velicort's default browser."), TMsgKind::Information);
         SetUseBrowserObject(false);
         return;

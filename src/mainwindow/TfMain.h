@@ -25,6 +25,8 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QMenu;
+class QStackedLayout;
+class TBrowserObject;
 class THTMLViewer;
 class QToolBar;
 class TDocumentCommands;
@@ -115,6 +117,11 @@ public:
     // Previews with the browser object instead of the internal viewer.
     void SetUseBrowserObject(bool on);
     bool CreateBrowserObject();
+    // Shows a temporary copy of the document in the browser object, through
+    // the server mapping when there is one.
+    void ShowInBrowserObject();
+    // Opens the page the browser object shows in the editor.
+    void spdBrowserEditClick();
     void pgHTMLChange(int page);
     // Shows the active document in a browser program: saved first, asked
     // about, or as a temporary copy (launch setting 0, 1 or 2).
@@ -191,6 +198,8 @@ private:
     THTMLViewer *m_htmlView = nullptr;
     QMenu *m_browserList = nullptr;
     QToolBar *m_browserToolbar = nullptr;
+    QStackedLayout *m_browseStack = nullptr;
+    TBrowserObject *m_browserObject = nullptr; // with Qt WebEngine only
     QList<TExternalBrowserInfo> m_browsers;
     TTempCopies m_tempCopies;
     QWidget *m_helpPane = nullptr;

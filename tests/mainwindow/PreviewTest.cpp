@@ -7,6 +7,17 @@
 #include "ServerMapping.h"
 #include "SettingsStore.h"
 #include "THTMLViewer.h"
+
+#ifdef VELICORT_HAVE_WEBENGINE
+#include "TBrowserObject.h"
+
+#include <QHostAddress>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QToolBar>
+#endif
 #include "TestFiles.h"
 #include "TvqHTMLTab.h"
 
@@ -119,6 +130,8 @@ TEST_F(Preview, BrowsingShowsThePageAndSwitchesTheEditingCommandsOff)
 
 TEST_F(Preview, WithoutABrowserObjectThePreviewFallsBackToTheViewer)
 {
+    if (BrowserObjectInstalled())
+        GTEST_SKIP() << "this build has a browser object";
     const QString page = WriteTestFile(m_dir.filePath(QStringLiteral("page.htm")), "<p>Fallback</p>");
     m_window.OpenDocuments(page, 0);
     TSettingsState state = m_window.CurrentSettings();
@@ -134,6 +147,81 @@ TEST_F(Preview, WithoutABrowserObjectThePreviewFallsBackToTheViewer)
                     ->toPlainText()
                     .contains(QStringLiteral("Fallback")));
 }
+
+#ifdef VELICORT_HAVE_WEBENGINE
+// A web server on loopback that serves the files of one folder.
+class TLoopbackServer : public QTcpServer
+{
+public:
+    explicit TLoopbackServer(const QString &folder) : m_folder(folder)
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QList<QByteArray> request = socket->readLine().split(' ');
+                QFile file(QDir(m_folder).filePath(QUrl::fromPercentEncoding(request.value(1).mid(1))));
+                const QByteArray body = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+                socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                              QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+
+private:
+    QString m_folder;
+};
+
+TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
+{
+    TLoopbackServer server(m_dir.path());
+    ASSERT_TRUE(server.isListening());
+    const QString page = WriteTestFile(m_dir.filePath(QStringLiteral("page.htm")), "<p>Served page</p>");
+    m_window.OpenDocuments(page, 0);
+    TSettingsState state = m_window.CurrentSettings();
+    state.UseMSIE = true;
+    state.MapFrom = QDir(m_dir.path()).absolutePath() + u'/';
+    state.MapTo = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+    TSettingsMarks marks;
+    marks.Mapping = true;
+    m_window.ApplySettings(state, marks);
+
+    Pages()->setCurrentIndex(1);
+    auto *browser = m_window.findChild<TBrowserObject *>(QStringLiteral("msie"));
+    ASSERT_NE(browser, nullptr);
+    QSignalSpy loaded(browser, &QWebEngineView::loadFinished);
+    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(15000));
+    EXPECT_TRUE(loaded.last().first().toBool());
+    EXPECT_TRUE(browser->LocationURL().startsWith(state.MapTo));
+    EXPECT_EQ(m_window.findChild<QLabel *>(QStringLiteral("lblURLMapping"))->text(),
+              QStringLiteral("URL mapping successful"));
+    EXPECT_TRUE(m_window.findChild<QToolBar *>(QStringLiteral("pgMSIEToolbar"))->isVisible());
+
+    // A mapping that does not cover the document shows the local file, with
+    // the notice.
+    Pages()->setCurrentIndex(0);
+    state.MapFrom = QStringLiteral("/nowhere/");
+    m_window.ApplySettings(state, marks);
+    Scripted().Reset();
+    Pages()->setCurrentIndex(1);
+    EXPECT_EQ(m_window.findChild<QLabel *>(QStringLiteral("lblURLMapping"))->text(),
+              QStringLiteral("URL mapping failed"));
+    ASSERT_FALSE(Scripted().notices.isEmpty());
+    EXPECT_EQ(Scripted().notices.last().caption, QStringLiteral("URL Mapping Failed"));
+    browser = m_window.findChild<TBrowserObject *>(QStringLiteral("msie"));
+    QSignalSpy local(browser, &QWebEngineView::loadFinished);
+    ASSERT_TRUE(local.count() > 0 || local.wait(15000));
+    EXPECT_TRUE(browser->LocationURL().startsWith(QStringLiteral("file://")));
+
+    // The shown page is a temporary copy: it is not opened for editing.
+    m_window.Action(QStringLiteral("spdBrowserEdit"))->trigger();
+    ASSERT_FALSE(Scripted().messages.isEmpty());
+    EXPECT_EQ(Scripted().messages.last().text,
+              QStringLiteral("The document in the browser is a temporary file created by Velicort and cannot be "
+                             "edited."));
+}
+#endif
 
 TEST_F(Preview, AnUntitledDocumentGoesToTheBrowserAsATemporaryCopy)
 {
@@ -152,6 +240,14 @@ TEST_F(Preview, AnUntitledDocumentGoesToTheBrowserAsATemporaryCopy)
     Pages()->setCurrentIndex(1);
     Pages()->setCurrentIndex(0);
     EXPECT_FALSE(QFileInfo::exists(copy));
+
+    // So does closing the program.
+    m_window.Action(QStringLiteral("spdBrowseExternal"))->trigger();
+    ASSERT_EQ(m_window.TempCopies().size(), 1);
+    const QString last = m_window.TempCopies().first();
+    Scripted().answers = {TMsgResult::No}; // the draft is not kept
+    EXPECT_TRUE(m_window.close());
+    EXPECT_FALSE(QFileInfo::exists(last));
 }
 
 TEST_F(Preview, AnUntitledDocumentMustBeSavedToBeShownOtherwise)

@@ -5,6 +5,10 @@
 
 #include "ScriptedMessageService.h"
 
+#ifdef VELICORT_HAVE_WEBENGINE
+#include "TBrowserObject.h"
+#endif
+
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,7 +27,10 @@ void FailOnQtWarnings(QtMsgType type, const QMessageLogContext &, const QString 
     // not faults of ours.
     if (message.contains(QLatin1String("QFont")) || message.contains(QLatin1String("propagateSizeHints")) ||
         message.contains(QLatin1String("does not support grabbing")) ||
-        message.contains(QLatin1String("does not support raise()")))
+        message.contains(QLatin1String("does not support raise()")) ||
+        // The web engine finds no OpenGL on the offscreen platform.
+        message.contains(QLatin1String("OpenGL context creation failed")) ||
+        message.contains(QLatin1String("No suitable graphics backend found")))
         return;
     ADD_FAILURE() << "Qt warning: " << message.toStdString();
 }
@@ -53,6 +60,9 @@ int main(int argc, char **argv)
     QTemporaryDir settingsDir;
     qputenv("VELICORT_SETTINGS", settingsDir.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
 
+#ifdef VELICORT_HAVE_WEBENGINE
+    PrepareBrowserEngine();
+#endif
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     auto scripted = std::make_unique<TScriptedMessageService>();
