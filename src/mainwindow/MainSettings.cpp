@@ -2,6 +2,7 @@
 #include "MainSettings.h"
 
 #include "ExternalBrowsers.h"
+#include "RegistryKeys.h"
 
 #include "MessageService.h"
 #include "Paths.h"
@@ -12,13 +13,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-const QString VelicortKey = QStringLiteral("Software\\Velicort");
-const QString ColorCodingKey = QStringLiteral("Software\\Velicort\\ColorCoding");
-const QString ToolbarsKey = QStringLiteral("Software\\Velicort\\Toolbars");
-const QString DocumentListKey = QStringLiteral("Software\\Velicort\\DocumentList");
-const QString InternalBrowserKey = QStringLiteral("Software\\Velicort\\InternalBrowser");
-const QString URLMappingsKey = QStringLiteral("Software\\Velicort\\URLMappings");
 
 // The folder of what the user writes: thumbnails, the user dictionary.
 QString UserDataFolder()
@@ -34,7 +28,7 @@ bool Flag(const QString &key, const QString &name, bool defaultValue)
 // Hidden only when written "0": bars that show unless switched off.
 bool ShownUnlessOff(const QString &name)
 {
-    return ReadRegValue(VelicortKey, name, true) != QLatin1String("0");
+    return ReadRegValue(RegistryKeys::Velicort, name, true) != QLatin1String("0");
 }
 
 int Integer(const QString &key, const QString &name, int defaultValue)
@@ -60,94 +54,97 @@ QString DictionaryPath(const QString &folder, const QString &name, const QString
 TMainSettings ReadMainSettings()
 {
     TMainSettings s;
-    s.ShowTips = Flag(VelicortKey, QStringLiteral("ShowTips"), true);
-    s.InitialDir = Text(VelicortKey, QStringLiteral("InitialDir"), QDir::homePath());
-    s.ReloadPromptOnChange = Flag(VelicortKey, QStringLiteral("ReloadPromptOnChange"), true);
-    s.StatusBar = Flag(VelicortKey, QStringLiteral("StatusBar"), true);
+    s.ShowTips = Flag(RegistryKeys::Velicort, QStringLiteral("ShowTips"), true);
+    s.InitialDir = Text(RegistryKeys::Velicort, QStringLiteral("InitialDir"), QDir::homePath());
+    s.ReloadPromptOnChange = Flag(RegistryKeys::Velicort, QStringLiteral("ReloadPromptOnChange"), true);
+    s.StatusBar = Flag(RegistryKeys::Velicort, QStringLiteral("StatusBar"), true);
     s.ColorBar = ShownUnlessOff(QStringLiteral("ColorBar"));
     s.CustomToolbar = ShownUnlessOff(QStringLiteral("CustomToolbar"));
     s.SecondaryToolbar = ShownUnlessOff(QStringLiteral("SecondaryToolbar"));
-    s.SpecialChar = Flag(VelicortKey, QStringLiteral("SpecialChar"), true);
-    s.Rulers = Flag(VelicortKey, QStringLiteral("Rulers"), false);
-    s.WordWrap = Flag(VelicortKey, QStringLiteral("WordWrap"), true);
-    s.TabWidth = Integer(VelicortKey, QStringLiteral("TabWidth"), 20);
-    s.AutoIndent = Flag(VelicortKey, QStringLiteral("AutoIndent"), false);
-    s.DefaultExtension = Text(VelicortKey, QStringLiteral("DefaultExtension"), QStringLiteral("html"));
-    s.DocumentTemplate = Text(VelicortKey, QStringLiteral("DocumentTemplate"),
+    s.SpecialChar = Flag(RegistryKeys::Velicort, QStringLiteral("SpecialChar"), true);
+    s.Rulers = Flag(RegistryKeys::Velicort, QStringLiteral("Rulers"), false);
+    s.WordWrap = Flag(RegistryKeys::Velicort, QStringLiteral("WordWrap"), true);
+    s.TabWidth = Integer(RegistryKeys::Velicort, QStringLiteral("TabWidth"), 20);
+    s.AutoIndent = Flag(RegistryKeys::Velicort, QStringLiteral("AutoIndent"), false);
+    s.DefaultExtension = Text(RegistryKeys::Velicort, QStringLiteral("DefaultExtension"), QStringLiteral("html"));
+    s.DocumentTemplate = Text(RegistryKeys::Velicort, QStringLiteral("DocumentTemplate"),
                               DataFilePath(QStringLiteral("Templates/Default Template.vct")));
-    s.SaveAsUnix = Flag(VelicortKey, QStringLiteral("SaveAsUnix"), false);
-    s.NetscapeMultimedia = Integer(VelicortKey, QStringLiteral("MultimediaFormat"), 0) != 0;
-    s.LowerCaseTags = Flag(VelicortKey, QStringLiteral("LowerCaseTags"), false);
-    s.LowerCaseFiles = Flag(VelicortKey, QStringLiteral("LowerCaseFiles"), false);
-    s.ForceHexColor = Flag(VelicortKey, QStringLiteral("ForceHexColor"), false);
-    s.CloseParagraphTags = Flag(VelicortKey, QStringLiteral("CloseParagraphTags"), false);
-    s.AutoFillHREF = Flag(VelicortKey, QStringLiteral("AutoFillHREF"), true);
-    s.SpellSkipTags = Flag(VelicortKey, QStringLiteral("SpellSkipTags"), true);
+    s.SaveAsUnix = Flag(RegistryKeys::Velicort, QStringLiteral("SaveAsUnix"), false);
+    s.NetscapeMultimedia = Integer(RegistryKeys::Velicort, QStringLiteral("MultimediaFormat"), 0) != 0;
+    s.LowerCaseTags = Flag(RegistryKeys::Velicort, QStringLiteral("LowerCaseTags"), false);
+    s.LowerCaseFiles = Flag(RegistryKeys::Velicort, QStringLiteral("LowerCaseFiles"), false);
+    s.ForceHexColor = Flag(RegistryKeys::Velicort, QStringLiteral("ForceHexColor"), false);
+    s.CloseParagraphTags = Flag(RegistryKeys::Velicort, QStringLiteral("CloseParagraphTags"), false);
+    s.AutoFillHREF = Flag(RegistryKeys::Velicort, QStringLiteral("AutoFillHREF"), true);
+    s.SpellSkipTags = Flag(RegistryKeys::Velicort, QStringLiteral("SpellSkipTags"), true);
     s.DictionaryMain = DictionaryPath(
-        DataFolder(), Text(VelicortKey, QStringLiteral("DictionaryMain"), QStringLiteral("Velicort.dct")),
+        DataFolder(), Text(RegistryKeys::Velicort, QStringLiteral("DictionaryMain"), QStringLiteral("Velicort.dct")),
         QStringLiteral("Velicort.dct"));
-    s.DictionaryUser = DictionaryPath(UserDataFolder(),
-                                      Text(VelicortKey, QStringLiteral("DictionaryUser"), QStringLiteral("Custom.dct")),
-                                      QStringLiteral("Custom.dct"));
-    s.UseInternalHTMLHelp = Flag(VelicortKey, QStringLiteral("UseInternalHTMLHelp"), true);
-    s.ExternalHTMLHelp = Text(VelicortKey, QStringLiteral("ExternalHTMLHelp"));
-    s.HTMLibTopicFile = Text(VelicortKey, QStringLiteral("HTMLibTopicFile"));
+    s.DictionaryUser = DictionaryPath(
+        UserDataFolder(), Text(RegistryKeys::Velicort, QStringLiteral("DictionaryUser"), QStringLiteral("Custom.dct")),
+        QStringLiteral("Custom.dct"));
+    s.UseInternalHTMLHelp = Flag(RegistryKeys::Velicort, QStringLiteral("UseInternalHTMLHelp"), true);
+    s.ExternalHTMLHelp = Text(RegistryKeys::Velicort, QStringLiteral("ExternalHTMLHelp"));
+    s.HTMLibTopicFile = Text(RegistryKeys::Velicort, QStringLiteral("HTMLibTopicFile"));
     if (s.HTMLibTopicFile.isEmpty())
         s.HTMLibTopicFile = DataFilePath(QStringLiteral("HTMLHelp/htmlib.dat"));
-    const int launch = Integer(VelicortKey, QStringLiteral("BrowserLaunchSetting"), 0);
+    const int launch = Integer(RegistryKeys::Velicort, QStringLiteral("BrowserLaunchSetting"), 0);
     s.BrowserLaunchSetting = launch >= 0 && launch <= 2 ? launch : 1;
-    s.ThumbnailDir = Text(VelicortKey, QStringLiteral("ThumbnailDir"));
+    s.ThumbnailDir = Text(RegistryKeys::Velicort, QStringLiteral("ThumbnailDir"));
     if (s.ThumbnailDir.isEmpty() || !QFileInfo(s.ThumbnailDir).isDir())
         s.ThumbnailDir = QDir(UserDataFolder()).filePath(QStringLiteral("Thumbnails"));
     if (!s.ThumbnailDir.endsWith(u'/'))
         s.ThumbnailDir += u'/';
 
-    const int mode = Integer(ColorCodingKey, QStringLiteral("ColorCodeMode"), 2);
+    const int mode = Integer(RegistryKeys::ColorCoding, QStringLiteral("ColorCodeMode"), 2);
     s.ColorCodeMode = mode >= ccNone && mode <= ccFull ? TColorCodeMode(mode) : ccMinimal;
-    s.BackgroundColor = TColor(ReadRegInteger(ColorCodingKey, QStringLiteral("BackgroundColor"), clWindow));
-    s.ForegroundColor = TColor(ReadRegInteger(ColorCodingKey, QStringLiteral("ForegroundColor"), clBlack));
-    s.UseLockWindowUpdate = Flag(ColorCodingKey, QStringLiteral("UseLockWindowUpdate"), true);
+    s.BackgroundColor = TColor(ReadRegInteger(RegistryKeys::ColorCoding, QStringLiteral("BackgroundColor"), clWindow));
+    s.ForegroundColor = TColor(ReadRegInteger(RegistryKeys::ColorCoding, QStringLiteral("ForegroundColor"), clBlack));
+    s.UseLockWindowUpdate = Flag(RegistryKeys::ColorCoding, QStringLiteral("UseLockWindowUpdate"), true);
 
-    s.MainVisible = Flag(ToolbarsKey, QStringLiteral("MainVisible"), true);
-    s.SpeedbarVisible = Flag(ToolbarsKey, QStringLiteral("SpeedbarVisible"), true);
-    s.ToolbarLayout = Integer(ToolbarsKey, QStringLiteral("ToolbarLayout"), 0) == 0 ? 0 : 1;
+    s.MainVisible = Flag(RegistryKeys::Toolbars, QStringLiteral("MainVisible"), true);
+    s.SpeedbarVisible = Flag(RegistryKeys::Toolbars, QStringLiteral("SpeedbarVisible"), true);
+    s.ToolbarLayout = Integer(RegistryKeys::Toolbars, QStringLiteral("ToolbarLayout"), 0) == 0 ? 0 : 1;
 
-    s.DocListVisible = Flag(DocumentListKey, QStringLiteral("Visible"), true);
-    s.DocListWidth = Integer(DocumentListKey, QStringLiteral("DocListWidth"), 138);
-    s.DirListHeight = Integer(DocumentListKey, QStringLiteral("DirListHeight"), 84);
+    s.DocListVisible = Flag(RegistryKeys::DocumentList, QStringLiteral("Visible"), true);
+    s.DocListWidth = Integer(RegistryKeys::DocumentList, QStringLiteral("DocListWidth"), 138);
+    s.DirListHeight = Integer(RegistryKeys::DocumentList, QStringLiteral("DirListHeight"), 84);
     for (int i = 0; i < 6; ++i)
-        s.ColumnWidths[i] = Integer(DocumentListKey, QStringLiteral("ColWidth_%1").arg(i), s.ColumnWidths[i]);
-    s.FileListEnabled = Flag(DocumentListKey, QStringLiteral("FileListEnabled"), true);
-    const int filter = Integer(DocumentListKey, QStringLiteral("FilterIndex"), 2);
+        s.ColumnWidths[i] =
+            Integer(RegistryKeys::DocumentList, QStringLiteral("ColWidth_%1").arg(i), s.ColumnWidths[i]);
+    s.FileListEnabled = Flag(RegistryKeys::DocumentList, QStringLiteral("FileListEnabled"), true);
+    const int filter = Integer(RegistryKeys::DocumentList, QStringLiteral("FilterIndex"), 2);
     s.FilterIndex = filter >= 0 && filter <= 3 ? filter : 3;
-    s.ListOnlyFileNames = Flag(DocumentListKey, QStringLiteral("ListOnlyFileNames"), false);
-    s.ResetDirOnOpen = Flag(DocumentListKey, QStringLiteral("ResetDirOnOpen"), true);
+    s.ListOnlyFileNames = Flag(RegistryKeys::DocumentList, QStringLiteral("ListOnlyFileNames"), false);
+    s.ResetDirOnOpen = Flag(RegistryKeys::DocumentList, QStringLiteral("ResetDirOnOpen"), true);
 
-    s.UseMSIE = Flag(InternalBrowserKey, QStringLiteral("UseMSIE"), false);
-    s.DefFontName = Text(InternalBrowserKey, QStringLiteral("DefFontName"), QStringLiteral("Times New Roman"));
-    s.DefFontSize = Integer(InternalBrowserKey, QStringLiteral("DefFontSize"), 12);
-    s.DefFontColor = TColor(ReadRegInteger(InternalBrowserKey, QStringLiteral("DefFontColor"), 0));
-    s.DefHotSpotColor = TColor(ReadRegInteger(InternalBrowserKey, QStringLiteral("DefHotSpotColor"), 16711680));
+    s.UseMSIE = Flag(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), false);
+    s.DefFontName =
+        Text(RegistryKeys::InternalBrowser, QStringLiteral("DefFontName"), QStringLiteral("Times New Roman"));
+    s.DefFontSize = Integer(RegistryKeys::InternalBrowser, QStringLiteral("DefFontSize"), 12);
+    s.DefFontColor = TColor(ReadRegInteger(RegistryKeys::InternalBrowser, QStringLiteral("DefFontColor"), 0));
+    s.DefHotSpotColor =
+        TColor(ReadRegInteger(RegistryKeys::InternalBrowser, QStringLiteral("DefHotSpotColor"), 16711680));
 
-    s.CurrentMapFrom = Text(URLMappingsKey, QStringLiteral("CurrentMapFrom"));
-    s.CurrentMapTo = Text(URLMappingsKey, QStringLiteral("CurrentMapTo"));
+    s.CurrentMapFrom = Text(RegistryKeys::URLMappings, QStringLiteral("CurrentMapFrom"));
+    s.CurrentMapTo = Text(RegistryKeys::URLMappings, QStringLiteral("CurrentMapTo"));
     return s;
 }
 
 bool SplashWanted()
 {
     bool number = false;
-    const int value = ReadRegValue(VelicortKey, QStringLiteral("ShowSplash"), true).toInt(&number);
+    const int value = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("ShowSplash"), true).toInt(&number);
     return !number || value == -1;
 }
 
 bool ApplyFirstRunSettings(int screenWidth)
 {
-    if (ReadRegValue(VelicortKey, QStringLiteral("FirstRun"), QStringLiteral("-1")) != QLatin1String("-1"))
+    if (ReadRegValue(RegistryKeys::Velicort, QStringLiteral("FirstRun"), QStringLiteral("-1")) != QLatin1String("-1"))
         return false;
-    WriteRegValue(VelicortKey, QStringLiteral("FirstRun"), QStringLiteral("0"));
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("FirstRun"), QStringLiteral("0"));
     if (screenWidth < 800)
-        WriteRegValue(ToolbarsKey, QStringLiteral("ToolbarLayout"), QStringLiteral("1"));
+        WriteRegValue(RegistryKeys::Toolbars, QStringLiteral("ToolbarLayout"), QStringLiteral("1"));
     // So that viewing in a browser works from the start.
     if (LoadExternalBrowsers().isEmpty())
         SaveExternalBrowsers(DetectBrowsers());
@@ -159,7 +156,7 @@ bool ApplyFirstRunSettings(int screenWidth)
                                "changed at any time by switching to the Internal Browser page in Velicort's "
                                "settings.)"),
                 TMsgKind::Confirmation, TMsgButtons::YesNo) == TMsgResult::Yes;
-        WriteRegValue(InternalBrowserKey, QStringLiteral("UseMSIE"), use);
+        WriteRegValue(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), use);
     }
     return true;
 }

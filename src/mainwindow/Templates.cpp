@@ -2,6 +2,7 @@
 #include "Templates.h"
 
 #include "Paths.h"
+#include "RegistryKeys.h"
 #include "SettingsStore.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ std::filesystem::path FileSystemPath(const QString &path)
 
 QString UserTemplateFolder()
 {
-    const QString folder = ReadRegValue(QStringLiteral("Software\\Velicort"), QStringLiteral("TemplateDir"), QString());
+    const QString folder = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("TemplateDir"), QString());
     if (!folder.isEmpty())
         return folder;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Templates");

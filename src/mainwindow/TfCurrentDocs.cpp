@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TfCurrentDocs.h"
 
+#include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "Shell.h"
 #include "TvqFileView.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-const QString DocumentListKey = QStringLiteral("Software\\Velicort\\DocumentList");
 const QString ShowFullPathValue = QStringLiteral("OpenDocsShowFullPath");
 
 } // namespace
@@ -28,7 +28,7 @@ TfCurrentDocs::TfCurrentDocs(const QStringList &paths, int activeIndex, QWidget 
     vqOpenDocs->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const int column : {fcType, fcDescription, fcCreated})
         vqOpenDocs->setColumnHidden(column, true);
-    chkShowFullPaths->setChecked(ReadRegBool(DocumentListKey, ShowFullPathValue, true));
+    chkShowFullPaths->setChecked(ReadRegBool(RegistryKeys::DocumentList, ShowFullPathValue, true));
 
     auto *buttons = new QDialogButtonBox;
     btnSelect = buttons->addButton(tr("&Select"), QDialogButtonBox::AcceptRole);
@@ -107,6 +107,6 @@ void TfCurrentDocs::btnSelectClick()
 
 void TfCurrentDocs::chkShowFullPathsClick()
 {
-    WriteRegValue(DocumentListKey, ShowFullPathValue, chkShowFullPaths->isChecked());
+    WriteRegValue(RegistryKeys::DocumentList, ShowFullPathValue, chkShowFullPaths->isChecked());
     FillList();
 }

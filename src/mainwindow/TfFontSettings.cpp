@@ -2,6 +2,7 @@
 #include "TfFontSettings.h"
 
 #include "ColorDialog.h"
+#include "RegistryKeys.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -75,6 +76,6 @@ void TfFontSettings::btnColorClick()
 {
     TColorDialog dialog;
     dialog.Color = m_color;
-    if (ExecuteColorDialog(QStringLiteral("Software\\Velicort"), dialog))
+    if (ExecuteColorDialog(RegistryKeys::Velicort, dialog))
         SetColor(dialog.Color);
 }

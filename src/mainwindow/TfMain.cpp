@@ -11,6 +11,7 @@
 #include "MessageService.h"
 #include "Notices.h"
 #include "Paths.h"
+#include "RegistryKeys.h"
 #include "SelectionCommands.h"
 #include "ServerMapping.h"
 #include "SettingsStore.h"
@@ -65,10 +66,6 @@
 
 namespace {
 
-const QString VelicortKey = QStringLiteral("Software\\Velicort");
-const QString ColorCodingKey = QStringLiteral("Software\\Velicort\\ColorCoding");
-const QString ToolbarsKey = QStringLiteral("Software\\Velicort\\Toolbars");
-const QString DocumentListKey = QStringLiteral("Software\\Velicort\\DocumentList");
 const QString Caption = QStringLiteral("Velicort 2.5 BETA 3");
 
 // Widths of the status panels: caret position, messages (the rest), the
@@ -306,7 +303,7 @@ void TfMain::BuildColorBar()
         addSwatch(QLatin1String(name), QColor(rgb));
     m_colorBar->addSeparator();
     TColorDialog custom;
-    LoadCustomColors(VelicortKey, custom);
+    LoadCustomColors(RegistryKeys::Velicort, custom);
     for (const QString &entry : std::as_const(custom.CustomColors)) {
         const QColor color(QRgb(HexTextToColor(entry.section(u'=', 1))));
         addSwatch(u'#' + ColorToHexText(ColorFromQColor(color)), color);
@@ -379,7 +376,7 @@ void TfMain::ApplySettings()
 {
     const TMainSettings &s = m_settings;
     m_docListPane->setEnabled(s.FileListEnabled);
-    m_documents->SetFontRegistryKey(ColorCodingKey);
+    m_documents->SetFontRegistryKey(RegistryKeys::ColorCoding);
     m_documents->SetUseLockWindowUpdate(s.UseLockWindowUpdate);
     m_documents->SetDocumentBackgroundColor(s.BackgroundColor);
     m_documents->SetDocumentForegroundColor(s.ForegroundColor);
@@ -413,8 +410,7 @@ void TfMain::ApplySettings()
     for (int i = 0; i < int(std::size(SpeedbarPages)); ++i) {
         const TSpeedbarPage &page = SpeedbarPages[i];
         if (page.visibleValue)
-            m_speedbarPages->setTabVisible(i, ReadRegValue(QStringLiteral("Software\\Velicort\\SpeedBar"),
-                                                           QLatin1String(page.visibleValue),
+            m_speedbarPages->setTabVisible(i, ReadRegValue(RegistryKeys::SpeedBar, QLatin1String(page.visibleValue),
                                                            page.visibleByDefault) == QLatin1String("-1"));
     }
     SetMainToolbarVisible(s.MainVisible);
@@ -820,8 +816,8 @@ TSettingsState TfMain::CurrentSettings() const
 {
     const TMainSettings &m = m_settings;
     TSettingsState s;
-    s.AutoFillImageSize = ReadRegBool(VelicortKey, QStringLiteral("AutoFillImageSize"), true);
-    s.AutoFillAltText = ReadRegBool(VelicortKey, QStringLiteral("AutoFillAltText"), false);
+    s.AutoFillImageSize = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillImageSize"), true);
+    s.AutoFillAltText = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillAltText"), false);
     s.ShowSplash = SplashWanted();
     s.LowerCaseFiles = m.LowerCaseFiles;
     s.LowerCaseTags = LowerCaseTags();
@@ -870,44 +866,44 @@ void TfMain::ShowSettings(int page)
 
 void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
 {
-    const QString internalBrowser = QStringLiteral("Software\\Velicort\\InternalBrowser");
+    const QString internalBrowser = RegistryKeys::InternalBrowser;
     TMainSettings &m = m_settings;
     if (marks.General) {
-        WriteRegValue(VelicortKey, QStringLiteral("AutoFillImageSize"), s.AutoFillImageSize);
-        WriteRegValue(VelicortKey, QStringLiteral("AutoFillAltText"), s.AutoFillAltText);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("AutoFillImageSize"), s.AutoFillImageSize);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("AutoFillAltText"), s.AutoFillAltText);
         m.LowerCaseFiles = s.LowerCaseFiles;
-        WriteRegValue(VelicortKey, QStringLiteral("LowerCaseFiles"), s.LowerCaseFiles);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("LowerCaseFiles"), s.LowerCaseFiles);
         SetLowerCaseTags(s.LowerCaseTags);
-        WriteRegValue(VelicortKey, QStringLiteral("LowerCaseTags"), s.LowerCaseTags);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("LowerCaseTags"), s.LowerCaseTags);
         m.CloseParagraphTags = s.CloseParagraphTags;
-        WriteRegValue(VelicortKey, QStringLiteral("CloseParagraphTags"), s.CloseParagraphTags);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("CloseParagraphTags"), s.CloseParagraphTags);
         findChild<TvqTagButton *>(QStringLiteral("vqbPara"))
             ->SetTagEnd(s.CloseParagraphTags ? QStringLiteral("</P>") : QString());
         m.NetscapeMultimedia = !s.MicrosoftMultimedia;
-        WriteRegValue(VelicortKey, QStringLiteral("MultimediaFormat"), s.MicrosoftMultimedia ? 0 : 1);
-        WriteRegValue(VelicortKey, QStringLiteral("ShowSplash"), s.ShowSplash);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("MultimediaFormat"), s.MicrosoftMultimedia ? 0 : 1);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ShowSplash"), s.ShowSplash);
         m.ForceHexColor = s.ForceHexColor;
-        WriteRegValue(VelicortKey, QStringLiteral("ForceHexColor"), s.ForceHexColor);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ForceHexColor"), s.ForceHexColor);
         m.SpellSkipTags = s.SpellSkipTags;
-        WriteRegValue(VelicortKey, QStringLiteral("SpellSkipTags"), s.SpellSkipTags);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SpellSkipTags"), s.SpellSkipTags);
         m_commands->SetSaveAsUnix(s.SaveAsUnix);
-        WriteRegValue(VelicortKey, QStringLiteral("SaveAsUnix"), s.SaveAsUnix);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SaveAsUnix"), s.SaveAsUnix);
         m_commands->SetDropOptions(m.LowerCaseFiles, m.NetscapeMultimedia, m.ResetDirOnOpen);
         if (s.ListOnlyFileNames != m.ListOnlyFileNames) {
             m.ListOnlyFileNames = s.ListOnlyFileNames;
-            WriteRegValue(DocumentListKey, QStringLiteral("ListOnlyFileNames"), s.ListOnlyFileNames);
+            WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("ListOnlyFileNames"), s.ListOnlyFileNames);
             findChild<QTreeWidget *>(QStringLiteral("vqFileList"))->setHeaderHidden(s.ListOnlyFileNames);
         }
     }
     if (marks.Template) {
         m.DocumentTemplate = s.DocumentTemplate;
-        WriteRegValue(VelicortKey, QStringLiteral("DocumentTemplate"), s.DocumentTemplate);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("DocumentTemplate"), s.DocumentTemplate);
     }
     if (marks.Help) {
         m.ExternalHTMLHelp = s.ExternalHTMLHelp;
         m.UseInternalHTMLHelp = s.UseInternalHTMLHelp;
-        WriteRegValue(VelicortKey, QStringLiteral("ExternalHTMLHelp"), s.ExternalHTMLHelp);
-        WriteRegValue(VelicortKey, QStringLiteral("UseInternalHTMLHelp"), s.UseInternalHTMLHelp);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ExternalHTMLHelp"), s.ExternalHTMLHelp);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("UseInternalHTMLHelp"), s.UseInternalHTMLHelp);
     }
     if (marks.Viewer) {
         m.DefFontName = s.ViewerFontName;
@@ -923,12 +919,12 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
     if (marks.Mapping) {
         m.CurrentMapFrom = s.MapFrom;
         m.CurrentMapTo = s.MapTo;
-        WriteRegValue(QStringLiteral("Software\\Velicort\\URLMappings"), QStringLiteral("CurrentMapFrom"), s.MapFrom);
-        WriteRegValue(QStringLiteral("Software\\Velicort\\URLMappings"), QStringLiteral("CurrentMapTo"), s.MapTo);
+        WriteRegValue(RegistryKeys::URLMappings, QStringLiteral("CurrentMapFrom"), s.MapFrom);
+        WriteRegValue(RegistryKeys::URLMappings, QStringLiteral("CurrentMapTo"), s.MapTo);
     }
     if (marks.Launch) {
         m.BrowserLaunchSetting = s.BrowserLaunchSetting;
-        WriteRegValue(VelicortKey, QStringLiteral("BrowserLaunchSetting"), s.BrowserLaunchSetting);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("BrowserLaunchSetting"), s.BrowserLaunchSetting);
     }
     if (marks.Browsers) {
         m_browsers = s.Browsers;
@@ -940,22 +936,22 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
     }
     if (marks.DefaultExt) {
         m_commands->SetDefaultExtension(s.DefaultExtension);
-        WriteRegValue(VelicortKey, QStringLiteral("DefaultExtension"), s.DefaultExtension);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("DefaultExtension"), s.DefaultExtension);
     }
     if (marks.Background) {
-        WriteRegValue(ColorCodingKey, QStringLiteral("BackgroundColor"), qint64(s.BackgroundColor));
+        WriteRegValue(RegistryKeys::ColorCoding, QStringLiteral("BackgroundColor"), qint64(s.BackgroundColor));
         m_documents->SetDocumentBackgroundColor(s.BackgroundColor);
     }
     if (marks.Foreground) {
-        WriteRegValue(ColorCodingKey, QStringLiteral("ForegroundColor"), qint64(s.ForegroundColor));
+        WriteRegValue(RegistryKeys::ColorCoding, QStringLiteral("ForegroundColor"), qint64(s.ForegroundColor));
         m_documents->SetDocumentForegroundColor(s.ForegroundColor);
     }
     if (marks.TabWidth) {
-        WriteRegValue(VelicortKey, QStringLiteral("TabWidth"), s.TabWidth);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("TabWidth"), s.TabWidth);
         m_documents->SetTabWidth(s.TabWidth);
     }
     if (marks.AutoIndent) {
-        WriteRegValue(VelicortKey, QStringLiteral("AutoIndent"), s.AutoIndent);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("AutoIndent"), s.AutoIndent);
         m_documents->SetAutoIndent(s.AutoIndent);
     }
     if (marks.EditorFont)
@@ -966,8 +962,7 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
             m_speedbarPages->setTabVisible(
                 m_speedbarPages->indexOf(findChild<QWidget *>(QLatin1String(SpeedbarOptions[i].page))),
                 s.SpeedbarPages[i]);
-            WriteRegValue(QStringLiteral("Software\\Velicort\\SpeedBar"), QLatin1String(SpeedbarOptions[i].value),
-                          s.SpeedbarPages[i]);
+            WriteRegValue(RegistryKeys::SpeedBar, QLatin1String(SpeedbarOptions[i].value), s.SpeedbarPages[i]);
         }
     }
     if (s.UseMSIE != m.UseMSIE)
@@ -996,7 +991,7 @@ void TfMain::ApplyEditorFont(const TSettingsState &s)
     } else {
         apply(ActiveEditor());
     }
-    ActiveEditor()->WriteFontSettings(ColorCodingKey);
+    ActiveEditor()->WriteFontSettings(RegistryKeys::ColorCoding);
 }
 
 void TfMain::vqTagButtonClick(TvqTagButton *button)
@@ -1232,7 +1227,7 @@ void TfMain::SetUseBrowserObject(bool on)
 #endif
     m_browseStack->setCurrentWidget(m_htmlView);
     m_settings.UseMSIE = on;
-    WriteRegValue(QStringLiteral("Software\\Velicort\\InternalBrowser"), QStringLiteral("UseMSIE"), on);
+    WriteRegValue(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), on);
     if (m_pages->currentIndex() == 1) {
         m_browserToolbar->setVisible(on);
         m_speedbar->setVisible(!on && m_speedbarVisible);
@@ -1368,7 +1363,7 @@ void TfMain::SetColorCodingMode(TColorCodeMode mode)
     editor->SetColorCodeMode(mode);
     if (!wasModified)
         editor->SetModified(false);
-    WriteRegValue(ColorCodingKey, QStringLiteral("ColorCodeMode"), int(mode));
+    WriteRegValue(RegistryKeys::ColorCoding, QStringLiteral("ColorCodeMode"), int(mode));
     CheckColorMode(mode);
 }
 
@@ -1389,7 +1384,7 @@ void TfMain::ToggleWordWrap()
     const bool on = !ActiveEditor()->WordWrap();
     ActiveEditor()->SetWordWrap(on);
     CheckWordWrap(on);
-    WriteRegValue(VelicortKey, QStringLiteral("WordWrap"), on);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("WordWrap"), on);
 }
 
 void TfMain::SetTagListVisible(bool on)
@@ -1446,35 +1441,35 @@ void TfMain::SetStatusBarVisible(bool on)
 {
     m_statusBarVisible = on;
     ShowChecked(m_statusArea, Action(QStringLiteral("mnuViewStatusBar")), on);
-    WriteRegValue(VelicortKey, QStringLiteral("StatusBar"), on);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("StatusBar"), on);
 }
 
 void TfMain::SetColorBarVisible(bool on)
 {
     m_colorBarVisible = on;
     ShowChecked(m_colorBar, Action(QStringLiteral("mnuViewColorBar")), on);
-    WriteRegValue(VelicortKey, QStringLiteral("ColorBar"), on);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ColorBar"), on);
 }
 
 void TfMain::SetCustomToolbarVisible(bool on)
 {
     m_customToolbarVisible = on;
     ShowChecked(m_customBar, Action(QStringLiteral("mnuViewCustomToolbar")), on);
-    WriteRegValue(VelicortKey, QStringLiteral("CustomToolbar"), on);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("CustomToolbar"), on);
 }
 
 void TfMain::SetSecondaryToolbarVisible(bool on)
 {
     m_secondaryToolbarVisible = on;
     ShowChecked(m_secondaryBar, Action(QStringLiteral("mnuViewSecondaryToolbar")), on);
-    WriteRegValue(VelicortKey, QStringLiteral("SecondaryToolbar"), on);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SecondaryToolbar"), on);
 }
 
 void TfMain::SetSpecialCharVisible(bool on)
 {
     m_specialCharVisible = on;
     ShowChecked(m_specialCharBar, Action(QStringLiteral("mnuViewSpecialChars")), on);
-    WriteRegValue(VelicortKey, QStringLiteral("SpecialChar"), on);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SpecialChar"), on);
 }
 
 void TfMain::SetRulersVisible(bool on)
@@ -1673,24 +1668,24 @@ void TfMain::FormClose()
 {
     m_reloadPromptOnChange = false;
     m_tempCopies.DeleteAll();
-    WriteRegValue(VelicortKey, QStringLiteral("InitialDir"), m_commands->OpenFolder());
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("InitialDir"), m_commands->OpenFolder());
     m_commands->SaveRecentFiles();
     if (m_fullScreen)
         return;
     SaveWindowPlacement(this);
-    WriteRegValue(DocumentListKey, QStringLiteral("Visible"), m_docListVisible);
+    WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("Visible"), m_docListVisible);
     if (m_docListVisible) {
-        WriteRegValue(DocumentListKey, QStringLiteral("DocListWidth"), m_docListPane->width());
+        WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("DocListWidth"), m_docListPane->width());
         const auto *fileList = findChild<QTreeWidget *>(QStringLiteral("vqFileList"));
         for (int i = 0; i < 6; ++i)
-            WriteRegValue(DocumentListKey, QStringLiteral("ColWidth_%1").arg(i), fileList->columnWidth(i));
-        WriteRegValue(DocumentListKey, QStringLiteral("FilterIndex"),
+            WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("ColWidth_%1").arg(i), fileList->columnWidth(i));
+        WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("FilterIndex"),
                       findChild<QComboBox *>(QStringLiteral("cboFilter"))->currentIndex());
     }
-    WriteRegValue(VelicortKey, QStringLiteral("Rulers"), m_rulersVisible);
-    WriteRegValue(ToolbarsKey, QStringLiteral("ToolbarLayout"), m_toolbarLayout);
-    WriteRegValue(ToolbarsKey, QStringLiteral("MainVisible"), m_mainToolbarVisible);
-    WriteRegValue(ToolbarsKey, QStringLiteral("SpeedbarVisible"), m_speedbarVisible);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("Rulers"), m_rulersVisible);
+    WriteRegValue(RegistryKeys::Toolbars, QStringLiteral("ToolbarLayout"), m_toolbarLayout);
+    WriteRegValue(RegistryKeys::Toolbars, QStringLiteral("MainVisible"), m_mainToolbarVisible);
+    WriteRegValue(RegistryKeys::Toolbars, QStringLiteral("SpeedbarVisible"), m_speedbarVisible);
 }
 
 void TfMain::closeEvent(QCloseEvent *event)

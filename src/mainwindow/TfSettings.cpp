@@ -5,6 +5,7 @@
 #include "Colors.h"
 #include "Hourglass.h"
 #include "MessageService.h"
+#include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "TfEditBrowser.h"
 #include "TfFontSettings.h"
@@ -87,7 +88,7 @@ std::optional<TColor> PickColor(TColor color)
 {
     TColorDialog dialog;
     dialog.Color = color;
-    if (!ExecuteColorDialog(QStringLiteral("Software\\Velicort"), dialog))
+    if (!ExecuteColorDialog(RegistryKeys::Velicort, dialog))
         return std::nullopt;
     return dialog.Color;
 }
@@ -384,11 +385,11 @@ QWidget *TfSettings::InternalBrowserPage()
     auto *mapping = new QGridLayout(m_mappingGroup);
     m_mapFrom = new TvqSavedCombo;
     m_mapFrom->setObjectName(QStringLiteral("vqMapFrom"));
-    m_mapFrom->SetRegistryKey(QStringLiteral("Software\\Velicort\\URLMappings"), QStringLiteral("MapFrom"));
+    m_mapFrom->SetRegistryKey(RegistryKeys::URLMappings, QStringLiteral("MapFrom"));
     m_mapFrom->setEditText(m_state.MapFrom);
     m_mapTo = new TvqSavedCombo;
     m_mapTo->setObjectName(QStringLiteral("vqMapTo"));
-    m_mapTo->SetRegistryKey(QStringLiteral("Software\\Velicort\\URLMappings"), QStringLiteral("MapTo"));
+    m_mapTo->SetRegistryKey(RegistryKeys::URLMappings, QStringLiteral("MapTo"));
     m_mapTo->setEditText(m_state.MapTo);
     connect(m_mapFrom, &QComboBox::editTextChanged, this, [this] { m_marks.Mapping = true; });
     connect(m_mapTo, &QComboBox::editTextChanged, this, [this] { m_marks.Mapping = true; });

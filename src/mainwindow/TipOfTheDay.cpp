@@ -3,6 +3,7 @@
 
 #include "MessageService.h"
 #include "Paths.h"
+#include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "Shell.h"
 
@@ -21,7 +22,6 @@
 
 namespace {
 
-const QString VelicortKey = QStringLiteral("Software\\Velicort");
 const QString CurrentTipName = QStringLiteral("CurrentTip");
 const QString ShowTipsName = QStringLiteral("ShowTips");
 
@@ -56,7 +56,7 @@ QString NextTip(const QString &path)
     // The count of a file that shrank since, or a value edited out of range,
     // still leads to a tip of the file.
     const qint64 count = list.tips.size();
-    const qint64 shown = ReadRegInteger(VelicortKey, CurrentTipName, 0);
+    const qint64 shown = ReadRegInteger(RegistryKeys::Velicort, CurrentTipName, 0);
     qint64 n = shown < 0 ? 1 : std::min(shown, count) + 1;
     QString tip;
     if (n >= count) {
@@ -65,7 +65,7 @@ QString NextTip(const QString &path)
     } else {
         tip = list.tips.at(n - 1);
     }
-    WriteRegValue(VelicortKey, CurrentTipName, n);
+    WriteRegValue(RegistryKeys::Velicort, CurrentTipName, n);
     return tip;
 }
 
@@ -158,9 +158,9 @@ TfTip::TfTip(const QString &tipsPath, QWidget *parent)
     // Saved however the window closes, so that the choice is not lost when
     // it is closed from its frame or with Escape.
     connect(this, &QDialog::finished, this,
-            [this] { WriteRegValue(VelicortKey, ShowTipsName, chkShowTips->isChecked()); });
+            [this] { WriteRegValue(RegistryKeys::Velicort, ShowTipsName, chkShowTips->isChecked()); });
 
-    chkShowTips->setChecked(ReadRegBool(VelicortKey, ShowTipsName, true));
+    chkShowTips->setChecked(ReadRegBool(RegistryKeys::Velicort, ShowTipsName, true));
     btnNextTipClick();
 }
 
