@@ -20,6 +20,7 @@
 #include "Speedbar.h"
 #include "SpeedbarTable.h"
 #include "THTMLViewer.h"
+#include "TfHTTP.h"
 
 #ifdef VELICORT_HAVE_WEBENGINE
 #include "TBrowserObject.h"
@@ -57,6 +58,7 @@
 #include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -519,6 +521,7 @@ void TfMain::ConnectCommands()
         button->setEnabled(true);
     });
     on("mnuFileInsert", [this] { m_commands->InsertDocument(QString()); });
+    on("mnuFileOpenWeb", [this] { OpenFromWeb(); });
     for (const char *name : {"mnuFileSaveAll", "spdSaveAll"})
         on(name, [this] { m_commands->SaveAllDocuments(); });
     on("mnuFileSaveAsUnix", [this] { m_commands->SaveDocumentAsUnix(QString()); });
@@ -1341,6 +1344,33 @@ bool TfMain::LaunchExternalBrowser(const QString &location, bool useDDE, int lau
         MessageDlg(QStringLiteral("Unable to start ") + location + u'.', TMsgKind::Error);
     QCoreApplication::processEvents();
     return started;
+}
+
+void TfMain::OpenFromWeb()
+{
+    QString address = QStringLiteral("http://");
+    if (!TMessageService::Instance().InputQuery(QStringLiteral("Open from the Web"),
+                                                QStringLiteral("Address of the page:"), address) ||
+        address.trimmed().isEmpty())
+        return;
+    TfHTTP fetch(this);
+    fetch.SetURL(address.trimmed());
+    const QByteArray bytes = fetch.Fetch().toLatin1();
+    if (bytes.isEmpty())
+        return;
+    // A page that is valid UTF-8 is read as such; any other as single bytes.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    m_commands->NewDocument(QString());
+    ActiveEditor()->InsertTag(text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                                  .replace(u'\r', u'\n')
+                                  .replace(u'\n', QLatin1String("\r\n")),
+                              QString(), false);
+    ActiveEditor()->SetSel(0, 0);
+    // Not saved anywhere yet: closing asks about it.
+    ActiveEditor()->SetModified(true);
 }
 
 void TfMain::OpenDocuments(const QString &path, int flags)

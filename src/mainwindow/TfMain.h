@@ -70,6 +70,8 @@ public:
     QString StatusPanelText(int panel) const;
 
     void OpenDocuments(const QString &path, int flags);
+    // Fetches a page by its address into a new document.
+    void OpenFromWeb();
     void UpdateCaption();
     void SetColorCodingMode(TColorCodeMode mode);
     // The settings dialog on one of its pages; applies what changed.

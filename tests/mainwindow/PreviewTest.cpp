@@ -8,15 +8,16 @@
 #include "SettingsStore.h"
 #include "THTMLViewer.h"
 
-#ifdef VELICORT_HAVE_WEBENGINE
-#include "TBrowserObject.h"
-
 #include <QHostAddress>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QToolBar>
+#include <QUrl>
+
+#ifdef VELICORT_HAVE_WEBENGINE
+#include "TBrowserObject.h"
 #endif
 #include "TestFiles.h"
 #include "TvqHTMLTab.h"
@@ -148,7 +149,6 @@ TEST_F(Preview, WithoutABrowserObjectThePreviewFallsBackToTheViewer)
                     .contains(QStringLiteral("Fallback")));
 }
 
-#ifdef VELICORT_HAVE_WEBENGINE
 // A web server on loopback that serves the files of one folder.
 class TLoopbackServer : public QTcpServer
 {
@@ -159,8 +159,14 @@ public:
         connect(this, &QTcpServer::newConnection, this, [this] {
             QTcpSocket *socket = nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                const QList<QByteArray> request = socket->readLine().split(' ');
-                QFile file(QDir(m_folder).filePath(QUrl::fromPercentEncoding(request.value(1).mid(1))));
+                // Answers once the whole request has arrived.
+                const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+                socket->setProperty("request", request);
+                if (!request.contains("\r\n\r\n") || socket->property("answered").toBool())
+                    return;
+                socket->setProperty("answered", true);
+                const QList<QByteArray> line = request.left(request.indexOf("\r\n")).split(' ');
+                QFile file(QDir(m_folder).filePath(QUrl::fromPercentEncoding(line.value(1).mid(1))));
                 const QByteArray body = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
                 socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
                               QByteArray::number(body.size()) + "\r\n\r\n" + body);
@@ -173,6 +179,19 @@ private:
     QString m_folder;
 };
 
+TEST_F(Preview, APageFetchedFromTheWebOpensInANewDocument)
+{
+    WriteTestFile(m_dir.filePath(QStringLiteral("remote.htm")), "<p>From the web</p>\n<p>caf\xc3\xa9</p>\n");
+    TLoopbackServer server(m_dir.path());
+    ASSERT_TRUE(server.isListening());
+    Scripted().inputs = {QStringLiteral("http://127.0.0.1:%1/remote.htm").arg(server.serverPort())};
+    m_window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
+    EXPECT_EQ(m_window.ActiveEditor()->Text(), QStringLiteral("<p>From the web</p>\r\n<p>caf\u00e9</p>\r\n"));
+    EXPECT_TRUE(m_window.ActiveEditor()->Filename().isEmpty());
+    EXPECT_TRUE(m_window.ActiveEditor()->Modified());
+}
+
+#ifdef VELICORT_HAVE_WEBENGINE
 TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
 {
     TLoopbackServer server(m_dir.path());

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A client socket whose every step (host lookup, connect, send, receive)
+// waits on the user-interface thread while pumping events, so that the window
+// stays alive and a Cancel button works. Each step is bounded by TimeOut
+// seconds of its own countdown. A failing step fires OnError with the text of
+// the failure, records the kind and text, and returns false.
+
+#include <QHostAddress>
+#include <QObject>
+#include <QSslConfiguration>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class QHostInfo;
+class QSslSocket;
+
+// How the last step failed.
+enum class TSocketFailure { None, SocketError, TimedOut, Canceled };
+
+// The client's own error codes beside the classic socket codes of the table.
+enum : int {
+    secTimedOut = 57000,
+    secCanceled = 57001,
+    secServerRequired = 57002,
+    secResolveFailed = 57004,
+    secServiceRequired = 57005,
+    secSecureFailed = 57006,
+    secLineTooLong = 57007,
+    secTooManyLines = 57008,
+    secBodyTooLarge = 57009,
+    secBadChunk = 57010,
+    secClosedEarly = 57011,
+};
+
+// The text of an error code: "[code] description" for the socket codes, the
+// client's own wording for its codes, else "Error #" and the code.
+QString SocketErrorText(int code);
+
+class TagSocket : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TagSocket(QObject *parent = nullptr);
+    ~TagSocket() override;
+
+    // Host name or address, optionally followed by ":" and a port.
+    QString Server;
+    // Service name for the port when Server names none ("http", "https").
+    QString Service;
+    quint16 DefaultPort = 0;
+    // Seconds each step may wait.
+    int TimeOut = 60;
+    // The length of one countdown second in milliseconds; tests shorten it.
+    int TickInterval = 1000;
+    // Speak TLS after the connect, checking the server's certificate.
+    bool Secure = false;
+    // The TLS settings; certificate checking is on by default.
+    QSslConfiguration SslConfiguration;
+    // When set, the lines sent and received are written to this file when
+    // the socket is destroyed.
+    QString LogFileName;
+
+    QString LocalHostName() const { return m_localHostName; }
+    QString RemoteAddress() const { return m_remoteAddress; }
+    quint16 Port() const { return m_port; }
+    TSocketFailure Failure() const { return m_failure; }
+    QString FailureText() const { return m_failureText; }
+
+    virtual void Reset();
+    // Resolves the host and the port of Server.
+    virtual bool Open();
+    bool Connect();
+    // Sends text followed by CR LF.
+    bool SendLine(const QString &text);
+    // Reads one line without its line end. Lines beyond MaxLineLength fail,
+    // and so does a peer that closes before the line end.
+    bool ReadLine(QString &line);
+    virtual void Close();
+    // Ends the step that waits; callable from any event handler.
+    virtual void Cancel();
+
+    static constexpr int MaxLineLength = 8192;
+
+signals:
+    void OnOpen(TagSocket *sender);
+    void OnClosing(TagSocket *sender);
+    void OnClosed(TagSocket *sender);
+    void OnCancel(TagSocket *sender);
+    void OnError(TagSocket *sender, const QString &message);
+
+protected:
+    virtual void LineReceived(const QString &line) = 0;
+    // Pumps events until done() holds, or fails on cancel, time-out or a
+    // socket error. The countdown starts afresh for each wait.
+    bool Wait(const std::function<bool()> &done);
+    // Records a failure with code's text (and detail), fires OnError and
+    // returns false.
+    bool Fail(int code, const QString &detail = QString());
+    bool PeerClosed() const;
+    void Log(const QString &line);
+
+    QSslSocket *m_socket;
+
+private:
+    void Tick();
+    void HostFound(const QHostInfo &info);
+    bool ResolveHost(const QString &host);
+    bool ResolvePort();
+
+    QTimer m_timer;
+    int m_countdown = 0;
+    int m_lookupId = -1;
+    bool m_open = false;
+    bool m_cancelled = false;
+    bool m_timedOut = false;
+    bool m_hostLookedUp = false;
+    int m_errorCode = 0; // the socket error seen, 0 when none
+    QString m_errorDetail;
+    QString m_localHostName;
+    QString m_remoteAddress;
+    QHostAddress m_address;
+    quint16 m_port = 0;
+    TSocketFailure m_failure = TSocketFailure::None;
+    QString m_failureText;
+    QStringList m_log;
+};
