@@ -356,44 +356,48 @@ std::string ReplaceInStdString(const std::string &text, char find, const std::st
     return out;
 }
 
-void BenchTagCase(benchmark::State &state)
+// Times a rewrite of the whole page, putting the page back after each run.
+template <typename Rewrite> void TimeRewrite(benchmark::State &state, Rewrite rewrite)
 {
     for (auto _ : state) {
-        state.SetIterationTime(SecondsOf([] { ConvertTagCase(*g_bench->Editor(), false); }));
+        state.SetIterationTime(SecondsOf([&] { rewrite(*g_bench->Editor()); }));
         ReloadPage();
     }
+}
+
+// Times a baseline pass over the page's bytes.
+template <typename Pass> void TimePass(benchmark::State &state, Pass pass)
+{
+    const QByteArray text = g_bench->Editor()->RawText();
+    for (auto _ : state)
+        state.SetIterationTime(SecondsOf([&] { benchmark::DoNotOptimize(pass(text)); }));
+}
+
+void BenchTagCase(benchmark::State &state)
+{
+    TimeRewrite(state, [](TvqRichHTML &editor) { ConvertTagCase(editor, false); });
 }
 
 void BenchTagCaseBaseline(benchmark::State &state)
 {
-    const QByteArray text = g_bench->Editor()->RawText();
-    for (auto _ : state)
-        state.SetIterationTime(SecondsOf([&] { benchmark::DoNotOptimize(LowerTagsPlainPass(text)); }));
+    TimePass(state, LowerTagsPlainPass);
 }
 
 void BenchExtendedCharacters(benchmark::State &state)
 {
-    for (auto _ : state) {
-        state.SetIterationTime(SecondsOf([] { ReplaceExtendedCharacters(*g_bench->Editor(), true); }));
-        ReloadPage();
-    }
+    TimeRewrite(state, [](TvqRichHTML &editor) { ReplaceExtendedCharacters(editor, true); });
 }
 
 void BenchExtendedCharactersBaseline(benchmark::State &state)
 {
-    const QByteArray text = g_bench->Editor()->RawText();
-    for (auto _ : state)
-        state.SetIterationTime(SecondsOf([&] { benchmark::DoNotOptimize(EntitiesPlainPass(text)); }));
+    TimePass(state, EntitiesPlainPass);
 }
 
 void BenchReplaceAll(benchmark::State &state)
 {
-    for (auto _ : state) {
-        state.SetIterationTime(SecondsOf([] {
-            benchmark::DoNotOptimize(g_bench->Editor()->ReplaceAll(QStringLiteral("e"), QStringLiteral("ex"), true));
-        }));
-        ReloadPage();
-    }
+    TimeRewrite(state, [](TvqRichHTML &editor) {
+        benchmark::DoNotOptimize(editor.ReplaceAll(QStringLiteral("e"), QStringLiteral("ex"), true));
+    });
 }
 
 void BenchReplaceAllBaseline(benchmark::State &state)

@@ -32,6 +32,12 @@ TvqRichHTML *TDocumentCommands::Editor() const
     return m_documents->ActiveEditor();
 }
 
+QString TDocumentCommands::DocumentFolder() const
+{
+    const QString name = Editor()->Filename();
+    return name.isEmpty() ? m_openFolder : QFileInfo(name).absolutePath();
+}
+
 int TDocumentCommands::NewDocumentFlags() const
 {
     int flags = 0;
@@ -261,9 +267,7 @@ void TDocumentCommands::DropFiles(const QStringList &files)
     TvqRichHTML *editor = Editor();
     editor->SetSel(editor->GetSelStart(), 0);
     THourglass hourglass;
-    const QString documentFolder =
-        editor->Filename().isEmpty() ? m_openFolder : QFileInfo(editor->Filename()).absolutePath();
-    const TDropOptions options{documentFolder, m_lowerCaseFiles, m_netscapeMultimedia};
+    const TDropOptions options{DocumentFolder(), m_lowerCaseFiles, m_netscapeMultimedia};
     QStringList documents;
     qsizetype pendingEnd = 0; // the end text after the caret
     for (const QString &file : files) {

@@ -32,6 +32,9 @@ public:
     // The folder the open dialog starts in.
     QString OpenFolder() const { return m_openFolder; }
     void SetOpenFolder(const QString &folder) { m_openFolder = folder; }
+    // The folder the active document's references start from: its file's
+    // folder, or the open dialog's for an untitled document.
+    QString DocumentFolder() const;
 
     // Opens the file, or the files the user picks when the path is empty.
     void OpenDocuments(const QString &path, int flags);

@@ -123,7 +123,7 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     connect(showHide, &QAction::triggered, this, [this] { ShowSettings(TfSettings::pgSpeedBar); });
     m_speedbarPages->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_speedbarPages->addAction(showHide);
-    ApplySettings();
+    ApplyStoredSettings();
     vqHTMLTabPageChange();
 }
 
@@ -374,7 +374,7 @@ void TfMain::changeEvent(QEvent *event)
 // ---------------------------------------------------------------------------
 // Settings
 
-void TfMain::ApplySettings()
+void TfMain::ApplyStoredSettings()
 {
     const TMainSettings &s = m_settings;
     m_docListPane->setEnabled(s.FileListEnabled);
@@ -1174,12 +1174,9 @@ void TfMain::ShowInBrowserObject()
 {
 #ifdef VELICORT_HAVE_WEBENGINE
     ShowOnceNotice(nmMSIE301);
-    m_tempCopies.DeleteAll();
-    TvqRichHTML *editor = ActiveEditor();
-    const QString folder =
-        editor->Filename().isEmpty() ? m_commands->OpenFolder() : QFileInfo(editor->Filename()).absolutePath();
-    QString address = m_tempCopies.Make(
-        folder, FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds()));
+    QString address = MakeTempCopy();
+    if (address.isEmpty())
+        return;
     auto *label = findChild<QLabel *>(QStringLiteral("lblURLMapping"));
     label->clear();
     if (!m_settings.CurrentMapFrom.isEmpty()) {
@@ -1261,8 +1258,7 @@ void TfMain::RefreshPreview()
         return;
     }
     ShowOnceNotice(nmBrowserCaps);
-    const QString folder =
-        editor->Filename().isEmpty() ? m_commands->OpenFolder() : QFileInfo(editor->Filename()).absolutePath();
+    const QString folder = m_commands->DocumentFolder();
     if (!editor->Filename().isEmpty())
         QDir::setCurrent(folder);
     m_htmlView->LoadStrings(editor->Text(), folder);
@@ -1309,23 +1305,29 @@ void TfMain::mnuPB_BrowserClick(const QString &name)
     }
 }
 
+QString TfMain::MakeTempCopy()
+{
+    m_tempCopies.DeleteAll();
+    const TvqRichHTML *editor = ActiveEditor();
+    const QString folder = m_commands->DocumentFolder();
+    const QString path = m_tempCopies.Make(
+        folder, FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds()));
+    if (path.isEmpty())
+        MessageDlg(QStringLiteral("Unable to create a temporary copy of the document in ") +
+                       QDir::toNativeSeparators(folder) + u'.',
+                   TMsgKind::Error);
+    return path;
+}
+
 bool TfMain::LaunchExternalBrowser(const QString &location, bool useDDE, int launchSetting)
 {
     Q_UNUSED(useDDE); // no DDE here: the browser is started as a program
     TvqRichHTML *editor = ActiveEditor();
     QString path;
     if (launchSetting == 2) {
-        m_tempCopies.DeleteAll();
-        const QString folder =
-            editor->Filename().isEmpty() ? m_commands->OpenFolder() : QFileInfo(editor->Filename()).absolutePath();
-        path = m_tempCopies.Make(
-            folder, FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds()));
-        if (path.isEmpty()) {
-            MessageDlg(QStringLiteral("Unable to create a temporary copy of the document in ") +
-                           QDir::toNativeSeparators(folder) + u'.',
-                       TMsgKind::Error);
+        path = MakeTempCopy();
+        if (path.isEmpty())
             return false;
-        }
     } else if (!editor->Filename().isEmpty()) {
         if (launchSetting == 1 && editor->Modified() && !m_commands->SaveDocument())
             return false;

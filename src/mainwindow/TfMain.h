@@ -154,7 +154,11 @@ private:
     void ApplyViewerDefaults();
     void SetEditingCommandsEnabled(bool enabled);
     void mnuPB_BrowserClick(const QString &name);
-    void ApplySettings();
+    // A temporary copy of the active document beside it, the copies made
+    // before deleted first; empty, after a message, when it cannot be made.
+    QString MakeTempCopy();
+    // The options read at start-up, given to the window and its controls.
+    void ApplyStoredSettings();
     void ApplyEditorFont(const TSettingsState &state);
     bool FormCloseQuery();
     void FormClose();
