@@ -4,10 +4,10 @@
 #include "IniFile.h"
 #include "MessageService.h"
 #include "Paths.h"
+#include "TextUtils.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -90,19 +90,6 @@ bool LessNoCase(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) < 0;
 }
 
-// File text the way the editor shows it: UTF-8 when the bytes are valid
-// UTF-8, else Windows-1252.
-QString DecodeFileText(const QByteArray &bytes)
-{
-    QString text = QString::fromUtf8(bytes);
-    // Invalid bytes would have become replacement characters.
-    if (text.toUtf8() == bytes)
-        return text;
-    QStringDecoder ansi("windows-1252");
-    if (ansi.isValid())
-        return ansi(bytes);
-    return QString::fromLatin1(bytes);
-}
 
 QString EnsureTrailingSlash(const QString &folder)
 {

@@ -3,6 +3,7 @@
 
 // Small text edits shared by the dialogs and site tools.
 
+#include <QByteArray>
 #include <QString>
 
 // The text with every "from" character replaced by "to".
@@ -12,3 +13,7 @@ QString ReplaceChar(const QString &text, QChar from, QChar to);
 // again until none is left: "aabcbc" less "abc" is empty. An empty part
 // leaves the text as it is.
 QString RemoveAllText(const QString &text, const QString &part);
+
+// File text the way the editor shows it: UTF-8 when the bytes are valid
+// UTF-8, else Windows-1252.
+QString DecodeFileText(const QByteArray &bytes);

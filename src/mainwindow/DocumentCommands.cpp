@@ -271,8 +271,8 @@ void TDocumentCommands::DropFiles(const QStringList &files)
     QStringList documents;
     qsizetype pendingEnd = 0; // the end text after the caret
     for (const QString &file : files) {
-        const TDroppedKind kind = DroppedFileKind(file, m_htmlExtensions);
-        if (kind == TDroppedKind::Document) {
+        const TFileKind kind = FileKindOf(file, m_htmlExtensions);
+        if (kind == TFileKind::Document) {
             documents.append(file);
             continue;
         }

@@ -17,29 +17,6 @@ QString TagWithReference(const QString &tag, const QString &attribute, const QSt
 
 } // namespace
 
-TDroppedKind DroppedFileKind(const QString &path, const QStringList &htmlExtensions)
-{
-    const QString extension = QFileInfo(path).suffix().toUpper();
-    if (extension.isEmpty())
-        return TDroppedKind::Other;
-    if (extension == QLatin1String("CSS"))
-        return TDroppedKind::StyleSheet;
-    static const QStringList images = {"GIF", "BMP", "JPG", "JPEG", "PNG"};
-    static const QStringList sounds = {"WAV", "MID", "AU", "AIFF"};
-    static const QStringList videos = {"AVI", "MOV"};
-    if (images.contains(extension))
-        return TDroppedKind::Image;
-    if (sounds.contains(extension))
-        return TDroppedKind::Sound;
-    if (videos.contains(extension))
-        return TDroppedKind::Video;
-    if (extension == QLatin1String("URL"))
-        return TDroppedKind::Shortcut;
-    if (IsHTMLDocument(path, htmlExtensions))
-        return TDroppedKind::Document;
-    return TDroppedKind::Other;
-}
-
 QString FileReference(const QString &documentFolder, const QString &file, bool lowerCase)
 {
     const QFileInfo info(file);
@@ -47,34 +24,34 @@ QString FileReference(const QString &documentFolder, const QString &file, bool l
     return MakeRelativeFolder(documentFolder, info.absolutePath(), lowerCase) + name;
 }
 
-TTagTexts DroppedFileTag(TDroppedKind kind, const QString &file, const TDropOptions &options)
+TTagTexts DroppedFileTag(TFileKind kind, const QString &file, const TDropOptions &options)
 {
     const QString reference = FileReference(options.documentFolder, file, options.lowerCaseFiles);
     switch (kind) {
-    case TDroppedKind::StyleSheet:
+    case TFileKind::StyleSheet:
         return {CaseTag(QStringLiteral("<LINK REL=")) + QStringLiteral("\"stylesheet\" ") +
                     CaseTag(QStringLiteral("TYPE=")) + QStringLiteral("\"text/css\" ") +
                     CaseTag(QStringLiteral("HREF=")) + u'"' + reference + QStringLiteral("\">"),
                 QString()};
-    case TDroppedKind::Image:
+    case TFileKind::Image:
         return {TagWithReference(QStringLiteral("IMG"), QStringLiteral("SRC"), reference), QString()};
-    case TDroppedKind::Sound:
+    case TFileKind::Sound:
         return {options.netscapeMultimedia
                     ? TagWithReference(QStringLiteral("EMBED"), QStringLiteral("SRC"), reference)
                     : TagWithReference(QStringLiteral("BGSOUND"), QStringLiteral("SRC"), reference),
                 QString()};
-    case TDroppedKind::Video:
+    case TFileKind::Video:
         return {options.netscapeMultimedia
                     ? TagWithReference(QStringLiteral("EMBED"), QStringLiteral("SRC"), reference)
                     : TagWithReference(QStringLiteral("IMG"), QStringLiteral("DYNSRC"), reference),
                 QString()};
-    case TDroppedKind::Shortcut: {
+    case TFileKind::Shortcut: {
         const QString address = ReadShortcutURL(file);
         return {TagWithReference(QStringLiteral("A"), QStringLiteral("HREF"), address.isEmpty() ? reference : address),
                 CaseTag(QStringLiteral("</A>"))};
     }
-    case TDroppedKind::Other:
-    case TDroppedKind::Document:
+    case TFileKind::Other:
+    case TFileKind::Document:
         break;
     }
     return {TagWithReference(QStringLiteral("A"), QStringLiteral("HREF"), reference), CaseTag(QStringLiteral("</A>"))};

@@ -5,13 +5,10 @@
 // their own; every other kind of file is linked into the page with a tag
 // built from the file alone.
 
+#include "HTMLExtensions.h"
+
 #include <QString>
 #include <QStringList>
-
-enum class TDroppedKind { Other, StyleSheet, Image, Sound, Video, Shortcut, Document };
-
-// The kind of a file, by its extension.
-TDroppedKind DroppedFileKind(const QString &path, const QStringList &htmlExtensions);
 
 // A reference from a document in documentFolder to the file: the relative
 // folder and the file's name, in lower case with lowerCase.
@@ -33,4 +30,4 @@ struct TDropOptions
 // The tag for a dropped file of any kind but Document. Image, sound and
 // video tags hold only the file here; the image and multimedia dialogs add
 // their defaults when they take over.
-TTagTexts DroppedFileTag(TDroppedKind kind, const QString &file, const TDropOptions &options);
+TTagTexts DroppedFileTag(TFileKind kind, const QString &file, const TDropOptions &options);

@@ -81,14 +81,10 @@ void TfCurrentDocs::resizeEvent(QResizeEvent *event)
 void TfCurrentDocs::FillList()
 {
     const int selected = SelectedIndex();
-    const bool fullPaths = chkShowFullPaths->isChecked();
-    vqOpenDocs->Clear();
-    for (const QString &path : m_paths) {
-        if (path.isEmpty())
-            vqOpenDocs->AddFile(path, QStringLiteral("[Untitled]"));
-        else
-            vqOpenDocs->AddFile(path, fullPaths ? path : QFileInfo(path).fileName());
-    }
+    vqOpenDocs->SetShowFullPath(chkShowFullPaths->isChecked());
+    vqOpenDocs->clear();
+    for (const QString &path : m_paths)
+        vqOpenDocs->AddFile(path);
     vqOpenDocs->SelectRow(selected);
 }
 

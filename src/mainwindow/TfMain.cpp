@@ -28,6 +28,7 @@
 #include "TRuler.h"
 #include "TagLists.h"
 #include "TagText.h"
+#include "TextUtils.h"
 #include "TfExtendedFind.h"
 #include "TfExtendedReplace.h"
 #include "TfOptionDialog.h"
@@ -58,7 +59,6 @@
 #include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -1360,11 +1360,7 @@ void TfMain::OpenFromWeb()
     const QByteArray bytes = fetch.Fetch().toLatin1();
     if (bytes.isEmpty())
         return;
-    // A page that is valid UTF-8 is read as such; any other as single bytes.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
+    QString text = DecodeFileText(bytes);
     m_commands->NewDocument(QString());
     ActiveEditor()->InsertTag(text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
                                   .replace(u'\r', u'\n')

@@ -285,12 +285,12 @@ TEST_F(DocumentCommands, DroppedFilesOpenOrAreLinkedByKind)
 
     // Sound and video follow the multimedia format; file names may be lowered.
     const TDropOptions microsoft{m_dir.path(), true, false};
-    EXPECT_EQ(DroppedFileTag(TDroppedKind::Sound, m_dir.filePath(QStringLiteral("Tune.WAV")), microsoft).start,
+    EXPECT_EQ(DroppedFileTag(TFileKind::Sound, m_dir.filePath(QStringLiteral("Tune.WAV")), microsoft).start,
               QStringLiteral("<BGSOUND SRC=\"tune.wav\">"));
     const TDropOptions netscape{m_dir.path(), false, true};
-    EXPECT_EQ(DroppedFileTag(TDroppedKind::Video, m_dir.filePath(QStringLiteral("clip.avi")), netscape).start,
+    EXPECT_EQ(DroppedFileTag(TFileKind::Video, m_dir.filePath(QStringLiteral("clip.avi")), netscape).start,
               QStringLiteral("<EMBED SRC=\"clip.avi\">"));
-    EXPECT_EQ(DroppedFileKind(QStringLiteral("/a/README"), LoadHTMLExtensions()), TDroppedKind::Other);
+    EXPECT_EQ(FileKindOf(QStringLiteral("/a/README"), LoadHTMLExtensions()), TFileKind::Other);
 }
 
 } // namespace

@@ -40,26 +40,17 @@ protected:
     QStringList paths = {page, QString(), style};
 };
 
-TEST(TvqFileView, SizesAreWholeKilobytesRoundedUp)
-{
-    EXPECT_EQ(FileSizeText(0), QStringLiteral("0KB"));
-    EXPECT_EQ(FileSizeText(1), QStringLiteral("1KB"));
-    EXPECT_EQ(FileSizeText(1024), QStringLiteral("1KB"));
-    EXPECT_EQ(FileSizeText(1025), QStringLiteral("2KB"));
-    EXPECT_EQ(FileSizeText(5LL << 40), QStringLiteral("5368709120KB"));
-}
-
 TEST_F(TfCurrentDocsTest, ListsTheDocumentsInTabOrderWithTheActiveOneSelected)
 {
     TfCurrentDocs form(paths, 2);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Current Documents"));
     EXPECT_EQ(Names(form), (QStringList{page, "[Untitled]", style}));
-    EXPECT_EQ(Names(form, fcSize), (QStringList{"2KB", "", "0KB"}));
+    EXPECT_EQ(Names(form, fcSize), (QStringList{"2KB", "", "1KB"}));
     EXPECT_EQ(Names(form, fcType), (QStringList{"HTM", "", "CSS"}));
     EXPECT_FALSE(Names(form, fcModified)[0].isEmpty());
     EXPECT_TRUE(Names(form, fcModified)[1].isEmpty());
-    EXPECT_EQ(form.vqOpenDocs->FilePath(0), page);
-    EXPECT_EQ(form.vqOpenDocs->FilePath(1), QString());
+    EXPECT_EQ(TvqFileView::ItemPath(form.vqOpenDocs->topLevelItem(0)), page);
+    EXPECT_EQ(TvqFileView::ItemPath(form.vqOpenDocs->topLevelItem(1)), QString());
     for (const int column : {fcType, fcDescription, fcCreated})
         EXPECT_TRUE(form.vqOpenDocs->isColumnHidden(column));
     for (const int column : {fcName, fcSize, fcModified})
@@ -80,7 +71,7 @@ TEST_F(TfCurrentDocsTest, TheFullPathBoxSwitchesTheNamesAndIsSavedAtOnce)
     EXPECT_EQ(Names(form), (QStringList{"page.htm", "[Untitled]", "style.css"}));
     EXPECT_EQ(ReadRegValue(DocumentListKey, QStringLiteral("OpenDocsShowFullPath"), QString()), QStringLiteral("0"));
     EXPECT_EQ(form.SelectedIndex(), 0);
-    EXPECT_EQ(form.vqOpenDocs->FilePath(0), page);
+    EXPECT_EQ(TvqFileView::ItemPath(form.vqOpenDocs->topLevelItem(0)), page);
 
     TfCurrentDocs next(paths, 0);
     EXPECT_FALSE(next.chkShowFullPaths->isChecked());

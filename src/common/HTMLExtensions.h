@@ -14,6 +14,14 @@ QStringList LoadHTMLExtensions();
 // Replaces the stored list.
 void SaveHTMLExtensions(const QStringList &extensions);
 
+// The kinds of file the program tells apart, by extension.
+enum class TFileKind { Other, StyleSheet, Image, Sound, Video, Shortcut, Document };
+
+// The kind of a file by its extension: CSS a style sheet; GIF, BMP, JPG,
+// JPEG, PNG images; WAV, MID, AU, AIFF sounds; AVI, MOV videos; URL an
+// Internet shortcut; one of the HTML extensions a document.
+TFileKind FileKindOf(const QString &path, const QStringList &htmlExtensions);
+
 // True when the path ends in "." and one of the extensions, without regard
 // to case.
 bool IsHTMLDocument(const QString &path, const QStringList &extensions);

@@ -43,6 +43,29 @@ void SaveHTMLExtensions(const QStringList &extensions)
         WriteRegValue(ExtensionsKey, ExtensionValue(i + 1), extensions.at(i));
 }
 
+TFileKind FileKindOf(const QString &path, const QStringList &htmlExtensions)
+{
+    const QString extension = QFileInfo(path).suffix().toUpper();
+    if (extension.isEmpty())
+        return TFileKind::Other;
+    if (extension == QLatin1String("CSS"))
+        return TFileKind::StyleSheet;
+    static const QStringList images = {"GIF", "BMP", "JPG", "JPEG", "PNG"};
+    static const QStringList sounds = {"WAV", "MID", "AU", "AIFF"};
+    static const QStringList videos = {"AVI", "MOV"};
+    if (images.contains(extension))
+        return TFileKind::Image;
+    if (sounds.contains(extension))
+        return TFileKind::Sound;
+    if (videos.contains(extension))
+        return TFileKind::Video;
+    if (extension == QLatin1String("URL"))
+        return TFileKind::Shortcut;
+    if (IsHTMLDocument(path, htmlExtensions))
+        return TFileKind::Document;
+    return TFileKind::Other;
+}
+
 bool IsHTMLDocument(const QString &path, const QStringList &extensions)
 {
     const QString name = QFileInfo(path).fileName();
