@@ -389,6 +389,11 @@ QString TvqFileView::ItemPath(const QTreeWidgetItem *item)
     return item ? item->data(fcName, PathRole).toString() : QString();
 }
 
+void TvqFileView::SetItemPath(QTreeWidgetItem *item, const QString &path)
+{
+    item->setData(fcName, PathRole, path);
+}
+
 TFileImage TvqFileView::ItemImage(const QTreeWidgetItem *item)
 {
     return TFileImage(item->data(fcName, ImageRole).toInt());
@@ -435,4 +440,10 @@ void TvqFileView::SortByColumn(int column)
     const Qt::SortOrder order = m_sortDirection ? Qt::AscendingOrder : Qt::DescendingOrder;
     header()->setSortIndicatorShown(true);
     sortItems(column, order);
+}
+
+void TvqFileView::startDrag(Qt::DropActions supportedActions)
+{
+    QTreeWidget::startDrag(supportedActions);
+    emit DragEnded();
 }

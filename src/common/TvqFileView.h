@@ -98,9 +98,12 @@ public:
     // Asks a running scan to stop after the file it is handing over.
     void StopScan();
     bool ScanRunning() const { return m_scanRunning; }
+    // A name is being edited in place.
+    bool Editing() const { return state() == EditingState; }
 
     // The full path a row stands for.
     static QString ItemPath(const QTreeWidgetItem *item);
+    static void SetItemPath(QTreeWidgetItem *item, const QString &path);
     static TFileImage ItemImage(const QTreeWidgetItem *item);
     // The row of the file, or null.
     QTreeWidgetItem *FindFile(const QString &path) const;
@@ -131,6 +134,11 @@ public:
 signals:
     // A scan ended: its files are all listed, or it was stopped.
     void ScanFinished();
+    // A drag of files out of the list ended, dropped or not.
+    void DragEnded();
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     bool Ignored(const QString &path) const;

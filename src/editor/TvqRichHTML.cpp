@@ -931,16 +931,19 @@ void TvqRichHTML::mousePressEvent(QMouseEvent *event)
     if (pending.dirty && pending.editor == this && CurrentLine() != pending.line)
         ColorPendingLine();
 
-    if (event->button() == Qt::RightButton) {
-        const QPoint at = event->position().toPoint();
-        const qsizetype position = Send(SCI_POSITIONFROMPOINT, at.x(), at.y());
-        qsizetype start = 0;
-        qsizetype length = 0;
-        GetSel(start, length);
-        if (length == 0 || position < start || position > start + length)
-            SetSelStart(position);
-    }
+    if (event->button() == Qt::RightButton)
+        MoveCaretToPoint(event->position().toPoint());
     QsciScintillaBase::mousePressEvent(event);
+}
+
+void TvqRichHTML::MoveCaretToPoint(const QPoint &point)
+{
+    const qsizetype position = Send(SCI_POSITIONFROMPOINT, point.x(), point.y());
+    qsizetype start = 0;
+    qsizetype length = 0;
+    GetSel(start, length);
+    if (length == 0 || position < start || position > start + length)
+        SetSelStart(position);
 }
 
 void TvqRichHTML::contextMenuEvent(QContextMenuEvent *event)

@@ -52,6 +52,9 @@ public:
     void SetSelStart(qsizetype position);
     void GetSel(qsizetype &start, qsizetype &length) const;
     void SetSel(qsizetype start, qsizetype length);
+    // Puts the caret on the character at the point (in the viewport), unless
+    // that character lies within the selection, which then stays.
+    void MoveCaretToPoint(const QPoint &point);
     QString SelText() const;
     int LineFromChar(qsizetype position) const;
     int CurrentLine() const;

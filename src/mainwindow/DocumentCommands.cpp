@@ -181,6 +181,7 @@ bool TDocumentCommands::SaveDocument()
     }
     editor->SetModified(false);
     emit DocumentStateChanged();
+    emit DocumentSaved(editor->Filename(), false);
     return true;
 }
 
@@ -192,6 +193,7 @@ bool TDocumentCommands::SaveDocumentAs()
         return false;
     editor->SetModified(false);
     emit DocumentStateChanged();
+    emit DocumentSaved(name, true);
     return true;
 }
 
@@ -203,6 +205,7 @@ bool TDocumentCommands::SaveDocumentAsUnix(const QString &path)
         return false;
     editor->SetModified(false);
     emit DocumentStateChanged();
+    emit DocumentSaved(name, path.isEmpty());
     return true;
 }
 
@@ -262,26 +265,32 @@ void TDocumentCommands::SetDropOptions(bool lowerCaseFiles, bool netscapeMultime
     m_resetDirOnOpen = resetDirOnOpen;
 }
 
+void TDocumentCommands::LinkFiles(const QStringList &files)
+{
+    TvqRichHTML *editor = Editor();
+    const TDropOptions options{DocumentFolder(), m_lowerCaseFiles, m_netscapeMultimedia};
+    qsizetype pendingEnd = 0; // the end text after the caret
+    for (int i = 0; i < files.size(); ++i) {
+        // Each tag follows the one before instead of landing inside it.
+        if (i > 0)
+            editor->SetSel(editor->GetSelStart() + pendingEnd, 0);
+        const TTagTexts tag = DroppedFileTag(FileKindOf(files.at(i), m_htmlExtensions), files.at(i), options);
+        editor->InsertTag(tag.start, tag.end, false);
+        pendingEnd = editor->Encode(tag.end).size();
+        QCoreApplication::processEvents();
+    }
+}
+
 void TDocumentCommands::DropFiles(const QStringList &files)
 {
     TvqRichHTML *editor = Editor();
     editor->SetSel(editor->GetSelStart(), 0);
     THourglass hourglass;
-    const TDropOptions options{DocumentFolder(), m_lowerCaseFiles, m_netscapeMultimedia};
     QStringList documents;
-    qsizetype pendingEnd = 0; // the end text after the caret
-    for (const QString &file : files) {
-        const TFileKind kind = FileKindOf(file, m_htmlExtensions);
-        if (kind == TFileKind::Document) {
-            documents.append(file);
-            continue;
-        }
-        // Each tag follows the one before instead of landing inside it.
-        editor->SetSel(editor->GetSelStart() + pendingEnd, 0);
-        const TTagTexts tag = DroppedFileTag(kind, file, options);
-        editor->InsertTag(tag.start, tag.end, false);
-        pendingEnd = editor->Encode(tag.end).size();
-    }
+    QStringList others;
+    for (const QString &file : files)
+        (FileKindOf(file, m_htmlExtensions) == TFileKind::Document ? documents : others).append(file);
+    LinkFiles(others);
     // Only the last document opened moves the file browser and refreshes the
     // preview.
     for (int i = 0; i < documents.size(); ++i)

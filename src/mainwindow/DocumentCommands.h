@@ -64,6 +64,10 @@ public:
     // question was cancelled (the documents closed before stay closed).
     bool CloseAllDocuments();
     void PrintDocument();
+    // Links each file into the active document at the selection, one tag
+    // after the other: an HTML document or an unknown file by an anchor, an
+    // image by an image tag, and so on.
+    void LinkFiles(const QStringList &files);
     // Files dropped on the document area: HTML documents open, other files
     // are linked into the active document.
     void DropFiles(const QStringList &files);
@@ -78,6 +82,9 @@ public:
 signals:
     // The caption or the Save button may have to change.
     void DocumentStateChanged();
+    // A document was saved to the path; newName when it was saved under a
+    // name chosen in the save dialog.
+    void DocumentSaved(const QString &path, bool newName);
     // Opening asks the file browser pane to show this folder.
     void MoveFileBrowser(const QString &folder);
     // Opening asks for the preview to be refreshed when it shows.

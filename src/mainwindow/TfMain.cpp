@@ -35,6 +35,8 @@
 #include "TfSettings.h"
 #include "TfTagList.h"
 #include "TipOfTheDay.h"
+#include "TFileBrowser.h"
+#include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 #include "TvqScriptTree.h"
 #include "TvqTagButton.h"
@@ -46,6 +48,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -195,28 +198,8 @@ void TfMain::CreateFrame()
     m_specialChars = new TSpecialCharBar;
     m_specialCharBar->addWidget(m_specialChars);
 
-    // Left: the document list pane.
-    m_docListPane = new QWidget;
-    m_docListPane->setObjectName(QStringLiteral("pnlDocList"));
-    auto *docList = new QVBoxLayout(m_docListPane);
-    docList->setContentsMargins(2, 2, 2, 2);
-    docList->setSpacing(3);
-    auto *drives = new QComboBox;
-    drives->setObjectName(QStringLiteral("vqDriveCombo"));
-    auto *folders = new QTreeView;
-    folders->setObjectName(QStringLiteral("vqDirList"));
-    folders->setHeaderHidden(true);
-    auto *filter = new QComboBox;
-    filter->setObjectName(QStringLiteral("cboFilter"));
-    filter->addItems({tr("Web Documents"), tr("Web Images"), tr("All Web Files"), tr("All Files")});
-    auto *files = new QTreeWidget;
-    files->setObjectName(QStringLiteral("vqFileList"));
-    files->setRootIsDecorated(false);
-    files->setHeaderLabels({tr("Name"), tr("Size"), tr("Type"), tr("Modified"), tr("Attributes"), tr("Path")});
-    docList->addWidget(drives);
-    docList->addWidget(folders, 1);
-    docList->addWidget(filter);
-    docList->addWidget(files, 2);
+    // Left: the file browser pane.
+    m_fileBrowser = new TFileBrowser;
 
     // Centre: the "Edit" and "Browse" pages.
     m_pages = new QTabWidget;
@@ -257,15 +240,15 @@ void TfMain::CreateFrame()
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->setObjectName(QStringLiteral("pnlSplitHorz"));
     m_splitter->setOpaqueResize(false); // a moving line, applied on release
-    m_splitter->addWidget(m_docListPane);
+    m_splitter->addWidget(m_fileBrowser);
     m_splitter->addWidget(m_pages);
     m_splitter->addWidget(m_helpPane);
     m_splitter->setCollapsible(0, false);
     m_splitter->setCollapsible(1, false);
     m_splitter->setCollapsible(2, false);
     m_splitter->setStretchFactor(1, 1);
-    m_docListPane->setMinimumWidth(40);
-    m_docListPane->setMaximumWidth(600);
+    m_fileBrowser->setMinimumWidth(40);
+    m_fileBrowser->setMaximumWidth(600);
 
     // The header rows: main toolbar and speedbar, the special characters,
     // the custom toolbar; the other bars at the edges until moved.
@@ -377,7 +360,7 @@ void TfMain::changeEvent(QEvent *event)
 void TfMain::ApplyStoredSettings()
 {
     const TMainSettings &s = m_settings;
-    m_docListPane->setEnabled(s.FileListEnabled);
+    m_fileBrowser->SetFileListEnabled(s.FileListEnabled);
     m_documents->SetFontRegistryKey(RegistryKeys::ColorCoding);
     m_documents->SetUseLockWindowUpdate(s.UseLockWindowUpdate);
     m_documents->SetDocumentBackgroundColor(s.BackgroundColor);
@@ -390,7 +373,7 @@ void TfMain::ApplyStoredSettings()
     CheckWordWrap(s.WordWrap);
     m_documents->SetTabWidth(s.TabWidth);
     m_documents->SetAutoIndent(s.AutoIndent);
-    findChild<QComboBox *>(QStringLiteral("cboFilter"))->setCurrentIndex(s.FilterIndex);
+    m_fileBrowser->cboFilter->setCurrentIndex(s.FilterIndex);
 
     RestoreWindowPlacement(this);
 
@@ -402,12 +385,13 @@ void TfMain::ApplyStoredSettings()
 
     SetDocListVisible(s.DocListVisible);
     m_splitter->setSizes({s.DocListWidth, std::max(200, width() - s.DocListWidth), 0});
-    auto *fileList = findChild<QTreeWidget *>(QStringLiteral("vqFileList"));
-    for (int i = 0; i < 6; ++i)
-        if (i == 0 || !s.ListOnlyFileNames)
+    m_fileBrowser->pnlSplitVert->setSizes({s.DirListHeight, std::max(100, height() - s.DirListHeight)});
+    TvqFileView *fileList = m_fileBrowser->vqFileList;
+    fileList->setColumnWidth(fcName, s.ColumnWidths[fcName]);
+    fileList->SetListOnlyFileNames(s.ListOnlyFileNames);
+    if (!s.ListOnlyFileNames)
+        for (int i = fcType; i < fcColumnCount; ++i)
             fileList->setColumnWidth(i, s.ColumnWidths[i]);
-    if (s.ListOnlyFileNames)
-        fileList->setHeaderHidden(true);
 
     for (int i = 0; i < int(std::size(SpeedbarPages)); ++i) {
         const TSpeedbarPage &page = SpeedbarPages[i];
@@ -436,11 +420,11 @@ void TfMain::OpenCommandLine(const QStringList &parameters)
                 files.append(parameter);
 
     if (files.isEmpty()) {
+        m_fileBrowser->ChangeFolder(m_settings.InitialDir, false);
         m_commands->SetOpenFolder(m_settings.InitialDir);
         ActiveEditor()->SetModified(false);
         show();
         QCoreApplication::processEvents();
-        m_startupDone = true;
     } else {
         THourglass hourglass;
         ActiveEditor()->SetModified(false);
@@ -456,8 +440,10 @@ void TfMain::OpenCommandLine(const QStringList &parameters)
                 QDir::setCurrent(DataFolder());
             OpenDocuments(path, 0);
         }
-        m_startupDone = true;
     }
+    m_startupDone = true;
+    m_fileBrowser->SetRefreshAllowed(true);
+    m_fileBrowser->RefreshFileList(m_fileBrowser->CurrentFolder());
     m_documents->SetAcceptFiles(true);
     ActiveEditor()->SetModified(false);
 }
@@ -599,6 +585,20 @@ void TfMain::ConnectCommands()
     connect(m_documents, &TvqHTMLTab::OnActiveDocKeyPress, this, &TfMain::vqHTMLTabActiveDocKeyPress);
     connect(m_documents, &TvqHTMLTab::OnDropFiles, this, &TfMain::vqHTMLTabDropFiles);
     connect(m_documents, &TvqHTMLTab::OnPageChange, this, &TfMain::vqHTMLTabPageChange);
+    connect(m_documents, &TvqHTMLTab::OnActiveDocDragOver, this, &TfMain::vqHTMLTabActiveDocDragOver);
+    connect(m_documents, &TvqHTMLTab::OnActiveDocDragDrop, this, &TfMain::vqHTMLTabActiveDocDragDrop);
+
+    connect(m_commands, &TDocumentCommands::MoveFileBrowser, this,
+            [this](const QString &folder) { m_fileBrowser->ChangeFolder(folder, false); });
+    connect(m_commands, &TDocumentCommands::DocumentSaved, m_fileBrowser, &TFileBrowser::DocumentSaved);
+    connect(m_fileBrowser, &TFileBrowser::OpenDocument, this, &TfMain::OpenDocuments);
+    connect(m_fileBrowser, &TFileBrowser::InsertFileTag, this, &TfMain::InsertFileTag);
+    connect(m_fileBrowser, &TFileBrowser::StatusText, this, &TfMain::ShowStatusMessage);
+    // F2 is help, except in the file list, where it renames.
+    on("mnuHelpHTMLib", [this] {
+        if (m_fileBrowser->vqFileList->hasFocus())
+            m_fileBrowser->RenameSelected();
+    });
 }
 
 namespace {
@@ -895,7 +895,8 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         if (s.ListOnlyFileNames != m.ListOnlyFileNames) {
             m.ListOnlyFileNames = s.ListOnlyFileNames;
             WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("ListOnlyFileNames"), s.ListOnlyFileNames);
-            findChild<QTreeWidget *>(QStringLiteral("vqFileList"))->setHeaderHidden(s.ListOnlyFileNames);
+            m_fileBrowser->vqFileList->SetListOnlyFileNames(s.ListOnlyFileNames);
+            m_fileBrowser->RefreshFileList(m_fileBrowser->CurrentFolder());
         }
     }
     if (marks.Template) {
@@ -936,6 +937,7 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
     if (marks.Extensions) {
         SaveHTMLExtensions(s.HTMLExtensions);
         m_commands->SetHTMLExtensions(s.HTMLExtensions);
+        m_fileBrowser->SetHTMLExtensions(s.HTMLExtensions);
     }
     if (marks.DefaultExt) {
         m_commands->SetDefaultExtension(s.DefaultExtension);
@@ -1439,7 +1441,7 @@ void ShowChecked(QWidget *control, QAction *action, bool on)
 void TfMain::SetDocListVisible(bool on)
 {
     m_docListVisible = on;
-    ShowChecked(m_docListPane, Action(QStringLiteral("mnuViewDocList")), on);
+    ShowChecked(m_fileBrowser, Action(QStringLiteral("mnuViewDocList")), on);
 }
 
 void TfMain::SetMainToolbarVisible(bool on)
@@ -1520,7 +1522,7 @@ void TfMain::SetFullScreen(bool on)
                        m_specialCharVisible, m_secondaryToolbarVisible, isMaximized()};
         m_mainToolbar->hide();
         m_speedbar->hide();
-        m_docListPane->hide();
+        m_fileBrowser->hide();
         m_statusArea->hide();
         m_colorBar->hide();
         m_customBar->hide();
@@ -1531,7 +1533,7 @@ void TfMain::SetFullScreen(bool on)
     } else {
         m_statusArea->setVisible(m_savedBars.statusBar);
         m_colorBar->setVisible(m_savedBars.colorBar);
-        m_docListPane->setVisible(m_savedBars.docList);
+        m_fileBrowser->setVisible(m_savedBars.docList);
         m_customBar->setVisible(m_savedBars.customToolbar);
         m_specialCharBar->setVisible(m_savedBars.specialChar);
         m_secondaryBar->setVisible(m_savedBars.secondaryToolbar);
@@ -1598,6 +1600,29 @@ void TfMain::vqHTMLTabActiveDocKeyPress()
 void TfMain::vqHTMLTabDropFiles(const QStringList &files)
 {
     m_commands->DropFiles(files);
+}
+
+void TfMain::vqHTMLTabActiveDocDragOver(TvqRichHTML *, QDragMoveEvent *event)
+{
+    if (event->source() == m_fileBrowser->vqFileList)
+        event->acceptProposedAction();
+}
+
+void TfMain::vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event)
+{
+    // Files from the file browser are linked, never opened.
+    sender->MoveCaretToPoint(event->position().toPoint());
+    m_commands->LinkFiles(m_fileBrowser->vqFileList->SelectedPaths());
+    event->acceptProposedAction();
+    sender->setFocus();
+}
+
+void TfMain::InsertFileTag(const QString &path)
+{
+    // The image, multimedia and anchor dialogs take the file over once they
+    // exist; until then its tag is built from the file alone, as for a drop.
+    m_commands->LinkFiles({path});
+    ActiveEditor()->setFocus();
 }
 
 void TfMain::UpdateReopenMenu()
@@ -1695,20 +1720,23 @@ bool TfMain::FormCloseQuery()
 void TfMain::FormClose()
 {
     m_reloadPromptOnChange = false;
+    m_fileBrowser->vqFileList->StopScan();
     m_tempCopies.DeleteAll();
-    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("InitialDir"), m_commands->OpenFolder());
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("InitialDir"), m_fileBrowser->CurrentFolder());
     m_commands->SaveRecentFiles();
     if (m_fullScreen)
         return;
     SaveWindowPlacement(this);
     WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("Visible"), m_docListVisible);
     if (m_docListVisible) {
-        WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("DocListWidth"), m_docListPane->width());
-        const auto *fileList = findChild<QTreeWidget *>(QStringLiteral("vqFileList"));
-        for (int i = 0; i < 6; ++i)
+        WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("DocListWidth"), m_fileBrowser->width());
+        WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("DirListHeight"),
+                      m_fileBrowser->vqDirList->height());
+        const TvqFileView *fileList = m_fileBrowser->vqFileList;
+        for (int i = 0; i < fcColumnCount; ++i)
             WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("ColWidth_%1").arg(i), fileList->columnWidth(i));
         WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("FilterIndex"),
-                      findChild<QComboBox *>(QStringLiteral("cboFilter"))->currentIndex());
+                      m_fileBrowser->cboFilter->currentIndex());
     }
     WriteRegValue(RegistryKeys::Velicort, QStringLiteral("Rulers"), m_rulersVisible);
     WriteRegValue(RegistryKeys::Toolbars, QStringLiteral("ToolbarLayout"), m_toolbarLayout);

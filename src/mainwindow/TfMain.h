@@ -39,6 +39,9 @@ class TfExtendedReplace;
 class TfTagList;
 class TfVelicortMessageWindow;
 class TvqHTMLTab;
+class QDragMoveEvent;
+class QDropEvent;
+class TFileBrowser;
 
 class TfMain : public QMainWindow
 {
@@ -70,6 +73,10 @@ public:
     QString StatusPanelText(int panel) const;
 
     void OpenDocuments(const QString &path, int flags);
+    // A file of the file browser as a tag at the caret: an image tag for an
+    // image, a style-sheet link, an anchor for a document, and so on.
+    void InsertFileTag(const QString &path);
+    TFileBrowser *FileBrowser() const { return m_fileBrowser; }
     // Fetches a page by its address into a new document.
     void OpenFromWeb();
     void UpdateCaption();
@@ -176,6 +183,8 @@ private:
     void vqHTMLTabActiveDocSelectionChange();
     void vqHTMLTabActiveDocKeyPress();
     void vqHTMLTabDropFiles(const QStringList &files);
+    void vqHTMLTabActiveDocDragOver(TvqRichHTML *sender, QDragMoveEvent *event);
+    void vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event);
     void vqHTMLTabPageChange();
     void UpdateReopenMenu();
     void mnuMRU_Click(int slot);
@@ -198,7 +207,7 @@ private:
     TSpecialCharBar *m_specialChars = nullptr;
     TvqScriptTree *m_scriptTree = nullptr;
     QSplitter *m_splitter = nullptr;
-    QWidget *m_docListPane = nullptr;
+    TFileBrowser *m_fileBrowser = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"
     TRuler *m_ruler = nullptr;
     THTMLViewer *m_htmlView = nullptr;
