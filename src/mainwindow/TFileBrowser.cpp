@@ -168,28 +168,38 @@ void TFileBrowser::BuildFolderModel()
                 if (!m_settingFolder && current.isValid())
                     vqDirListChange(m_folders->filePath(current));
             });
+    // The tree reads folders in the background: the shown folder's row
+    // exists only once its parent has been read.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (m_currentFolder == loaded || m_currentFolder.startsWith(loaded.endsWith(u'/') ? loaded : loaded + u'/'))
+            ShowCurrentFolderInTree();
+    });
     if (!m_currentFolder.isEmpty())
         SetTreeFolder(m_currentFolder);
+}
+
+void TFileBrowser::ShowCurrentFolderInTree()
+{
+    const QModelIndex index = m_folders->index(m_currentFolder);
+    m_settingFolder = true;
+    if (index.isValid()) {
+        vqDirList->setCurrentIndex(index);
+        vqDirList->scrollTo(index);
+    } else {
+        vqDirList->clearSelection(); // a hidden folder the tree does not show
+    }
+    m_settingFolder = false;
 }
 
 void TFileBrowser::SetTreeFolder(const QString &folder)
 {
     m_currentFolder = folder;
     const QString drive = DriveOf(folder);
-    m_settingFolder = true;
     if (m_folders->rootPath() != drive) {
         m_folders->setRootPath(drive);
         vqDirList->setRootIndex(m_folders->index(drive));
     }
-    const QModelIndex index = m_folders->index(folder);
-    if (index.isValid()) {
-        vqDirList->setCurrentIndex(index);
-        vqDirList->expand(index);
-        vqDirList->scrollTo(index);
-    } else {
-        vqDirList->clearSelection(); // a hidden folder the tree does not show
-    }
-    m_settingFolder = false;
+    ShowCurrentFolderInTree();
 }
 
 void TFileBrowser::ChangeFolder(const QString &path, bool force)
@@ -231,6 +241,9 @@ void TFileBrowser::vqDriveComboChange(int index)
 
 void TFileBrowser::vqDirListChange(const QString &folder)
 {
+    // The tree also reports its current row when reading folders moves it.
+    if (folder == m_currentFolder)
+        return;
     m_currentFolder = folder;
     RefreshFileList(folder);
 }
@@ -250,6 +263,7 @@ void TFileBrowser::RefreshFileList(const QString &folder)
         return;
     const QString masks = FileListMasks(cboFilter->currentIndex(), m_htmlExtensions);
     THourglass hourglass;
+    m_renaming = nullptr; // its row goes with the others
     // An empty folder empties the list too, rather than leaving another
     // folder's files on show.
     vqFileList->SetFiles(ListFilesByMasks(folder, masks));

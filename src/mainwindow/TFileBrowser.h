@@ -77,6 +77,7 @@ private:
     void BuildFolderModel();
     void BuildMenus();
     void SetTreeFolder(const QString &folder);
+    void ShowCurrentFolderInTree();
     void vqDriveComboChange(int index);
     void vqDirListChange(const QString &folder);
     void vqFileListDblClick(QTreeWidgetItem *item);
