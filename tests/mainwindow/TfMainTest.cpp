@@ -5,15 +5,19 @@
 #include "MainSettings.h"
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
+#include "TFileBrowser.h"
 #include "TestFiles.h"
+#include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -374,3 +378,41 @@ TEST_F(MainWindow, OpeningAnOpenFileSwitchesToItsTab)
 }
 
 } // namespace
+
+TEST_F(MainWindow, TheFileBrowserStartsInTheStoredFolderAndFollowsOpeningSavingAndClosing)
+{
+    const auto waitForList = [](TfMain &window) {
+        QSignalSpy finished(window.FileBrowser()->vqFileList, &TvqFileView::ScanFinished);
+        if (window.FileBrowser()->vqFileList->ScanRunning()) {
+            ASSERT_TRUE(finished.wait(10000));
+        }
+    };
+    WriteFile(QStringLiteral("a.htm"));
+    WriteFile(QStringLiteral("~vc1234.htm")); // a preview copy
+    WriteRegValue(Velicort, QStringLiteral("InitialDir"), m_dir.path());
+    TfMain window;
+    window.OpenCommandLine({});
+    waitForList(window);
+    TFileBrowser *pane = window.FileBrowser();
+    EXPECT_EQ(pane->CurrentFolder(), m_dir.path());
+    ASSERT_EQ(pane->vqFileList->topLevelItemCount(), 1);
+    EXPECT_EQ(pane->vqFileList->topLevelItem(0)->text(fcName), QStringLiteral("a.htm"));
+
+    // Saved under a new name in the folder shown, the file gets its row.
+    Scripted().fileNames = {m_dir.filePath(QStringLiteral("b.htm"))};
+    ASSERT_TRUE(window.Commands()->SaveDocumentAs());
+    QTreeWidgetItem *saved = pane->vqFileList->FindFile(m_dir.filePath(QStringLiteral("b.htm")));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(pane->vqFileList->currentItem(), saved);
+
+    // Opening a file elsewhere takes the pane along when asked to.
+    QTemporaryDir other;
+    const QString elsewhere = WriteTestFile(QDir(other.path()).filePath(QStringLiteral("c.htm")), "c");
+    window.OpenDocuments(elsewhere, TDocumentCommands::ofMoveFileBrowser);
+    waitForList(window);
+    EXPECT_EQ(pane->CurrentFolder(), other.path());
+    EXPECT_EQ(pane->vqFileList->topLevelItem(0)->text(fcName), QStringLiteral("c.htm"));
+
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(ReadRegValue(Velicort, QStringLiteral("InitialDir"), QString()), other.path());
+}
