@@ -254,7 +254,7 @@ void TvqFileView::SetListOnlyFileNames(bool value)
     for (int column = fcType; column < fcColumnCount; ++column)
         setColumnHidden(column, value);
     if (value) {
-        setColumnWidth(fcName, std::max(40, viewport()->width() - 4));
+        FitNameColumn();
     } else if (columnWidth(fcType) == 0) {
         const int widths[fcColumnCount] = {128, 50, 50, 150, 150, 150};
         for (int column = fcName; column < fcColumnCount; ++column)
@@ -446,4 +446,16 @@ void TvqFileView::startDrag(Qt::DropActions supportedActions)
 {
     QTreeWidget::startDrag(supportedActions);
     emit DragEnded();
+}
+
+void TvqFileView::resizeEvent(QResizeEvent *event)
+{
+    QTreeWidget::resizeEvent(event);
+    if (m_listOnlyFileNames)
+        FitNameColumn();
+}
+
+void TvqFileView::FitNameColumn()
+{
+    setColumnWidth(fcName, std::max(40, viewport()->width() - 4));
 }

@@ -139,9 +139,12 @@ signals:
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
+    // Names only: the name column keeps the list's width.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     bool Ignored(const QString &path) const;
+    void FitNameColumn();
     QTreeWidgetItem *NewItem(const QString &path, const TFileDetails &details) const;
     void ShowDetails(QTreeWidgetItem *item, const TFileDetails &details) const;
     void AddScannedFiles(quint64 serial, const QList<TScannedFile> &files);

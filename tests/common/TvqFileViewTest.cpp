@@ -265,6 +265,9 @@ TEST_F(TvqFileViewTest, NamesOnlyHidesTheDetailsAndBringsThemBack)
     for (int column = fcType; column < fcColumnCount; ++column)
         EXPECT_TRUE(view.isColumnHidden(column));
     EXPECT_EQ(view.columnWidth(fcName), view.viewport()->width() - 4);
+    view.show();
+    view.resize(500, 200);
+    EXPECT_EQ(view.columnWidth(fcName), view.viewport()->width() - 4);
 
     view.SetListOnlyFileNames(false);
     EXPECT_FALSE(view.isColumnHidden(fcModified));
