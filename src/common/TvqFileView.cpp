@@ -27,46 +27,27 @@ enum TItemRole { PathRole = Qt::UserRole, ImageRole, CreatedRole, ModifiedRole }
 
 constexpr int StandardWidths[fcColumnCount] = {128, 50, 50, 150, 140, 140};
 
-// The text of a document's first TITLE element, read only as far as needed.
+// How far into a document its title is looked for: the head of any real
+// page, and a bound on what a scan reads of a huge file without one.
+constexpr qint64 TitleSearchBytes = 256 * 1024;
+
+// The text of a document's first TITLE element.
 QString ReadDocumentTitle(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Untitled;
-    QByteArray bytes;
-    QByteArray lower;
-    qsizetype searchFrom = 0;
-    qsizetype titleStart = -1;
-    for (;;) {
-        const QByteArray chunk = file.read(16384);
-        const bool atEnd = chunk.isEmpty();
-        bytes += chunk;
-        lower += chunk.toLower();
-        if (titleStart < 0) {
-            const qsizetype tag = lower.indexOf("<title", searchFrom);
-            if (tag >= 0) {
-                searchFrom = tag;
-            } else if (atEnd) {
-                return Untitled;
-            } else {
-                searchFrom = std::max<qsizetype>(0, lower.size() - 6);
-                continue;
-            }
-            const qsizetype close = lower.indexOf('>', tag);
-            if (close < 0 && !atEnd)
-                continue;
-            if (close < 0)
-                return Untitled;
-            titleStart = close + 1;
-        }
-        qsizetype end = lower.indexOf('<', titleStart);
-        if (end < 0 && !atEnd)
-            continue;
-        if (end < 0)
-            end = bytes.size();
-        const QString title = DecodeFileText(bytes.mid(titleStart, end - titleStart)).simplified();
-        return title.isEmpty() ? Untitled : title;
-    }
+    const QByteArray bytes = file.read(std::min(TitleSearchBytes, file.size()));
+    const QByteArray lower = bytes.toLower();
+    const qsizetype tag = lower.indexOf("<title");
+    const qsizetype start = tag < 0 ? -1 : lower.indexOf('>', tag);
+    if (start < 0)
+        return Untitled;
+    qsizetype end = lower.indexOf('<', start + 1);
+    if (end < 0)
+        end = bytes.size();
+    const QString title = DecodeFileText(bytes.mid(start + 1, end - start - 1)).simplified();
+    return title.isEmpty() ? Untitled : title;
 }
 
 // A QTreeWidgetItem that sorts by the list's column rules.
