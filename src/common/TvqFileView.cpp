@@ -245,8 +245,7 @@ void TvqFileView::SetListOnlyFileNames(bool value)
 
 bool TvqFileView::Ignored(const QString &path) const
 {
-    return !m_ignorePrefix.isEmpty() &&
-           QFileInfo(path).fileName().startsWith(m_ignorePrefix, Qt::CaseInsensitive);
+    return !m_ignorePrefix.isEmpty() && QFileInfo(path).fileName().startsWith(m_ignorePrefix, Qt::CaseInsensitive);
 }
 
 QTreeWidgetItem *TvqFileView::NewItem(const QString &path, const TFileDetails &details) const
@@ -280,8 +279,8 @@ QTreeWidgetItem *TvqFileView::AddFile(const QString &path)
 {
     if (Ignored(path))
         return nullptr;
-    QTreeWidgetItem *item = NewItem(
-        path, path.isEmpty() ? TFileDetails() : ReadFileDetails(path, m_htmlExtensions, !m_listOnlyFileNames));
+    QTreeWidgetItem *item =
+        NewItem(path, path.isEmpty() ? TFileDetails() : ReadFileDetails(path, m_htmlExtensions, !m_listOnlyFileNames));
     addTopLevelItem(item);
     return item;
 }

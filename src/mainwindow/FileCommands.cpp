@@ -142,8 +142,9 @@ bool MayDeleteFiles(const QStringList &paths)
 {
     for (const QString &path : paths) {
         if (path.contains(u'*')) {
-            MessageDlg(QStringLiteral("This filename contains an illegal wildcard character (*).  Operation cancelled."),
-                       TMsgKind::Plain, TMsgButtons::Ok);
+            MessageDlg(
+                QStringLiteral("This filename contains an illegal wildcard character (*).  Operation cancelled."),
+                TMsgKind::Plain, TMsgButtons::Ok);
             return false;
         }
         if (!QFileInfo(path).isFile()) {

@@ -397,10 +397,9 @@ void TFileBrowser::BuildMenus()
         ->setCheckable(true);
     mnuPopupFileItem->addSeparator();
     // The site tools these lead to are not part of the program yet.
-    for (const auto &[name, caption] : {std::pair{"mnuPI_Publish", tr("Pu&blish...")},
-                                        std::pair{"mnuPI_VerifyLinks", tr("Verify Links...")},
-                                        std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")},
-                                        std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
+    for (const auto &[name, caption] :
+         {std::pair{"mnuPI_Publish", tr("Pu&blish...")}, std::pair{"mnuPI_VerifyLinks", tr("Verify Links...")},
+          std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")}, std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
         add(mnuPopupFileItem, name, caption, list, none, [] {});
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Properties", tr("&Properties..."), list, QKeySequence(Qt::ALT | Qt::Key_Return),
@@ -412,8 +411,7 @@ void TFileBrowser::BuildMenus()
     });
 
     QWidget *tree = vqDirList;
-    add(mnuPopupDir, "mnuPD_Refresh", tr("Refresh"), tree, QKeySequence(Qt::Key_F5),
-        &TFileBrowser::BuildFolderModel);
+    add(mnuPopupDir, "mnuPD_Refresh", tr("Refresh"), tree, QKeySequence(Qt::Key_F5), &TFileBrowser::BuildFolderModel);
     add(mnuPopupDir, "mnuPD_Explore", tr("&Explore from Here..."), tree, none,
         [this] { ShellOpenFile(m_currentFolder); });
     add(mnuPopupDir, "mnuPD_NewFolder", tr("&New Folder..."), tree, none, &TFileBrowser::mnuPD_NewFolderClick);
@@ -525,8 +523,8 @@ void TFileBrowser::mnuPI_DisableFileListClick()
 void TFileBrowser::mnuPD_NewFolderClick()
 {
     QString name = m_currentFolder;
-    if (!TMessageService::Instance().InputQuery(QStringLiteral("New Folder"), QStringLiteral("Enter the new folder name:"),
-                                                name))
+    if (!TMessageService::Instance().InputQuery(QStringLiteral("New Folder"),
+                                                QStringLiteral("Enter the new folder name:"), name))
         return;
     if (CreateFolder(m_currentFolder, name))
         BuildFolderModel();

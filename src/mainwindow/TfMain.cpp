@@ -25,6 +25,7 @@
 #ifdef VELICORT_HAVE_WEBENGINE
 #include "TBrowserObject.h"
 #endif
+#include "TFileBrowser.h"
 #include "TRuler.h"
 #include "TagLists.h"
 #include "TagText.h"
@@ -35,7 +36,6 @@
 #include "TfSettings.h"
 #include "TfTagList.h"
 #include "TipOfTheDay.h"
-#include "TFileBrowser.h"
 #include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 #include "TvqScriptTree.h"
@@ -1730,8 +1730,7 @@ void TfMain::FormClose()
     WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("Visible"), m_docListVisible);
     if (m_docListVisible) {
         WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("DocListWidth"), m_fileBrowser->width());
-        WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("DirListHeight"),
-                      m_fileBrowser->vqDirList->height());
+        WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("DirListHeight"), m_fileBrowser->vqDirList->height());
         const TvqFileView *fileList = m_fileBrowser->vqFileList;
         for (int i = 0; i < fcColumnCount; ++i)
             WriteRegValue(RegistryKeys::DocumentList, QStringLiteral("ColWidth_%1").arg(i), fileList->columnWidth(i));

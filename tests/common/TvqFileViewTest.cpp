@@ -73,7 +73,8 @@ TEST_F(TvqFileViewTest, DetailsDescribeEachKindOfFile)
 {
     // The title may come after a long start, with attributes and line
     // breaks; its text is UTF-8 when the file is.
-    const QString late = File(QStringLiteral("late.HTM"), QByteArray(40000, ' ') + "<TITLE lang=\"fr\">\n  Caf\xC3\xA9\n au lait </TITLE>");
+    const QString late = File(QStringLiteral("late.HTM"),
+                              QByteArray(40000, ' ') + "<TITLE lang=\"fr\">\n  Caf\xC3\xA9\n au lait </TITLE>");
     TFileDetails details = ReadFileDetails(late, Extensions, true);
     EXPECT_TRUE(details.exists);
     EXPECT_EQ(details.image, fiDocument);
@@ -89,10 +90,10 @@ TEST_F(TvqFileViewTest, DetailsDescribeEachKindOfFile)
     EXPECT_EQ(ReadFileDetails(File("cut.html", "<title>Never closed"), Extensions, true).description,
               QStringLiteral("Never closed"));
     // A huge file is not read to its end for a title.
-    EXPECT_EQ(ReadFileDetails(File("huge.html", QByteArray(300 * 1024, ' ') + "<title>Too late</title>"), Extensions,
-                              true)
-                  .description,
-              QStringLiteral("[Untitled]"));
+    EXPECT_EQ(
+        ReadFileDetails(File("huge.html", QByteArray(300 * 1024, ' ') + "<title>Too late</title>"), Extensions, true)
+            .description,
+        QStringLiteral("[Untitled]"));
 
     const QString link = File("site.url", "[InternetShortcut]\r\nURL=http://example.com/\r\n");
     details = ReadFileDetails(link, Extensions, true);

@@ -10,10 +10,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTest>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -83,8 +83,8 @@ protected:
 
 TEST_F(FileBrowserTest, TheFilterBoxChoosesTheFilesListed)
 {
-    for (const char *name : {"a.htm", "b.HTML", "c.gif", "d.JPG", "e.jpeg", "f.png", "g.bmp", "h.wav", "i.mov",
-                             "j.url", "k.txt", "l.css", "~vcTEMP.htm"})
+    for (const char *name : {"a.htm", "b.HTML", "c.gif", "d.JPG", "e.jpeg", "f.png", "g.bmp", "h.wav", "i.mov", "j.url",
+                             "k.txt", "l.css", "~vcTEMP.htm"})
         File(QLatin1String(name));
     QDir(m_dir.path()).mkdir(QStringLiteral("folder.htm")); // folders are never listed
     ShowFolder();
@@ -140,7 +140,8 @@ TEST_F(FileBrowserTest, CopiesGetFreeNamesBesideTheFile)
     Run("mnuPI_Copy");
     Wait();
     EXPECT_EQ(Names(), (QStringList{"a.htm", "Copy (2) of a.htm", "Copy of a.htm"}));
-    EXPECT_EQ(CopyTargetPath(m_dir.filePath(QStringLiteral("a.htm"))), m_dir.filePath(QStringLiteral("Copy (3) of a.htm")));
+    EXPECT_EQ(CopyTargetPath(m_dir.filePath(QStringLiteral("a.htm"))),
+              m_dir.filePath(QStringLiteral("Copy (3) of a.htm")));
     EXPECT_TRUE(Scripted().messages.isEmpty());
 
     // A file that went away cannot be copied; the others still are.
@@ -218,8 +219,8 @@ TEST_F(FileBrowserTest, DeleteRefusesWildcardsAndMissingFilesAndDeletesNothingTh
     QFile::remove(gone);
     Select({"gone.htm", "kept.htm"});
     Run("mnuPI_Delete");
-    EXPECT_EQ(MessageTexts(),
-              QStringList{QStringLiteral("Unable to locate file \"") + gone + QStringLiteral("\".  Operation cancelled.")});
+    EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Unable to locate file \"") + gone +
+                                          QStringLiteral("\".  Operation cancelled.")});
     EXPECT_TRUE(QFileInfo::exists(kept));
     EXPECT_EQ(Names().size(), 3);
 
