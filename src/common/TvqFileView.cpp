@@ -232,11 +232,12 @@ void TvqFileView::SetupColumns()
 void TvqFileView::SetListOnlyFileNames(bool value)
 {
     m_listOnlyFileNames = value;
+    const bool detailsWereHidden = isColumnHidden(fcType);
     for (int column = fcType; column < fcColumnCount; ++column)
         setColumnHidden(column, value);
     if (value) {
         FitNameColumn();
-    } else if (columnWidth(fcType) == 0) {
+    } else if (detailsWereHidden || columnWidth(fcType) == 0) {
         const int widths[fcColumnCount] = {128, 50, 50, 150, 150, 150};
         for (int column = fcName; column < fcColumnCount; ++column)
             setColumnWidth(column, widths[column]);
@@ -282,6 +283,8 @@ QTreeWidgetItem *TvqFileView::AddFile(const QString &path)
     QTreeWidgetItem *item =
         NewItem(path, path.isEmpty() ? TFileDetails() : ReadFileDetails(path, m_htmlExtensions, !m_listOnlyFileNames));
     addTopLevelItem(item);
+    if (m_scanRunning)
+        m_addedDuringScan.insert(path); // the scan must not list it twice
     return item;
 }
 
@@ -333,7 +336,7 @@ void TvqFileView::AddScannedFiles(quint64 serial, const QList<TScannedFile> &fil
     QList<QTreeWidgetItem *> items;
     items.reserve(files.size());
     for (const TScannedFile &file : files) {
-        if (!Ignored(file.path))
+        if (!Ignored(file.path) && !m_addedDuringScan.contains(file.path))
             items.append(NewItem(file.path, file.details));
         m_progress.Advance();
     }
@@ -361,6 +364,7 @@ void TvqFileView::FinishScan()
     delete m_scanLabel;
     m_scanLabel = nullptr;
     m_scanRunning = false;
+    m_addedDuringScan.clear();
     emit ScanFinished();
 }
 
@@ -422,9 +426,10 @@ void TvqFileView::SortByColumn(int column)
     sortItems(column, order);
 }
 
-void TvqFileView::startDrag(Qt::DropActions supportedActions)
+void TvqFileView::startDrag(Qt::DropActions)
 {
-    QTreeWidget::startDrag(supportedActions);
+    // Files leave the list only as copies: a move would take their rows out.
+    QTreeWidget::startDrag(Qt::CopyAction);
     emit DragEnded();
 }
 

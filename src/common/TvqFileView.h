@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QTreeWidget>
 
@@ -163,5 +164,6 @@ private:
     TvqFileViewThread *m_thread = nullptr;
     quint64 m_serial = 0; // of the scan whose files are wanted
     QLabel *m_scanLabel = nullptr;
+    QSet<QString> m_addedDuringScan; // rows added by hand while a scan fills
     TScanProgress m_progress{0};
 };

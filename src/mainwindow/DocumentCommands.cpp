@@ -269,11 +269,16 @@ void TDocumentCommands::LinkFiles(const QStringList &files)
 {
     TvqRichHTML *editor = Editor();
     const TDropOptions options{DocumentFolder(), m_lowerCaseFiles, m_netscapeMultimedia};
-    qsizetype pendingEnd = 0; // the end text after the caret
+    qsizetype pendingEnd = 0; // the end text after the selection
     for (int i = 0; i < files.size(); ++i) {
-        // Each tag follows the one before instead of landing inside it.
-        if (i > 0)
-            editor->SetSel(editor->GetSelStart() + pendingEnd, 0);
+        // Each tag follows the one before instead of landing inside it; the
+        // first may have wrapped the selection, which stays selected.
+        if (i > 0) {
+            qsizetype start = 0;
+            qsizetype length = 0;
+            editor->GetSel(start, length);
+            editor->SetSel(start + length + pendingEnd, 0);
+        }
         const TTagTexts tag = DroppedFileTag(FileKindOf(files.at(i), m_htmlExtensions), files.at(i), options);
         editor->InsertTag(tag.start, tag.end, false);
         pendingEnd = editor->Encode(tag.end).size();

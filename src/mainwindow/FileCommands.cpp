@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -23,25 +22,34 @@ void ShowError(const QString &text)
     MessageDlg(text, TMsgKind::Error, TMsgButtons::Ok);
 }
 
-// Renames without ever replacing an existing file; errno on failure.
+// True when both paths name the same file, as two spellings of one name do
+// on a file system that ignores case.
+bool SameFile(const QByteArray &a, const QByteArray &b)
+{
+    struct stat first = {};
+    struct stat second = {};
+    return stat(a.constData(), &first) == 0 && stat(b.constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+// Renames without ever replacing another file; errno on failure.
 int RenameNoReplace(const QString &from, const QString &to)
 {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
     if (renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
         return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // A file system without the no-replace rename: a hard link refuses an
-    // existing name just the same.
-    if (link(source.constData(), target.constData()) != 0)
-        return errno;
-    if (unlink(source.constData()) != 0) {
-        const int error = errno;
-        unlink(target.constData());
+    const int error = errno;
+    // A change of case only, where case does not count, or a file system
+    // without the no-replace rename: a plain rename, once nothing else
+    // has the new name.
+    const bool caseOnly = error == EEXIST && SameFile(source, target);
+    if (!caseOnly && error != EINVAL && error != ENOSYS)
         return error;
-    }
-    return 0;
+    struct stat existing = {};
+    if (!caseOnly && lstat(target.constData(), &existing) == 0)
+        return EEXIST;
+    return rename(source.constData(), target.constData()) == 0 ? 0 : errno;
 }
 
 bool IsDriveError(int error)
@@ -129,7 +137,7 @@ QString RenameFileTo(const QString &path, const QString &newName)
         return target;
     if (error == EEXIST || error == ENOTEMPTY)
         ShowError(QStringLiteral("A file with this name already exists."));
-    else if (error == ENAMETOOLONG || error == EILSEQ)
+    else if (error == ENAMETOOLONG || error == EILSEQ || error == EINVAL)
         ShowError(QStringLiteral("Invalid filename."));
     else if (IsDriveError(error))
         ShowError(QStringLiteral("Drive not ready."));

@@ -100,11 +100,14 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     connect(vqFileList, &QTreeWidget::itemSelectionChanged, this, &TFileBrowser::vqFileListSelectionChange);
     connect(vqFileList, &TvqFileView::ScanFinished, this, &TFileBrowser::UpdateFileCommands);
     connect(vqFileList, &TvqFileView::DragEnded, this, [this] { emit StatusText(QString()); });
-    connect(vqFileList, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item, int column) {
-        if (item == m_renaming && column == fcName)
-            FileRenamed(item);
+    // The list takes the edited name first (it connected before us). The
+    // file follows once the editor has closed, so that nothing an error box
+    // lets happen meanwhile can pull the row from under an open editor.
+    connect(vqFileList->itemDelegate(), &QAbstractItemDelegate::commitData, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this, path = m_renamingPath] { FileRenamed(path); }, Qt::QueuedConnection);
     });
-    connect(vqFileList->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] { m_renaming = nullptr; });
+    connect(vqFileList->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] { m_renamingPath.clear(); });
 
     // The process's folder until the window moves the pane elsewhere.
     SetTreeFolder(WithoutTrailingSlash(QDir::currentPath()));
@@ -263,7 +266,6 @@ void TFileBrowser::RefreshFileList(const QString &folder)
         return;
     const QString masks = FileListMasks(cboFilter->currentIndex(), m_htmlExtensions);
     THourglass hourglass;
-    m_renaming = nullptr; // its row goes with the others
     // An empty folder empties the list too, rather than leaving another
     // folder's files on show.
     vqFileList->SetFiles(ListFilesByMasks(folder, masks));
@@ -291,7 +293,8 @@ void TFileBrowser::DocumentSaved(const QString &path, bool newName)
     if (!m_fileListEnabled)
         return;
     if (QTreeWidgetItem *item = vqFileList->FindFile(path)) {
-        if (!vqFileList->ListOnlyFileNames())
+        // A row whose name is being edited keeps what the user typed.
+        if (!vqFileList->ListOnlyFileNames() && path != m_renamingPath)
             vqFileList->UpdateFileItem(item);
         return;
     }
@@ -334,20 +337,27 @@ void TFileBrowser::RenameSelected()
     QTreeWidgetItem *item = vqFileList->currentItem();
     if (!item || !item->isSelected() || vqFileList->ScanRunning())
         return;
-    m_renaming = item;
+    m_renamingPath = TvqFileView::ItemPath(item);
     vqFileList->editItem(item, fcName);
 }
 
-void TFileBrowser::FileRenamed(QTreeWidgetItem *item)
+void TFileBrowser::FileRenamed(const QString &path)
 {
-    m_renaming = nullptr; // the caption changes below must not come back here
-    const QString path = TvqFileView::ItemPath(item);
+    QTreeWidgetItem *item = path.isEmpty() ? nullptr : vqFileList->FindFile(path);
+    if (!item)
+        return;
+    const QString oldName = QFileInfo(path).fileName();
     const QString name = item->text(fcName).trimmed();
-    QString renamed;
-    if (!name.isEmpty())
-        renamed = RenameFileTo(path, name);
+    if (name == oldName)
+        return;
+    const QString renamed = name.isEmpty() ? QString() : RenameFileTo(path, name);
+    // An error box lets events run, and one of them may have refilled the
+    // list: the row is looked up again.
+    item = vqFileList->FindFile(path);
+    if (!item)
+        return;
     if (renamed.isEmpty()) {
-        item->setText(fcName, QFileInfo(path).fileName());
+        item->setText(fcName, oldName);
         return;
     }
     TvqFileView::SetItemPath(item, renamed);

@@ -90,7 +90,9 @@ private:
     void mnuPI_DeleteClick();
     void mnuPI_DisableFileListClick();
     void mnuPD_NewFolderClick();
-    void FileRenamed(QTreeWidgetItem *item);
+    // The name typed for the file's row has been taken: renames the file,
+    // or gives the row its old name back.
+    void FileRenamed(const QString &path);
     void ShowDriveNotReady();
 
     QFileSystemModel *m_folders = nullptr;
@@ -99,5 +101,5 @@ private:
     bool m_refreshAllowed = false;
     bool m_fileListEnabled = true;
     bool m_settingFolder = false;
-    QTreeWidgetItem *m_renaming = nullptr; // the row whose name is being edited
+    QString m_renamingPath; // the file whose name is being edited
 };

@@ -1604,8 +1604,10 @@ void TfMain::vqHTMLTabDropFiles(const QStringList &files)
 
 void TfMain::vqHTMLTabActiveDocDragOver(TvqRichHTML *, QDragMoveEvent *event)
 {
-    if (event->source() == m_fileBrowser->vqFileList)
-        event->acceptProposedAction();
+    if (event->source() == m_fileBrowser->vqFileList) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
 }
 
 void TfMain::vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event)
@@ -1613,7 +1615,8 @@ void TfMain::vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event)
     // Files from the file browser are linked, never opened.
     sender->MoveCaretToPoint(event->position().toPoint());
     m_commands->LinkFiles(m_fileBrowser->vqFileList->SelectedPaths());
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     sender->setFocus();
 }
 

@@ -277,7 +277,8 @@ TEST_F(TvqFileViewTest, NamesOnlyHidesTheDetailsAndBringsThemBack)
 
     view.SetListOnlyFileNames(false);
     EXPECT_FALSE(view.isColumnHidden(fcModified));
-    EXPECT_GT(view.columnWidth(fcType), 0);
+    EXPECT_EQ(view.columnWidth(fcName), 128);
+    EXPECT_EQ(view.columnWidth(fcType), 50);
     view.UpdateFileItem(item);
     EXPECT_EQ(item->text(fcDescription), QStringLiteral("T"));
 }

@@ -293,4 +293,16 @@ TEST_F(DocumentCommands, DroppedFilesOpenOrAreLinkedByKind)
     EXPECT_EQ(FileKindOf(QStringLiteral("/a/README"), LoadHTMLExtensions()), TFileKind::Other);
 }
 
+TEST_F(DocumentCommands, FilesLinkedAroundASelectionFollowOneAnother)
+{
+    const QString page = WriteFile(QStringLiteral("page.htm"), "hello world");
+    m_commands.OpenDocuments(page, 0);
+    const QString one = WriteFile(QStringLiteral("one.htm"));
+    const QString two = WriteFile(QStringLiteral("two.htm"));
+    SetLowerCaseTags(false);
+    Editor()->SetSel(0, 5);
+    m_commands.LinkFiles({one, two});
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<A HREF=\"one.htm\">hello</A><A HREF=\"two.htm\"></A> world"));
+}
+
 } // namespace

@@ -171,7 +171,9 @@ TEST_F(FileBrowserTest, RenamingInPlaceRenamesTheFileOrKeepsTheOldName)
         ASSERT_TRUE(editor);
         editor->setText(name);
         QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents(); // the editor commits and closes queued
+        // The editor commits and closes, then the file is renamed.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_FALSE(m_pane.vqFileList->Editing());
     };
@@ -198,6 +200,33 @@ TEST_F(FileBrowserTest, RenamingInPlaceRenamesTheFileOrKeepsTheOldName)
     // Changes of a row's texts that are no rename leave the file alone.
     m_pane.vqFileList->UpdateFileItem(item);
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(QStringLiteral("c.htm"))));
+
+    // Saving the file while its name is edited keeps what was typed.
+    m_pane.RenameSelected();
+    auto *editor = m_pane.vqFileList->viewport()->findChild<QLineEdit *>();
+    ASSERT_TRUE(editor);
+    editor->setText(QStringLiteral("d.htm"));
+    m_pane.DocumentSaved(m_dir.filePath(QStringLiteral("c.htm")), false);
+    EXPECT_EQ(editor->text(), QStringLiteral("d.htm"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(QStringLiteral("d.htm"))));
+    EXPECT_EQ(TvqFileView::ItemPath(item), m_dir.filePath(QStringLiteral("d.htm")));
+
+    // The list refilled while the error shows: the old row is gone, nothing
+    // is touched, and the new list stands.
+    Scripted().Reset();
+    Scripted().onMessage = [this](const TRecordedMessage &) {
+        m_pane.vqFileList->SetFiles({m_dir.filePath(QStringLiteral("b.htm"))});
+    };
+    Select({"d.htm"});
+    rename(QStringLiteral("b.htm"));
+    Scripted().onMessage = nullptr;
+    EXPECT_EQ(MessageTexts(), QStringList{"A file with this name already exists."});
+    Wait();
+    EXPECT_EQ(Names(), QStringList{"b.htm"});
 }
 
 TEST_F(FileBrowserTest, DeleteRefusesWildcardsAndMissingFilesAndDeletesNothingThen)
@@ -315,6 +344,17 @@ TEST_F(FileBrowserTest, OpeningAndTaggingGoByKind)
     EXPECT_EQ(opened[1].at(0).toString(), m_dir.filePath(QStringLiteral("d.css")));
     ASSERT_EQ(tagged.size(), 1);
     EXPECT_EQ(tagged[0].at(0).toString(), m_dir.filePath(QStringLiteral("b.gif")));
+}
+
+TEST_F(FileBrowserTest, ASaveDuringAScanGivesOneRow)
+{
+    QStringList names;
+    for (int i = 0; i < 2000; ++i)
+        names.append(File(QStringLiteral("p%1.htm").arg(i, 4, 10, QLatin1Char('0'))));
+    m_pane.ChangeFolder(m_dir.path(), true);
+    m_pane.DocumentSaved(names.last(), true);
+    Wait();
+    EXPECT_EQ(m_pane.vqFileList->topLevelItemCount(), 2000);
 }
 
 TEST_F(FileBrowserTest, SavedDocumentsShowInTheList)
