@@ -90,7 +90,6 @@ bool LessNoCase(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) < 0;
 }
 
-
 QString EnsureTrailingSlash(const QString &folder)
 {
     if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
