@@ -9,7 +9,6 @@
 #include "TextUtils.h"
 #include "TvqFileViewThread.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -283,7 +282,7 @@ QTreeWidgetItem *TvqFileView::AddFile(const QString &path)
     QTreeWidgetItem *item =
         NewItem(path, path.isEmpty() ? TFileDetails() : ReadFileDetails(path, m_htmlExtensions, !m_listOnlyFileNames));
     addTopLevelItem(item);
-    if (m_scanRunning)
+    if (ScanRunning())
         m_addedDuringScan.insert(path); // the scan must not list it twice
     return item;
 }
@@ -316,12 +315,11 @@ void TvqFileView::SetFiles(QStringList paths)
         m_scanLabel->setAutoFillBackground(true);
         m_scanLabel->show();
     }
-    m_scanRunning = true;
     const quint64 serial = ++m_serial;
     m_thread = new TvqFileViewThread(serial, paths, m_htmlExtensions, !m_listOnlyFileNames);
     connect(m_thread, &TvqFileViewThread::FilesRead, this, &TvqFileView::AddScannedFiles);
     connect(m_thread, &QThread::finished, this, [this, serial] {
-        if (serial == m_serial && m_thread) {
+        if (serial == m_serial && ScanRunning()) {
             EndThread();
             FinishScan();
         }
@@ -331,7 +329,7 @@ void TvqFileView::SetFiles(QStringList paths)
 
 void TvqFileView::AddScannedFiles(quint64 serial, const QList<TScannedFile> &files)
 {
-    if (serial != m_serial || !m_thread)
+    if (serial != m_serial || !ScanRunning())
         return; // from a scan that was stopped
     QList<QTreeWidgetItem *> items;
     items.reserve(files.size());
@@ -363,7 +361,6 @@ void TvqFileView::FinishScan()
 {
     delete m_scanLabel;
     m_scanLabel = nullptr;
-    m_scanRunning = false;
     m_addedDuringScan.clear();
     emit ScanFinished();
 }
@@ -417,7 +414,7 @@ void TvqFileView::SelectRow(int row)
 
 void TvqFileView::SortByColumn(int column)
 {
-    if (m_scanRunning)
+    if (ScanRunning())
         return;
     THourglass hourglass;
     m_sortDirection ^= 1;

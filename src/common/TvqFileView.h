@@ -98,7 +98,7 @@ public:
     void SetFiles(QStringList paths);
     // Asks a running scan to stop after the file it is handing over.
     void StopScan();
-    bool ScanRunning() const { return m_scanRunning; }
+    bool ScanRunning() const { return m_thread != nullptr; }
     // A name is being edited in place.
     bool Editing() const { return state() == EditingState; }
 
@@ -127,6 +127,7 @@ public:
     QString IgnorePrefix() const { return m_ignorePrefix; }
     void SetIgnorePrefix(const QString &prefix) { m_ignorePrefix = prefix; }
     // The extensions that make a file an HTML document.
+    QStringList HTMLExtensions() const { return m_htmlExtensions; }
     void SetHTMLExtensions(const QStringList &extensions) { m_htmlExtensions = extensions; }
 
     // A column click: flips the direction and sorts by the column.
@@ -159,10 +160,9 @@ private:
     QString m_ignorePrefix;
     bool m_listOnlyFileNames = false;
     bool m_showFullPath = false;
-    bool m_scanRunning = false;
     int m_sortDirection = 0;
-    TvqFileViewThread *m_thread = nullptr;
-    quint64 m_serial = 0; // of the scan whose files are wanted
+    TvqFileViewThread *m_thread = nullptr; // while a scan runs
+    quint64 m_serial = 0;                  // of the scan whose files are wanted
     QLabel *m_scanLabel = nullptr;
     QSet<QString> m_addedDuringScan; // rows added by hand while a scan fills
     TScanProgress m_progress{0};

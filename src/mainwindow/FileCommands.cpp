@@ -107,7 +107,7 @@ void MoveFilesTo(const QStringList &paths, const QString &folder)
         // the file is copied and the original removed only after.
         const int error = RenameNoReplace(path, target);
         bool moved = error == 0;
-        if (!moved && error == EXDEV && !QFileInfo::exists(target) && QFile::copy(path, target)) {
+        if (!moved && error == EXDEV && QFile::copy(path, target)) {
             moved = QFile::remove(path);
             if (!moved)
                 QFile::remove(target);

@@ -40,12 +40,10 @@ bool DriveReady(const QString &root)
     return drive.isDir() && drive.isReadable();
 }
 
-// A folder path without a trailing separator, except the root's own.
-QString WithoutTrailingSlash(QString path)
+// True when the path is the folder or lies somewhere below it.
+bool IsWithin(const QString &path, const QString &folder)
 {
-    while (path.size() > 1 && path.endsWith(u'/'))
-        path.chop(1);
-    return path;
+    return path == folder || path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
 }
 
 } // namespace
@@ -61,14 +59,12 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     pnlSplitVert->setObjectName(QStringLiteral("pnlSplitVert"));
     cboFilter->setObjectName(QStringLiteral("cboFilter"));
     vqFileList->setObjectName(QStringLiteral("vqFileList"));
-    m_htmlExtensions = LoadHTMLExtensions();
 
     vqDirList->setHeaderHidden(true);
     vqDirList->setUniformRowHeights(true);
     vqDirList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cboFilter->addItems({tr("Web Documents"), tr("Web Images"), tr("All Web Files"), tr("All Files")});
     vqFileList->SetIgnorePrefix(QStringLiteral("~vc"));
-    vqFileList->SetHTMLExtensions(m_htmlExtensions);
     vqFileList->setDragEnabled(true);
     vqFileList->setDragDropMode(QAbstractItemView::DragOnly);
 
@@ -110,7 +106,7 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     connect(vqFileList->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] { m_renamingPath.clear(); });
 
     // The process's folder until the window moves the pane elsewhere.
-    SetTreeFolder(WithoutTrailingSlash(QDir::currentPath()));
+    SetTreeFolder(QDir::currentPath());
     UpdateFileCommands();
 }
 
@@ -138,8 +134,7 @@ QString TFileBrowser::DriveOf(const QString &path) const
     QString drive = QDir::rootPath();
     for (int i = 0; i < vqDriveCombo->count(); ++i) {
         const QString root = vqDriveCombo->itemData(i).toString();
-        const bool contains = path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
-        if (contains && root.size() > drive.size())
+        if (IsWithin(path, root) && root.size() > drive.size())
             drive = root;
     }
     return drive;
@@ -174,7 +169,7 @@ void TFileBrowser::BuildFolderModel()
     // The tree reads folders in the background: the shown folder's row
     // exists only once its parent has been read.
     connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (m_currentFolder == loaded || m_currentFolder.startsWith(loaded.endsWith(u'/') ? loaded : loaded + u'/'))
+        if (IsWithin(m_currentFolder, loaded))
             ShowCurrentFolderInTree();
     });
     if (!m_currentFolder.isEmpty())
@@ -208,7 +203,7 @@ void TFileBrowser::SetTreeFolder(const QString &folder)
 void TFileBrowser::ChangeFolder(const QString &path, bool force)
 {
     QString folder = QFileInfo(path).isDir() ? path : ProgramFolder();
-    folder = WithoutTrailingSlash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QString drive = DriveOf(folder);
     if (!DriveReady(drive)) {
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("InitialDir"), ProgramFolder());
@@ -254,17 +249,11 @@ void TFileBrowser::vqDirListChange(const QString &folder)
 // ---------------------------------------------------------------------------
 // The file list
 
-void TFileBrowser::SetHTMLExtensions(const QStringList &extensions)
-{
-    m_htmlExtensions = extensions;
-    vqFileList->SetHTMLExtensions(extensions);
-}
-
 void TFileBrowser::RefreshFileList(const QString &folder)
 {
     if (!m_refreshAllowed || !m_fileListEnabled)
         return;
-    const QString masks = FileListMasks(cboFilter->currentIndex(), m_htmlExtensions);
+    const QString masks = FileListMasks(cboFilter->currentIndex(), vqFileList->HTMLExtensions());
     THourglass hourglass;
     // An empty folder empties the list too, rather than leaving another
     // folder's files on show.
@@ -282,7 +271,6 @@ void TFileBrowser::SetFileListEnabled(bool enabled)
     if (enabled) {
         RefreshFileList(m_currentFolder);
     } else {
-        vqFileList->StopScan();
         vqFileList->SetFiles({});
     }
     UpdateFileCommands();
@@ -309,7 +297,7 @@ void TFileBrowser::DocumentSaved(const QString &path, bool newName)
 void TFileBrowser::vqFileListDblClick(QTreeWidgetItem *item)
 {
     const QString path = TvqFileView::ItemPath(item);
-    switch (FileKindOf(path, m_htmlExtensions)) {
+    switch (FileKindOf(path, vqFileList->HTMLExtensions())) {
     case TFileKind::Document:
     case TFileKind::StyleSheet:
         emit OpenDocument(path, 0);
@@ -410,7 +398,7 @@ void TFileBrowser::BuildMenus()
     for (const auto &[name, caption] :
          {std::pair{"mnuPI_Publish", tr("Pu&blish...")}, std::pair{"mnuPI_VerifyLinks", tr("Verify Links...")},
           std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")}, std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
-        add(mnuPopupFileItem, name, caption, list, none, [] {});
+        add(mnuPopupFileItem, name, caption, list, none, [] {})->setEnabled(false);
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Properties", tr("&Properties..."), list, QKeySequence(Qt::ALT | Qt::Key_Return),
         [this] { ShowFileProperties(TvqFileView::ItemPath(vqFileList->currentItem())); });
@@ -454,18 +442,16 @@ void TFileBrowser::BuildMenus()
 
 void TFileBrowser::UpdateFileCommands()
 {
-    const QStringList selected = vqFileList->SelectedPaths();
+    const qsizetype selected = vqFileList->selectedItems().size();
     const bool scanning = vqFileList->ScanRunning();
-    const bool any = !scanning && !selected.isEmpty();
-    const bool one = !scanning && selected.size() == 1;
+    const bool any = !scanning && selected > 0;
+    const bool one = !scanning && selected == 1;
     for (const char *name : {"mnuPI_Edit", "mnuPI_Copy", "mnuPI_Move", "mnuPI_Delete"})
         Action(QLatin1String(name))->setEnabled(any);
     for (const char *name : {"mnuPI_InsertTag", "mnuPI_Rename", "mnuPI_Properties"})
         Action(QLatin1String(name))->setEnabled(one);
     for (const char *name : {"mnuPI_Refresh", "mnuPI_DisableFileList"})
         Action(QLatin1String(name))->setEnabled(!scanning);
-    for (const char *name : {"mnuPI_Publish", "mnuPI_VerifyLinks", "mnuPI_Thumbnails", "mnuPI_Bandwidth"})
-        Action(QLatin1String(name))->setEnabled(false);
 }
 
 void TFileBrowser::mnuPI_EditClick()
@@ -473,7 +459,7 @@ void TFileBrowser::mnuPI_EditClick()
     const QStringList paths = vqFileList->SelectedPaths();
     int opened = 0;
     for (const QString &path : paths) {
-        switch (FileKindOf(path, m_htmlExtensions)) {
+        switch (FileKindOf(path, vqFileList->HTMLExtensions())) {
         case TFileKind::Document:
         case TFileKind::StyleSheet:
         case TFileKind::Shortcut:

@@ -31,7 +31,6 @@ public:
     // The drive box entry a path lies on: the longest root it begins with.
     QString DriveOf(const QString &path) const;
 
-    void SetHTMLExtensions(const QStringList &extensions);
     // The list stays as it is until the window has started.
     void SetRefreshAllowed(bool allowed) { m_refreshAllowed = allowed; }
     bool FileListEnabled() const { return m_fileListEnabled; }
@@ -96,7 +95,6 @@ private:
     void ShowDriveNotReady();
 
     QFileSystemModel *m_folders = nullptr;
-    QStringList m_htmlExtensions;
     QString m_currentFolder;
     bool m_refreshAllowed = false;
     bool m_fileListEnabled = true;

@@ -937,7 +937,7 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
     if (marks.Extensions) {
         SaveHTMLExtensions(s.HTMLExtensions);
         m_commands->SetHTMLExtensions(s.HTMLExtensions);
-        m_fileBrowser->SetHTMLExtensions(s.HTMLExtensions);
+        m_fileBrowser->vqFileList->SetHTMLExtensions(s.HTMLExtensions);
     }
     if (marks.DefaultExt) {
         m_commands->SetDefaultExtension(s.DefaultExtension);
