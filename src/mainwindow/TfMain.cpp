@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TfMain.h"
 
-#include "ColorDialog.h"
 #include "DocumentCommands.h"
-#include "ExternalBrowserLaunch.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
@@ -12,26 +10,21 @@
 #include "Notices.h"
 #include "Paths.h"
 #include "RegistryKeys.h"
-#include "SelectionCommands.h"
-#include "ServerMapping.h"
 #include "SettingsStore.h"
 #include "Shell.h"
 #include "SingleInstance.h"
 #include "Speedbar.h"
 #include "SpeedbarTable.h"
-#include "THTMLViewer.h"
-#include "TfHTTP.h"
-
-#ifdef VELICORT_HAVE_WEBENGINE
-#include "TBrowserObject.h"
-#endif
 #include "TFileBrowser.h"
+#include "TPreviewController.h"
 #include "TRuler.h"
-#include "TagLists.h"
+#include "TTagCommands.h"
+#include "TTextCommands.h"
 #include "TagText.h"
 #include "TextUtils.h"
 #include "TfExtendedFind.h"
 #include "TfExtendedReplace.h"
+#include "TfHTTP.h"
 #include "TfOptionDialog.h"
 #include "TfSettings.h"
 #include "TfTagList.h"
@@ -39,7 +32,6 @@
 #include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 #include "TvqScriptTree.h"
-#include "TvqTagButton.h"
 #include "WindowPlacement.h"
 
 #include <QActionGroup>
@@ -78,24 +70,6 @@ const QString Caption = QStringLiteral("Velicort 2.5 BETA 3");
 constexpr int CaretPanelWidth = 75;
 constexpr int ThirdPanelWidth = 86;
 
-// The sixteen named colours of the colour bar.
-const std::pair<const char *, QRgb> NamedColors[] = {
-    {"Aqua", 0x00FFFF},   {"Black", 0x000000}, {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF},
-    {"Gray", 0x808080},   {"Green", 0x008000}, {"Lime", 0x00FF00},   {"Maroon", 0x800000},
-    {"Navy", 0x000080},   {"Olive", 0x808000}, {"Purple", 0x800080}, {"Red", 0xFF0000},
-    {"Silver", 0xC0C0C0}, {"Teal", 0x008080},  {"White", 0xFFFFFF},  {"Yellow", 0xFFFF00},
-};
-
-QIcon SwatchIcon(QColor color)
-{
-    QPixmap pixmap(14, 14);
-    pixmap.fill(color);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::darkGray);
-    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    return QIcon(pixmap);
-}
-
 // The colour-coding commands end in these names, by mode.
 const QString ColorModeNames[] = {QStringLiteral("None"), QStringLiteral("Minimal"), QStringLiteral("Full")};
 
@@ -114,12 +88,9 @@ TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettin
     CreateStatusBar();
     BuildMainMenu(this);
     m_documents->SetEditorPopup(BuildEditorPopup(this));
+    CreateControllers();
     ConnectCommands();
-    ConnectTagCommands();
-    ConnectSelectionCommands();
-    ConnectPreviewCommands();
-    for (const char *name : {"mnuOptionsSettings", "mnuPE_OptSettings"})
-        OnCommand(name, [this] { ShowSettings(TfSettings::pgGeneral); });
+    m_binder.On({"mnuOptionsSettings", "mnuPE_OptSettings"}, this, [this] { ShowSettings(TfSettings::pgGeneral); });
     // The speedbar's pop-up chooses its pages.
     auto *showHide = new QAction(QStringLiteral("&Show/Hide Toolbars..."), m_speedbarPages);
     showHide->setObjectName(QStringLiteral("mnuPS_ShowHide"));
@@ -190,7 +161,6 @@ void TfMain::CreateFrame()
         button->setEnabled(false);
     }
     m_colorBar = makeBar(QStringLiteral("oxDockColorBar"), tr("Color Bar"));
-    BuildColorBar();
     m_secondaryBar = makeBar(QStringLiteral("oxDockSecondary"), tr("Secondary Toolbar"));
     BuildSecondaryToolbar(this, m_secondaryBar);
     m_specialCharBar = makeBar(QStringLiteral("pnlSpecialChar"), tr("Special Characters"));
@@ -220,15 +190,7 @@ void TfMain::CreateFrame()
     edit->addWidget(m_ruler);
     edit->addWidget(m_documents, 1);
     edit->addWidget(validator);
-    m_htmlView = new THTMLViewer;
-    m_htmlView->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto *browsePage = new QWidget;
-    browsePage->setObjectName(QStringLiteral("tbsHTMLBrowse"));
-    m_browseStack = new QStackedLayout(browsePage);
-    m_browseStack->setContentsMargins(0, 0, 0, 0);
-    m_browseStack->addWidget(m_htmlView);
     m_pages->addTab(editPage, tr("Edit"));
-    m_pages->addTab(browsePage, tr("Browse"));
 
     // Right: the HTML help pane, shown by the help command.
     m_helpPane = new QTextBrowser;
@@ -270,29 +232,6 @@ void TfMain::CreateFrame()
     m_statusArea->setObjectName(QStringLiteral("pnlStatus"));
     layout->addWidget(m_statusArea);
     setCentralWidget(centre);
-}
-
-void TfMain::BuildColorBar()
-{
-    // A colour goes into the document as its name, or as "#RRGGBB" where
-    // hexadecimal colours are wanted.
-    const auto addSwatch = [this](const QString &name, QColor color) {
-        QAction *swatch = m_colorBar->addAction(SwatchIcon(color), name);
-        connect(swatch, &QAction::triggered, this, [this, name, color] {
-            const QString hex = u'#' + ColorToHexText(ColorFromQColor(color));
-            ActiveEditor()->InsertTag(m_settings.ForceHexColor || name.startsWith(u'#') ? hex : name, QString(), true);
-            ActiveEditor()->setFocus();
-        });
-    };
-    for (const auto &[name, rgb] : NamedColors)
-        addSwatch(QLatin1String(name), QColor(rgb));
-    m_colorBar->addSeparator();
-    TColorDialog custom;
-    LoadCustomColors(RegistryKeys::Velicort, custom);
-    for (const QString &entry : std::as_const(custom.CustomColors)) {
-        const QColor color(QRgb(HexTextToColor(entry.section(u'=', 1))));
-        addSwatch(u'#' + ColorToHexText(ColorFromQColor(color)), color);
-    }
 }
 
 void TfMain::CreateStatusBar()
@@ -406,6 +345,8 @@ void TfMain::ApplyStoredSettings()
     m_commands->LoadRecentFiles();
     SetRulersVisible(s.Rulers);
     SetLowerCaseTags(s.LowerCaseTags);
+    m_tagCommands->SetCloseParagraphTags(s.CloseParagraphTags);
+    m_tagCommands->SetForceHexColor(s.ForceHexColor);
 }
 
 void TfMain::OpenCommandLine(const QStringList &parameters)
@@ -457,13 +398,12 @@ void TfMain::CreateLongLivedWindows()
         Action(QStringLiteral("spdTags"))->setChecked(false);
     });
     m_extendedReplace = new TfExtendedReplace(this);
-    OnCommand("mnuViewTagList", [this](bool on) { SetTagListVisible(on); });
-    OnCommand("spdTags", [this](bool on) { SetTagListVisible(on); });
+    m_binder.On({"mnuViewTagList", "spdTags"}, this, [this](bool on) { SetTagListVisible(on); });
 }
 
 void TfMain::LoadSettings()
 {
-    m_browsers = LoadExternalBrowsers();
+    m_preview->LoadBrowserList();
     if (m_settings.ShowTips)
         ShowTipOfTheDay();
     if (ActiveEditor()->isVisible())
@@ -485,20 +425,40 @@ void TfMain::LoadSettings()
 // ---------------------------------------------------------------------------
 // Commands
 
-template <typename Handler> void TfMain::OnCommand(const char *name, Handler handler)
+void TfMain::CreateControllers()
 {
-    QAction *action = Action(QLatin1String(name));
-    Q_ASSERT(action);
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, handler);
+    TPreviewOptions preview;
+    preview.UseBrowserObject = m_settings.UseMSIE;
+    preview.MapFrom = m_settings.CurrentMapFrom;
+    preview.MapTo = m_settings.CurrentMapTo;
+    preview.LaunchSetting = m_settings.BrowserLaunchSetting;
+    preview.ViewerFontName = m_settings.DefFontName;
+    preview.ViewerFontSize = m_settings.DefFontSize;
+    preview.ViewerFontColor = m_settings.DefFontColor;
+    preview.ViewerLinkColor = m_settings.DefHotSpotColor;
+    m_preview = new TPreviewController(m_documents, m_pages, *this, preview, this);
+    m_preview->Connect(m_binder);
+    // A row of its own, where the speedbar stands.
+    insertToolBar(m_speedbar, m_preview->BrowserToolbar());
+    insertToolBarBreak(m_preview->BrowserToolbar());
+    connect(m_commands, &TDocumentCommands::RefreshPreview, m_preview, &TPreviewController::RefreshIfBrowsing);
+    connect(Action(QStringLiteral("mnuPB_FullScreen")), &QAction::triggered, this, &TfMain::SetFullScreen);
+    connect(Action(QStringLiteral("mnuPB_Rulers")), &QAction::triggered, this, &TfMain::SetRulersVisible);
+
+    m_tagCommands = new TTagCommands(m_documents, m_speedbar, m_speedbarPages, m_specialChars, m_scriptTree, this);
+    m_tagCommands->Connect(m_binder);
+    m_tagCommands->BuildColorBar(m_colorBar);
+    connect(m_tagCommands, &TTagCommands::InsertFileRequested, m_commands, &TDocumentCommands::InsertDocument);
+
+    m_textCommands = new TTextCommands(m_documents, this);
+    m_textCommands->Connect(m_binder);
 }
 
 void TfMain::ConnectCommands()
 {
-    const auto on = [this](const char *name, auto handler) { OnCommand(name, handler); };
+    const auto on = [this](const char *name, auto handler) { m_binder.On({name}, this, handler); };
     on("mnuFileNew", [this] { m_commands->NewDocumentFromTemplate(); });
-    for (const char *name : {"mnuFileCurrentDocs", "spdCurrentDocs"})
-        on(name, [this] { m_commands->ChooseCurrentDocument(); });
+    m_binder.On({"mnuFileCurrentDocs", "spdCurrentDocs"}, this, [this] { m_commands->ChooseCurrentDocument(); });
     on("spdNew", [this] {
         // Disabled while it runs, so a double click makes one document.
         QAction *button = Action(QStringLiteral("spdNew"));
@@ -508,8 +468,7 @@ void TfMain::ConnectCommands()
     });
     on("mnuFileInsert", [this] { m_commands->InsertDocument(QString()); });
     on("mnuFileOpenWeb", [this] { OpenFromWeb(); });
-    for (const char *name : {"mnuFileSaveAll", "spdSaveAll"})
-        on(name, [this] { m_commands->SaveAllDocuments(); });
+    m_binder.On({"mnuFileSaveAll", "spdSaveAll"}, this, [this] { m_commands->SaveAllDocuments(); });
     on("mnuFileSaveAsUnix", [this] { m_commands->SaveDocumentAsUnix(QString()); });
     for (int i = 1; i <= 10; ++i)
         on(qPrintable(QStringLiteral("mnuMRU_%1").arg(i)), [this, i] { mnuMRU_Click(i); });
@@ -526,31 +485,20 @@ void TfMain::ConnectCommands()
     on("spdOpen", [this] { OpenDocuments(QString(), m_settings.ResetDirOnOpen ? 1 : 0); });
     on("spdSave", [this] { m_commands->SaveDocument(); });
 
-    for (const char *name : {"mnuEditUndo", "spdUndo"})
-        on(name, [this] { ActiveEditor()->Undo(); });
-    for (const char *name : {"mnuEditCut", "spdCut"})
-        on(name, [this] { ActiveEditor()->Cut(); });
-    for (const char *name : {"mnuEditCopy", "spdCopy"})
-        on(name, [this] { ActiveEditor()->Copy(); });
-    for (const char *name : {"mnuEditPaste", "spdPaste"})
-        on(name, [this] { ActiveEditor()->Paste(); });
-    on("mnuEditSelectAll", [this] { ActiveEditor()->SetSel(0, ActiveEditor()->TextLength()); });
-
     for (const char *group : {"mnuCC", "spdCC"}) {
         auto *modes = new QActionGroup(this);
         const QString prefix = QLatin1String(group);
         for (const TColorCodeMode mode : {ccNone, ccMinimal, ccFull}) {
             QAction *action = Action(prefix + ColorModeNames[mode]);
             modes->addAction(action);
-            OnCommand(qPrintable(action->objectName()), [this, mode] { SetColorCodingMode(mode); });
+            on(qPrintable(action->objectName()), [this, mode] { SetColorCodingMode(mode); });
         }
     }
-    for (const char *name : {"mnuOptionsReapplyColorCoding", "mnuPE_OptReapplyColorCoding", "spdReapplyColorCode"})
-        on(name, [this] { ActiveEditor()->ColorAll(); });
-    for (const char *name : {"mnuOptionsWordWrap", "spdWordWrap"})
-        on(name, [this] { ToggleWordWrap(); });
-    for (const char *name : {"mnuOptionsFullScreen", "mnuPE_OptFullScreen", "spdFullScreen"})
-        on(name, [this](bool on) { SetFullScreen(on); });
+    m_binder.On({"mnuOptionsReapplyColorCoding", "mnuPE_OptReapplyColorCoding", "spdReapplyColorCode"}, this,
+                [this] { ActiveEditor()->ColorAll(); });
+    m_binder.On({"mnuOptionsWordWrap", "spdWordWrap"}, this, [this] { ToggleWordWrap(); });
+    m_binder.On({"mnuOptionsFullScreen", "mnuPE_OptFullScreen", "spdFullScreen"}, this,
+                [this](bool on) { SetFullScreen(on); });
     on("mnuViewToolbarVertical", [this] { SetToolbarLayout(0); });
     on("mnuViewToolbarHorizontal", [this] { SetToolbarLayout(1); });
 
@@ -601,220 +549,6 @@ void TfMain::ConnectCommands()
     });
 }
 
-namespace {
-
-// The Tags menu: what each item inserts around the selection, and whether
-// the texts follow the tag case.
-struct TTagsMenuItem
-{
-    const char *name;
-    const char *start;
-    const char *end;
-    bool caseTags;
-};
-
-const TTagsMenuItem TagsMenuItems[] = {
-    {"mnuTagsBold", "<B>", "</B>", true},
-    {"mnuTagsItalic", "<I>", "</I>", true},
-    {"mnuTagsULine", "<U>", "</U>", true},
-    {"mnuTagsCenter", "<CENTER>", "</CENTER>", true},
-    {"mnuTagsStartTag", "<", ">", false},
-    {"spdStartTag", "<", ">", false},
-    {"mnuTagsEndTag", "</", ">", false},
-    {"spdEndTag", "</", ">", false},
-    {"mnuTagsBR", "<BR>", "", true},
-    {"mnuTagsNbsp", "&nbsp;", "", false},
-    {"mnuTagsBlockquote", "<BLOCKQUOTE>", "</BLOCKQUOTE>", true},
-    {"mnuTagsH1", "<H1>", "</H1>", true},
-    {"mnuTagsH2", "<H2>", "</H2>", true},
-    {"mnuTagsH3", "<H3>", "</H3>", true},
-    {"mnuTagsH4", "<H4>", "</H4>", true},
-    {"mnuTagsH5", "<H5>", "</H5>", true},
-    {"mnuTagsH6", "<H6>", "</H6>", true},
-    {"mnuTagsFontPlus", "<FONT SIZE=\"+1\">", "</FONT>", true},
-    {"mnuTagsFontMinus", "<FONT SIZE=\"-1\">", "</FONT>", true},
-};
-
-// The tag lists and the buttons that insert their entries.
-const std::pair<const char *, const char *> TagListButtons[] = {
-    {"spdTagInsert", "cboTagList"},
-    {"spdASPInsert", "cboASPList"},
-    {"spdCFusionInsert", "cboCFusionList"},
-};
-
-} // namespace
-
-void TfMain::ConnectTagCommands()
-{
-    for (const TTagsMenuItem &item : TagsMenuItems) {
-        const QString start = QString::fromUtf8(item.start);
-        const QString end = QString::fromUtf8(item.end);
-        const bool caseTags = item.caseTags;
-        OnCommand(item.name, [this, start, end, caseTags] { RunTagAction(vqSimpleTag, start, end, caseTags); });
-    }
-    // The paragraph's end tag follows the settings.
-    OnCommand("mnuTagsPara", [this] {
-        RunTagAction(vqSimpleTag, QStringLiteral("<P>"),
-                     m_settings.CloseParagraphTags ? QStringLiteral("</P>") : QString(), true);
-    });
-    findChild<TvqTagButton *>(QStringLiteral("vqbPara"))
-        ->SetTagEnd(m_settings.CloseParagraphTags ? QStringLiteral("</P>") : QString());
-
-    // Date and time in the locale's forms, as the submenu opens.
-    auto *dateTime = findChild<QMenu *>(QStringLiteral("mnuTagsDateTime"));
-    connect(dateTime, &QMenu::aboutToShow, this, [this] {
-        const QLocale locale;
-        const QDateTime now = QDateTime::currentDateTime();
-        Action(QStringLiteral("mnuDateShort"))->setText(locale.toString(now.date(), QLocale::ShortFormat));
-        Action(QStringLiteral("mnuDateLong"))->setText(locale.toString(now.date(), QLocale::LongFormat));
-        Action(QStringLiteral("mnuDateTimeShort"))
-            ->setText(locale.toString(now.date(), QLocale::ShortFormat) + u' ' + LongTimeText(now.time()));
-        Action(QStringLiteral("mnuDateTimeLong"))
-            ->setText(locale.toString(now.date(), QLocale::LongFormat) + u' ' + LongTimeText(now.time()));
-    });
-    for (const char *name : {"mnuDateShort", "mnuDateLong", "mnuDateTimeShort", "mnuDateTimeLong"}) {
-        QAction *item = Action(QLatin1String(name));
-        OnCommand(name, [this, item] { RunTagAction(vqSimpleTag, item->text(), QString(), false); });
-    }
-
-    // Ctrl+5, with or without Shift: server-script delimiters, as written.
-    auto *script = new QAction(this);
-    script->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_5), QKeySequence(Qt::CTRL | Qt::Key_Percent),
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_5),
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Percent)});
-    addAction(script);
-    connect(script, &QAction::triggered, this,
-            [this] { RunTagAction(vqSimpleTag, QStringLiteral("<% "), QStringLiteral(" %>"), false); });
-
-    for (const auto &[buttonName, listName] : TagListButtons) {
-        auto *button = findChild<TvqTagButton *>(QLatin1String(buttonName));
-        auto *list = findChild<QComboBox *>(QLatin1String(listName));
-        button->setEnabled(true);
-        connect(button, &QToolButton::clicked, this, [this, list] {
-            if (list->currentText().isEmpty())
-                return;
-            const TTagEntry entry = SplitTagEntry(list->currentText());
-            RunTagAction(vqSimpleTag, entry.start, entry.end, list->property("caseTags").toBool());
-        });
-    }
-
-    auto *javaTree = findChild<TvqTagButton *>(QStringLiteral("spdJavaTree"));
-    javaTree->setEnabled(true);
-    connect(javaTree, &QToolButton::clicked, this, &TfMain::spdJavaTreeClick);
-    connect(m_scriptTree, &TvqScriptTree::OnItemSelect, this, [this](const QString &start, const QString &end) {
-        ActiveEditor()->InsertTag(start, end, false);
-        m_scriptTree->ShowTree(false);
-    });
-
-    for (TvqTagButton *button : m_speedbarPages->findChildren<TvqTagButton *>())
-        if (button->isEnabled() && !button->objectName().startsWith(QLatin1String("spd")))
-            connect(button, &QToolButton::clicked, this, [this, button] { vqTagButtonClick(button); });
-    connect(m_specialChars, &TSpecialCharBar::ButtonCreated, this, [this](TvqTagButton *button) {
-        connect(button, &QToolButton::clicked, this, [this, button] { vqTagButtonClick(button); });
-    });
-}
-
-void TfMain::ConnectSelectionCommands()
-{
-    const auto lines = [this](const QString &header, const QString &footer, const QString &prefix,
-                              const QString &suffix) { ConvertLines(*ActiveEditor(), header, footer, prefix, suffix); };
-    OnCommand("mnuSelect_OrdList",
-              [=] { lines(CaseTag("<OL>"), CaseTag("</OL>"), u'\t' + CaseTag("<LI>"), QString()); });
-    OnCommand("mnuSelect_UnOrdList",
-              [=] { lines(CaseTag("<UL>"), CaseTag("</UL>"), u'\t' + CaseTag("<LI>"), QString()); });
-    OnCommand("mnuSelect_Table", [=, this] {
-        const std::optional<bool> rows = TfOptionDialog::Choose(ConvertTableDialog, this);
-        if (!rows)
-            return;
-        if (*rows)
-            lines(CaseTag("<TABLE>"), CaseTag("</TABLE>"), u'\t' + CaseTag("<TR><TD>"), CaseTag("</TD></TR>"));
-        else
-            lines(CaseTag("<TABLE>"), CaseTag("</TABLE>"), u'\t' + CaseTag("<TD>"), CaseTag("</TD>"));
-    });
-    // Always in upper case.
-    OnCommand("mnuSelect_AddBreaks", [=] { lines(QString(), QString(), QString(), QStringLiteral("<BR>")); });
-    OnCommand("mnuSelect_StripAll", [this] { StripTags(*ActiveEditor(), false); });
-    OnCommand("mnuSelect_StripOuter", [this] { StripOuterTags(*ActiveEditor()); });
-    OnCommand("mnuSelectUppercase", [this] { ChangeSelectionCase(*ActiveEditor(), true); });
-    OnCommand("mnuSelectLowercase", [this] { ChangeSelectionCase(*ActiveEditor(), false); });
-
-    for (const char *name : {"mnuEditStripAllTags", "spdStripTags"})
-        OnCommand(name, [this] {
-            if (MessageDlg(QStringLiteral("This will strip all HTML tags from the current document.  Continue?"),
-                           TMsgKind::Warning, TMsgButtons::YesNo) != TMsgResult::No)
-                StripTags(*ActiveEditor(), true);
-        });
-    for (const char *name : {"mnuEditConvertTags", "spdTagCase"})
-        OnCommand(name, [this] {
-            const std::optional<bool> upper = TfOptionDialog::Choose(ConvertTagsDialog, this);
-            if (upper)
-                ConvertTagCase(*ActiveEditor(), *upper);
-        });
-    for (const char *name : {"mnuEditIndent", "spdIndent"})
-        OnCommand(name, [this] { IndentLines(*ActiveEditor()); });
-    for (const char *name : {"mnuEditUnindent", "spdUnIndent"})
-        OnCommand(name, [this] { UnindentLines(*ActiveEditor()); });
-    for (const char *name : {"mnuSearchReplaceSlashes", "spdSlashes"})
-        OnCommand(name, [this] { ReplaceSlashes(); });
-    for (const char *name : {"mnuSearchReplaceExtChars", "spdConvertSpecChar"})
-        OnCommand(name, [this] {
-            const std::optional<bool> toEntities = TfOptionDialog::Choose(ReplaceExtCharDialog, this);
-            if (toEntities)
-                ReplaceExtendedCharacters(*toEntities);
-        });
-
-    // The Selection submenu works on selected text only.
-    auto *popup = findChild<QMenu *>(QStringLiteral("mnuPopupEditor"));
-    connect(popup, &QMenu::aboutToShow, this, [this] {
-        qsizetype start = 0;
-        qsizetype length = 0;
-        ActiveEditor()->GetSel(start, length);
-        findChild<QMenu *>(QStringLiteral("mnuPE_Select"))->setEnabled(length > 0);
-    });
-}
-
-int TfMain::ReplaceSlashes()
-{
-    if (MessageDlg(QStringLiteral("Replace all instances of \"\\\" with \"/\"?"), TMsgKind::Confirmation,
-                   TMsgButtons::YesNo) != TMsgResult::Yes)
-        return 0;
-    const int count = ActiveEditor()->ReplaceAll(QStringLiteral("\\"), QStringLiteral("/"), false);
-    MessageDlg(QString::number(count) + QStringLiteral(" replacements made."), TMsgKind::Information);
-    return count;
-}
-
-int TfMain::ReplaceExtendedCharacters(bool toEntities)
-{
-    TvqRichHTML *editor = ActiveEditor();
-    editor->SetProgressCaption(QStringLiteral("Scanning..."));
-    vqHTMLTabActiveDocProgressChange(editor, 0);
-    int count = 0;
-    {
-        THourglass hourglass;
-        editor->SetPermanentLock(true);
-        count = ::ReplaceExtendedCharacters(*editor, toEntities, [this, editor](int done) {
-            vqHTMLTabActiveDocProgressChange(editor, std::min(done, 99));
-        });
-        editor->SetPermanentLock(false);
-    }
-    vqHTMLTabActiveDocProgressChange(editor, 100);
-    editor->SetProgressCaption(QString());
-    if (count > 0)
-        editor->SetModified(true);
-    MessageDlg(QString::number(count) + QStringLiteral(" replacements made."), TMsgKind::Information);
-    return count;
-}
-
-void TfMain::spdJavaTreeClick()
-{
-    const QWidget *button = findChild<QWidget *>(QStringLiteral("spdJavaTree"));
-    const QPoint speedbar = m_speedbar->mapTo(this, QPoint(0, 0));
-    m_scriptTree->move(speedbar.x() + button->mapTo(m_speedbar, QPoint(0, 0)).x() + 10,
-                       speedbar.y() + m_speedbar->height() - 7);
-    m_scriptTree->ShowTree(!m_scriptTree->isVisible());
-    m_scriptTree->raise();
-}
-
 TSettingsState TfMain::CurrentSettings() const
 {
     const TMainSettings &m = m_settings;
@@ -844,15 +578,16 @@ TSettingsState TfMain::CurrentSettings() const
     s.BackgroundColor = m_documents->DocumentBackgroundColor();
     s.ForegroundColor = m_documents->DocumentForegroundColor();
     s.TabWidth = m_documents->TabWidth();
-    s.UseMSIE = m.UseMSIE;
-    s.ViewerFontName = m.DefFontName;
-    s.ViewerFontSize = m.DefFontSize;
-    s.ViewerFontColor = m.DefFontColor;
-    s.ViewerLinkColor = m.DefHotSpotColor;
-    s.MapFrom = m.CurrentMapFrom;
-    s.MapTo = m.CurrentMapTo;
-    s.Browsers = m_browsers;
-    s.BrowserLaunchSetting = m.BrowserLaunchSetting;
+    const TPreviewOptions &preview = m_preview->Options();
+    s.UseMSIE = preview.UseBrowserObject;
+    s.ViewerFontName = preview.ViewerFontName;
+    s.ViewerFontSize = preview.ViewerFontSize;
+    s.ViewerFontColor = preview.ViewerFontColor;
+    s.ViewerLinkColor = preview.ViewerLinkColor;
+    s.MapFrom = preview.MapFrom;
+    s.MapTo = preview.MapTo;
+    s.Browsers = preview.Browsers;
+    s.BrowserLaunchSetting = preview.LaunchSetting;
     for (int i = 0; i < SpeedbarOptionCount; ++i)
         s.SpeedbarPages[i] = m_speedbarPages->isTabVisible(
             m_speedbarPages->indexOf(findChild<QWidget *>(QLatin1String(SpeedbarOptions[i].page))));
@@ -869,7 +604,6 @@ void TfMain::ShowSettings(int page)
 
 void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
 {
-    const QString internalBrowser = RegistryKeys::InternalBrowser;
     TMainSettings &m = m_settings;
     if (marks.General) {
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("AutoFillImageSize"), s.AutoFillImageSize);
@@ -880,13 +614,13 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("LowerCaseTags"), s.LowerCaseTags);
         m.CloseParagraphTags = s.CloseParagraphTags;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("CloseParagraphTags"), s.CloseParagraphTags);
-        findChild<TvqTagButton *>(QStringLiteral("vqbPara"))
-            ->SetTagEnd(s.CloseParagraphTags ? QStringLiteral("</P>") : QString());
+        m_tagCommands->SetCloseParagraphTags(s.CloseParagraphTags);
         m.NetscapeMultimedia = !s.MicrosoftMultimedia;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("MultimediaFormat"), s.MicrosoftMultimedia ? 0 : 1);
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ShowSplash"), s.ShowSplash);
         m.ForceHexColor = s.ForceHexColor;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ForceHexColor"), s.ForceHexColor);
+        m_tagCommands->SetForceHexColor(s.ForceHexColor);
         m.SpellSkipTags = s.SpellSkipTags;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SpellSkipTags"), s.SpellSkipTags);
         m_commands->SetSaveAsUnix(s.SaveAsUnix);
@@ -909,31 +643,14 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ExternalHTMLHelp"), s.ExternalHTMLHelp);
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("UseInternalHTMLHelp"), s.UseInternalHTMLHelp);
     }
-    if (marks.Viewer) {
-        m.DefFontName = s.ViewerFontName;
-        m.DefFontSize = s.ViewerFontSize;
-        m.DefFontColor = s.ViewerFontColor;
-        m.DefHotSpotColor = s.ViewerLinkColor;
-        WriteRegValue(internalBrowser, QStringLiteral("DefFontName"), s.ViewerFontName);
-        WriteRegValue(internalBrowser, QStringLiteral("DefFontSize"), s.ViewerFontSize);
-        WriteRegValue(internalBrowser, QStringLiteral("DefFontColor"), qint64(s.ViewerFontColor));
-        WriteRegValue(internalBrowser, QStringLiteral("DefHotSpotColor"), qint64(s.ViewerLinkColor));
-        ApplyViewerDefaults();
-    }
-    if (marks.Mapping) {
-        m.CurrentMapFrom = s.MapFrom;
-        m.CurrentMapTo = s.MapTo;
-        WriteRegValue(RegistryKeys::URLMappings, QStringLiteral("CurrentMapFrom"), s.MapFrom);
-        WriteRegValue(RegistryKeys::URLMappings, QStringLiteral("CurrentMapTo"), s.MapTo);
-    }
-    if (marks.Launch) {
-        m.BrowserLaunchSetting = s.BrowserLaunchSetting;
-        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("BrowserLaunchSetting"), s.BrowserLaunchSetting);
-    }
-    if (marks.Browsers) {
-        m_browsers = s.Browsers;
-        SaveExternalBrowsers(s.Browsers);
-    }
+    if (marks.Viewer)
+        m_preview->SetViewerDefaults(s.ViewerFontName, s.ViewerFontSize, s.ViewerFontColor, s.ViewerLinkColor);
+    if (marks.Mapping)
+        m_preview->SetServerMapping(s.MapFrom, s.MapTo);
+    if (marks.Launch)
+        m_preview->SetLaunchSetting(s.BrowserLaunchSetting);
+    if (marks.Browsers)
+        m_preview->SetBrowsers(s.Browsers);
     if (marks.Extensions) {
         SaveHTMLExtensions(s.HTMLExtensions);
         m_commands->SetHTMLExtensions(s.HTMLExtensions);
@@ -970,8 +687,8 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
             WriteRegValue(RegistryKeys::SpeedBar, QLatin1String(SpeedbarOptions[i].value), s.SpeedbarPages[i]);
         }
     }
-    if (s.UseMSIE != m.UseMSIE)
-        SetUseBrowserObject(s.UseMSIE);
+    if (s.UseMSIE != m_preview->Options().UseBrowserObject)
+        m_preview->SetUseBrowserObject(s.UseMSIE);
 }
 
 void TfMain::ApplyEditorFont(const TSettingsState &s)
@@ -999,118 +716,52 @@ void TfMain::ApplyEditorFont(const TSettingsState &s)
     ActiveEditor()->WriteFontSettings(RegistryKeys::ColorCoding);
 }
 
-void TfMain::vqTagButtonClick(TvqTagButton *button)
-{
-    RunTagAction(button->Action(), button->TagStart(), button->TagEnd(), button->Tag() == 0);
-}
-
-void TfMain::RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags)
-{
-    m_scriptTree->ShowTree(false);
-    TvqRichHTML *editor = ActiveEditor();
-    switch (action) {
-    case vqSimpleTag:
-        editor->InsertTag(caseTags ? CaseTag(start) : start, caseTags ? CaseTag(end) : end, false);
-        editor->setFocus();
-        break;
-    case vqInsertFile:
-        m_commands->InsertDocument(start);
-        break;
-    default:
-        // The dialogs for new tags come with their own windows.
-        break;
-    }
-}
-
 // ---------------------------------------------------------------------------
-// Preview
+// What the preview asks of the window
 
-void TfMain::ConnectPreviewCommands()
+QString TfMain::DocumentFolder() const
 {
-    ApplyViewerDefaults();
-    connect(m_htmlView, &THTMLViewer::OnHotSpotCovered, this, &TfMain::ShowStatusMessage);
-    connect(m_pages, &QTabWidget::currentChanged, this, &TfMain::pgHTMLChange);
-    OnCommand("mnuViewEditBrowse", [this] { m_pages->setCurrentIndex(m_pages->currentIndex() == 0 ? 1 : 0); });
-    for (const char *name : {"mnuViewExtBrowser", "spdBrowseExternal"})
-        OnCommand(name, [this] { spdBrowseExternalClick(); });
-
-    // The Browse page's pop-up.
-    const auto popupItem = [this](const QString &name, const QString &caption, bool checkable) {
-        auto *item = new QAction(caption, m_htmlView);
-        item->setObjectName(name);
-        item->setCheckable(checkable);
-        m_htmlView->addAction(item);
-        return item;
-    };
-    connect(popupItem(QStringLiteral("mnuPB_Reload"), QStringLiteral("&Reload Original"), false), &QAction::triggered,
-            this, &TfMain::RefreshPreview);
-    QAction *fullScreen = popupItem(QStringLiteral("mnuPB_FullScreen"), QStringLiteral("Full &Screen"), true);
-    connect(fullScreen, &QAction::triggered, this, [this](bool on) { SetFullScreen(on); });
-    QAction *rulers = popupItem(QStringLiteral("mnuPB_Rulers"), QStringLiteral("Ru&lers"), true);
-    connect(rulers, &QAction::triggered, this, [this](bool on) { SetRulersVisible(on); });
-    connect(popupItem(QStringLiteral("mnuPB_Settings"), QStringLiteral("Settings..."), false), &QAction::triggered,
-            this, [this] { ShowSettings(TfSettings::pgInternalBrowser); });
-
-    // The browser object's toolbar takes the speedbar's place while the
-    // browser object shows the page.
-    m_browserToolbar = new QToolBar(QStringLiteral("Internet Explorer"), this);
-    m_browserToolbar->setObjectName(QStringLiteral("pgMSIEToolbar"));
-    const char *browserButtons[][2] = {
-        {"spdBrowserBack", "Back"},           {"spdBrowserNext", "Next"},
-        {"spdBrowserStop", "Stop"},           {"spdBrowserRefresh", "Refresh"},
-        {"spdBrowserEdit", "Edit this page"}, {"spdBrowserServerMapping", "URL mapping"}};
-    for (const auto &[name, text] : browserButtons) {
-        QAction *button = m_browserToolbar->addAction(QLatin1String(text));
-        button->setObjectName(QLatin1String(name));
-        button->setEnabled(BrowserObjectInstalled());
-    }
-#ifdef VELICORT_HAVE_WEBENGINE
-    const std::pair<const char *, void (TBrowserObject::*)()> moves[] = {
-        {"spdBrowserBack", &TBrowserObject::GoBack},
-        {"spdBrowserNext", &TBrowserObject::GoForward},
-        {"spdBrowserStop", &TBrowserObject::Stop},
-        {"spdBrowserRefresh", &TBrowserObject::Refresh}};
-    for (const auto &[name, move] : moves)
-        connect(Action(QLatin1String(name)), &QAction::triggered, this, [this, move = move] {
-            if (m_browserObject)
-                (m_browserObject->*move)();
-        });
-    connect(Action(QStringLiteral("spdBrowserEdit")), &QAction::triggered, this, &TfMain::spdBrowserEditClick);
-    connect(Action(QStringLiteral("spdBrowserServerMapping")), &QAction::triggered, this, [this] {
-        const QString before = (m_settings.CurrentMapFrom + m_settings.CurrentMapTo).toUpper();
-        ShowSettings(TfSettings::pgInternalBrowser);
-        if ((m_settings.CurrentMapFrom + m_settings.CurrentMapTo).toUpper() != before && m_pages->currentIndex() == 1)
-            RefreshPreview();
-    });
-#endif
-    auto *mappingLabel = new QLabel;
-    mappingLabel->setObjectName(QStringLiteral("lblURLMapping"));
-    m_browserToolbar->addWidget(mappingLabel);
-    // A row of its own, where the speedbar stands.
-    insertToolBar(m_speedbar, m_browserToolbar);
-    insertToolBarBreak(m_browserToolbar);
-    m_browserToolbar->hide();
-
-    // The list of external browsers to choose from.
-    m_browserList = new QMenu(this);
-    m_browserList->setObjectName(QStringLiteral("mnuPopupBrowserList"));
-    for (int i = 1; i <= MaxExternalBrowsers; ++i) {
-        QAction *item = m_browserList->addAction(QString());
-        item->setObjectName(QStringLiteral("mnuPB_Browser%1").arg(i));
-        connect(item, &QAction::triggered, this, [this, item] { mnuPB_BrowserClick(item->text()); });
-    }
+    return m_commands->DocumentFolder();
 }
 
-void TfMain::ApplyViewerDefaults()
+bool TfMain::SaveDocument()
 {
-    m_htmlView->SetDefFontName(m_settings.DefFontName);
-    m_htmlView->SetDefFontSize(m_settings.DefFontSize);
-    m_htmlView->SetDefFontColor(m_settings.DefFontColor);
-    m_htmlView->SetDefHotSpotColor(m_settings.DefHotSpotColor);
+    return m_commands->SaveDocument();
+}
+
+bool TfMain::SaveDocumentAs()
+{
+    return m_commands->SaveDocumentAs();
+}
+
+bool TfMain::AskSaveChanges()
+{
+    return m_commands->AskSaveChanges();
+}
+
+void TfMain::OpenDocument(const QString &path)
+{
+    OpenDocuments(path, 0);
+}
+
+void TfMain::ShowBrowserSettings(bool external)
+{
+    ShowSettings(external ? TfSettings::pgExternalBrowser : TfSettings::pgInternalBrowser);
+}
+
+void TfMain::BrowsePageShown(bool shown, bool browserToolbar)
+{
+    findChild<QWidget *>(QStringLiteral("lvwValidator"))->hide();
+    m_scriptTree->ShowTree(false);
+    SetEditingCommandsEnabled(!shown);
+    m_speedbar->setVisible(m_speedbarVisible && !m_fullScreen && !(shown && browserToolbar));
 }
 
 void TfMain::SetEditingCommandsEnabled(bool enabled)
 {
+    if (enabled == m_editingEnabled)
+        return;
+    m_editingEnabled = enabled;
     for (const char *name : {"spdNew", "spdOpen", "spdProjects", "spdValidate", "spdVerifyLinks", "spdReplace",
                              "spdFind", "spdReplaceEx", "spdUndo", "spdIndent", "spdUnIndent", "spdCut", "spdCopy",
                              "spdPaste", "spdSpellCheck", "spdTags", "spdWordWrap"}) {
@@ -1125,229 +776,6 @@ void TfMain::SetEditingCommandsEnabled(bool enabled)
     m_speedbarPages->setEnabled(enabled);
     m_customBar->setEnabled(enabled);
     m_secondaryBar->setEnabled(enabled);
-}
-
-void TfMain::pgHTMLChange(int page)
-{
-    m_tempCopies.DeleteAll();
-    findChild<QWidget *>(QStringLiteral("lvwValidator"))->hide();
-    m_scriptTree->ShowTree(false);
-    if (page == 0) {
-        SetEditingCommandsEnabled(true);
-        m_browserToolbar->hide();
-        m_speedbar->setVisible(m_speedbarVisible && !m_fullScreen);
-        m_htmlView->Clear();
-        QCoreApplication::processEvents();
-        m_tempCopies.DeleteAll();
-        if (ActiveEditor()->isVisible())
-            ActiveEditor()->setFocus();
-    } else {
-        SetEditingCommandsEnabled(false);
-        m_browseStack->setCurrentWidget(m_htmlView);
-        m_browserToolbar->setVisible(m_settings.UseMSIE);
-        m_speedbar->setVisible(!m_settings.UseMSIE && m_speedbarVisible);
-        THourglass hourglass;
-        QCoreApplication::processEvents();
-        RefreshPreview();
-    }
-}
-
-bool TfMain::CreateBrowserObject()
-{
-#ifdef VELICORT_HAVE_WEBENGINE
-    if (!m_browserObject) {
-        THourglass hourglass;
-        ShowStatusMessage(QStringLiteral("Creating Internet Explorer object..."));
-        QCoreApplication::processEvents();
-        m_browserObject = new TBrowserObject;
-        m_browseStack->addWidget(m_browserObject);
-        ShowStatusMessage(QString());
-    }
-    return true;
-#else
-    MessageDlg(QStringLiteral("Velicort was unable to communicate with the Microsoft Internet Explorer (MSIE) object. "
-                              "Press 'Help' for more information on this error."),
-               TMsgKind::Error);
-    return false;
-#endif
-}
-
-void TfMain::ShowInBrowserObject()
-{
-#ifdef VELICORT_HAVE_WEBENGINE
-    ShowOnceNotice(nmMSIE301);
-    QString address = MakeTempCopy();
-    if (address.isEmpty())
-        return;
-    auto *label = findChild<QLabel *>(QStringLiteral("lblURLMapping"));
-    label->clear();
-    if (!m_settings.CurrentMapFrom.isEmpty()) {
-        if (const std::optional<QString> mapped =
-                MapLocalPath(address, m_settings.CurrentMapFrom, m_settings.CurrentMapTo)) {
-            address = *mapped;
-            label->setText(QStringLiteral("URL mapping successful"));
-        } else {
-            ShowOnceNotice(nmURLMapFail);
-            label->setText(QStringLiteral("URL mapping failed"));
-        }
-    }
-    m_browserObject->Navigate(address);
-    m_browseStack->setCurrentWidget(m_browserObject);
-#endif
-}
-
-void TfMain::spdBrowserEditClick()
-{
-#ifdef VELICORT_HAVE_WEBENGINE
-    const std::optional<QString> path =
-        LocalPathOfAddress(m_browserObject->LocationURL(), m_settings.CurrentMapFrom, m_settings.CurrentMapTo);
-    if (!path)
-        return; // remote pages open through Open from the Web
-    const QString file = QDir::toNativeSeparators(*path);
-    if (!QFileInfo(file).isFile()) {
-        MessageDlg(QStringLiteral("Unable to locate ") + file + u'.', TMsgKind::Error);
-        return;
-    }
-    if (QFileInfo(file).fileName().toUpper().startsWith(QLatin1String("~VC"))) {
-        MessageDlg(QStringLiteral("The document in the browser is a temporary file created by Velicort and cannot be "
-                                  "edited."),
-                   TMsgKind::Warning);
-        return;
-    }
-    m_pages->setCurrentIndex(0);
-    QCoreApplication::processEvents();
-    OpenDocuments(file, 0);
-#endif
-}
-
-void TfMain::SetUseBrowserObject(bool on)
-{
-#ifdef VELICORT_HAVE_WEBENGINE
-    // A new choice starts with a fresh browser object.
-    delete m_browserObject;
-    m_browserObject = nullptr;
-#endif
-    m_browseStack->setCurrentWidget(m_htmlView);
-    m_settings.UseMSIE = on;
-    WriteRegValue(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), on);
-    if (m_pages->currentIndex() == 1) {
-        m_browserToolbar->setVisible(on);
-        m_speedbar->setVisible(!on && m_speedbarVisible);
-        RefreshPreview();
-    }
-}
-
-void TfMain::RefreshPreview()
-{
-    TvqRichHTML *editor = ActiveEditor();
-    if (editor->TextLength() == 0) {
-        m_pages->setCurrentIndex(0);
-        MessageDlg(QStringLiteral("This document is empty - there is nothing to browse."), TMsgKind::Information);
-        return;
-    }
-    if (m_settings.UseMSIE) {
-        if (CreateBrowserObject()) {
-            ShowInBrowserObject();
-            QCoreApplication::processEvents();
-            return;
-        }
-        MessageDlg(QStringLiteral("Reverting to Velicort's default browser."), TMsgKind::Information);
-        SetUseBrowserObject(false);
-        return;
-    }
-    if (m_htmlView->Busy()) {
-        ShowStatusMessage(QStringLiteral("Processing previous request..."));
-        return;
-    }
-    ShowOnceNotice(nmBrowserCaps);
-    const QString folder = m_commands->DocumentFolder();
-    if (!editor->Filename().isEmpty())
-        QDir::setCurrent(folder);
-    m_htmlView->LoadStrings(editor->Text(), folder);
-    QCoreApplication::processEvents();
-    m_htmlView->setFocus();
-}
-
-void TfMain::spdBrowseExternalClick()
-{
-    if (m_browsers.size() >= 2) {
-        const QList<QAction *> items = m_browserList->actions();
-        for (int i = 0; i < items.size(); ++i) {
-            items[i]->setVisible(i < m_browsers.size());
-            if (i < m_browsers.size())
-                items[i]->setText(m_browsers.at(i).Name);
-        }
-        m_browserList->popup(QCursor::pos());
-        return;
-    }
-    if (m_browsers.isEmpty()) {
-        MessageDlg(QStringLiteral("Please specify an external browser."), TMsgKind::Warning);
-        ShowSettings(TfSettings::pgExternalBrowser);
-        if (m_browsers.isEmpty())
-            return;
-    }
-    const TExternalBrowserInfo &browser = m_browsers.first();
-    LaunchExternalBrowser(browser.Location, browser.UseDDE, m_settings.BrowserLaunchSetting);
-}
-
-void TfMain::mnuPB_BrowserClick(const QString &name)
-{
-    for (const TExternalBrowserInfo &browser : std::as_const(m_browsers)) {
-        if (browser.Name != name)
-            continue;
-        if (QFileInfo(browser.Location).isFile()) {
-            LaunchExternalBrowser(browser.Location, browser.UseDDE, m_settings.BrowserLaunchSetting);
-        } else {
-            MessageDlg(QStringLiteral("The selected browser could not be found at \"") + browser.Location +
-                           QStringLiteral("\".  Please update this browser's location."),
-                       TMsgKind::Information);
-            ShowSettings(TfSettings::pgExternalBrowser);
-        }
-        return;
-    }
-}
-
-QString TfMain::MakeTempCopy()
-{
-    m_tempCopies.DeleteAll();
-    const TvqRichHTML *editor = ActiveEditor();
-    const QString folder = m_commands->DocumentFolder();
-    const QString path = m_tempCopies.Make(
-        folder, FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds()));
-    if (path.isEmpty())
-        MessageDlg(QStringLiteral("Unable to create a temporary copy of the document in ") +
-                       QDir::toNativeSeparators(folder) + u'.',
-                   TMsgKind::Error);
-    return path;
-}
-
-bool TfMain::LaunchExternalBrowser(const QString &location, bool useDDE, int launchSetting)
-{
-    Q_UNUSED(useDDE); // no DDE here: the browser is started as a program
-    TvqRichHTML *editor = ActiveEditor();
-    QString path;
-    if (launchSetting == 2) {
-        path = MakeTempCopy();
-        if (path.isEmpty())
-            return false;
-    } else if (!editor->Filename().isEmpty()) {
-        if (launchSetting == 1 && editor->Modified() && !m_commands->SaveDocument())
-            return false;
-        if (launchSetting == 0 && !m_commands->AskSaveChanges())
-            return false;
-        path = editor->Filename();
-    } else {
-        if (MessageDlg(QStringLiteral("This document must be saved in order to display it."), TMsgKind::Information,
-                       TMsgButtons::OkCancel) != TMsgResult::Ok ||
-            !m_commands->SaveDocumentAs())
-            return false;
-        path = editor->Filename();
-    }
-    const bool started = RunProgram(ExternalBrowserCommand(location, path));
-    if (!started)
-        MessageDlg(QStringLiteral("Unable to start ") + location + u'.', TMsgKind::Error);
-    QCoreApplication::processEvents();
-    return started;
 }
 
 void TfMain::OpenFromWeb()
@@ -1724,7 +1152,7 @@ void TfMain::FormClose()
 {
     m_reloadPromptOnChange = false;
     m_fileBrowser->vqFileList->StopScan();
-    m_tempCopies.DeleteAll();
+    m_preview->DeleteTempCopies();
     WriteRegValue(RegistryKeys::Velicort, QStringLiteral("InitialDir"), m_fileBrowser->CurrentFolder());
     m_commands->SaveRecentFiles();
     if (m_fullScreen)

@@ -8,11 +8,10 @@
 // keeps one instance per user through its message window, and writes its
 // layout back when it closes.
 
-#include "ExternalBrowserLaunch.h"
-#include "ExternalBrowsers.h"
+#include "CommandBinder.h"
 #include "MainSettings.h"
 #include "SettingsState.h"
-#include "TagAction.h"
+#include "TPreviewHost.h"
 #include "TvqRichHTML.h"
 
 #include <QMainWindow>
@@ -26,14 +25,14 @@ class QStackedWidget;
 class QTabWidget;
 class QMenu;
 class QStackedLayout;
-class TBrowserObject;
-class THTMLViewer;
 class QToolBar;
 class TDocumentCommands;
+class TPreviewController;
+class TTagCommands;
+class TTextCommands;
 class TRuler;
 class TSpecialCharBar;
 class TvqScriptTree;
-class TvqTagButton;
 class TfExtendedFind;
 class TfExtendedReplace;
 class TfTagList;
@@ -43,7 +42,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class TFileBrowser;
 
-class TfMain : public QMainWindow
+class TfMain : public QMainWindow, private TPreviewHost
 {
     Q_OBJECT
 
@@ -65,6 +64,8 @@ public:
 
     TvqHTMLTab *Documents() const { return m_documents; }
     TDocumentCommands *Commands() const { return m_commands; }
+    TPreviewController *Preview() const { return m_preview; }
+    TTagCommands *TagCommands() const { return m_tagCommands; }
     TvqRichHTML *ActiveEditor() const;
     const TMainSettings &Settings() const { return m_settings; }
     // A menu command or tool button by its name ("mnuFileOpen", "spdSave").
@@ -87,17 +88,6 @@ public:
     // writing the groups it marked.
     TSettingsState CurrentSettings() const;
     void ApplySettings(const TSettingsState &state, const TSettingsMarks &marks);
-    // What a tag button does: inserts its texts (through the tag case when
-    // caseTags is set), inserts a file, or opens the dialog for a new tag.
-    void RunTagAction(TvqAction action, const QString &start, const QString &end, bool caseTags);
-    void vqTagButtonClick(TvqTagButton *button);
-    // Shows the script object tree under its button, or hides it.
-    void spdJavaTreeClick();
-    // Turns backslashes into slashes after asking; returns the count.
-    int ReplaceSlashes();
-    // Accented letters to entities or back, with the progress shown; returns
-    // the count.
-    int ReplaceExtendedCharacters(bool toEntities);
 
     bool FullScreen() const { return m_fullScreen; }
     void SetFullScreen(bool on);
@@ -120,24 +110,6 @@ public:
     // disk since it was loaded or saved.
     void AppOnActivate();
 
-    // The Browse page: what it shows, and the page switch that turns the
-    // editing commands off and on.
-    void RefreshPreview();
-    // Previews with the browser object instead of the internal viewer.
-    void SetUseBrowserObject(bool on);
-    bool CreateBrowserObject();
-    // Shows a temporary copy of the document in the browser object, through
-    // the server mapping when there is one.
-    void ShowInBrowserObject();
-    // Opens the page the browser object shows in the editor.
-    void spdBrowserEditClick();
-    void pgHTMLChange(int page);
-    // Shows the active document in a browser program: saved first, asked
-    // about, or as a temporary copy (launch setting 0, 1 or 2).
-    bool LaunchExternalBrowser(const QString &location, bool useDDE, int launchSetting);
-    void spdBrowseExternalClick();
-    QStringList TempCopies() const { return m_tempCopies.Paths(); }
-
     // A later start of the program handed over a file; a validator
     // handed over its results file.
     void MessageWindowOpenFile(const QString &path);
@@ -149,28 +121,27 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // Enables a command and runs the handler when it is chosen.
-    template <typename Handler> void OnCommand(const char *name, Handler handler);
     void CreateFrame();
     void CreateStatusBar();
-    void BuildColorBar();
+    void CreateControllers();
     void ConnectCommands();
-    void ConnectTagCommands();
-    void ConnectSelectionCommands();
-    void ConnectPreviewCommands();
-    void ApplyViewerDefaults();
     void SetEditingCommandsEnabled(bool enabled);
-    void mnuPB_BrowserClick(const QString &name);
-    // A temporary copy of the active document beside it, the copies made
-    // before deleted first; empty, after a message, when it cannot be made.
-    QString MakeTempCopy();
     // The options read at start-up, given to the window and its controls.
     void ApplyStoredSettings();
     void ApplyEditorFont(const TSettingsState &state);
     bool FormCloseQuery();
     void FormClose();
     void FormResize();
-    void ShowStatusMessage(const QString &message);
+
+    // What the preview asks of the window.
+    QString DocumentFolder() const override;
+    bool SaveDocument() override;
+    bool SaveDocumentAs() override;
+    bool AskSaveChanges() override;
+    void OpenDocument(const QString &path) override;
+    void ShowBrowserSettings(bool external) override;
+    void ShowStatusMessage(const QString &message) override;
+    void BrowsePageShown(bool shown, bool browserToolbar) override;
     void SetTagListVisible(bool on);
     void ToggleWordWrap();
     void CheckWordWrap(bool on);
@@ -191,7 +162,11 @@ private:
 
     TMainSettings m_settings;
     TvqHTMLTab *m_documents = nullptr;
+    TCommandBinder m_binder{this};
     TDocumentCommands *m_commands = nullptr;
+    TPreviewController *m_preview = nullptr;
+    TTagCommands *m_tagCommands = nullptr;
+    TTextCommands *m_textCommands = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;
     TfExtendedFind *m_extendedFind = nullptr;
     TfTagList *m_tagList = nullptr;
@@ -210,13 +185,6 @@ private:
     TFileBrowser *m_fileBrowser = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"
     TRuler *m_ruler = nullptr;
-    THTMLViewer *m_htmlView = nullptr;
-    QMenu *m_browserList = nullptr;
-    QToolBar *m_browserToolbar = nullptr;
-    QStackedLayout *m_browseStack = nullptr;
-    TBrowserObject *m_browserObject = nullptr; // with Qt WebEngine only
-    QList<TExternalBrowserInfo> m_browsers;
-    TTempCopies m_tempCopies;
     QWidget *m_helpPane = nullptr;
     QStackedWidget *m_statusArea = nullptr; // the status bar or the progress
     QLabel *m_statusPanels[4] = {};
@@ -226,6 +194,7 @@ private:
     bool m_startupDone = false;
     bool m_closingBlocked = false;
     bool m_fullScreen = false;
+    bool m_editingEnabled = true;
     bool m_docListVisible = true;
     bool m_mainToolbarVisible = true;
     bool m_speedbarVisible = true;

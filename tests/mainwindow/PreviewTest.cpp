@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TPreviewController.h"
 #include "TfMain.h"
 
 #include "DocumentCommands.h"
@@ -249,8 +250,8 @@ TEST_F(Preview, AnUntitledDocumentGoesToTheBrowserAsATemporaryCopy)
     UseBrowsers({{QStringLiteral("True"), QStringLiteral("/bin/true"), false}}, 2);
     m_window.Action(QStringLiteral("spdBrowseExternal"))->trigger();
     EXPECT_TRUE(Scripted().messages.isEmpty());
-    ASSERT_EQ(m_window.TempCopies().size(), 1);
-    const QString copy = m_window.TempCopies().first();
+    ASSERT_EQ(m_window.Preview()->TempCopies().size(), 1);
+    const QString copy = m_window.Preview()->TempCopies().first();
     EXPECT_EQ(QFileInfo(copy).absolutePath(), QDir(m_dir.path()).absolutePath());
     EXPECT_TRUE(QFileInfo::exists(copy));
     EXPECT_TRUE(m_window.ActiveEditor()->Modified()); // nothing was saved
@@ -262,8 +263,8 @@ TEST_F(Preview, AnUntitledDocumentGoesToTheBrowserAsATemporaryCopy)
 
     // So does closing the program.
     m_window.Action(QStringLiteral("spdBrowseExternal"))->trigger();
-    ASSERT_EQ(m_window.TempCopies().size(), 1);
-    const QString last = m_window.TempCopies().first();
+    ASSERT_EQ(m_window.Preview()->TempCopies().size(), 1);
+    const QString last = m_window.Preview()->TempCopies().first();
     Scripted().answers = {TMsgResult::No}; // the draft is not kept
     EXPECT_TRUE(m_window.close());
     EXPECT_FALSE(QFileInfo::exists(last));
@@ -274,10 +275,10 @@ TEST_F(Preview, AnUntitledDocumentMustBeSavedToBeShownOtherwise)
     QTest::keyClicks(m_window.ActiveEditor(), QStringLiteral("<P>draft</P>"));
     UseBrowsers({{QStringLiteral("True"), QStringLiteral("/bin/true"), false}}, 0);
     Scripted().answers = {TMsgResult::Cancel};
-    EXPECT_FALSE(m_window.LaunchExternalBrowser(QStringLiteral("/bin/true"), false, 0));
+    EXPECT_FALSE(m_window.Preview()->LaunchExternalBrowser(QStringLiteral("/bin/true"), false, 0));
     ASSERT_EQ(Scripted().messages.size(), 1);
     EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("This document must be saved in order to display it."));
-    EXPECT_TRUE(m_window.TempCopies().isEmpty());
+    EXPECT_TRUE(m_window.Preview()->TempCopies().isEmpty());
 }
 
 } // namespace
