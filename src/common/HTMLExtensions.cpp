@@ -81,13 +81,17 @@ QString HTMLDocumentFilter(const QStringList &extensions, const QString &separat
     return filter;
 }
 
-QString FileDialogFilter(const QStringList &extensions)
+QString HTMLDialogFilter(const QStringList &extensions)
 {
     QStringList patterns;
     for (const QString &extension : extensions)
         patterns.append(BothCases(QStringLiteral("*.") + extension));
-    return QStringLiteral("HTML Documents (") + patterns.join(u' ') + QStringLiteral(");;") +
-           QStringLiteral("Text Files (") + BothCases(QStringLiteral("*.txt")) + QStringLiteral(");;") +
-           QStringLiteral("Style Sheets (") + BothCases(QStringLiteral("*.css")) + QStringLiteral(");;") +
-           QStringLiteral("All Files (*)");
+    return QStringLiteral("HTML Documents (") + patterns.join(u' ') + u')';
+}
+
+QString FileDialogFilter(const QStringList &extensions)
+{
+    return HTMLDialogFilter(extensions) + QStringLiteral(";;") + QStringLiteral("Text Files (") +
+           BothCases(QStringLiteral("*.txt")) + QStringLiteral(");;") + QStringLiteral("Style Sheets (") +
+           BothCases(QStringLiteral("*.css")) + QStringLiteral(");;") + QStringLiteral("All Files (*)");
 }

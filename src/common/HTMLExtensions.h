@@ -32,3 +32,5 @@ QString HTMLDocumentFilter(const QStringList &extensions, const QString &separat
 // "All Files". Each pattern is given in lower and upper case, since names
 // on this system compare with case.
 QString FileDialogFilter(const QStringList &extensions);
+// Its first entry alone: the HTML documents by the extensions.
+QString HTMLDialogFilter(const QStringList &extensions);

@@ -29,19 +29,19 @@ const TNoticeEntry Notices[] = {
      "Selecting a document that is already open will bring the existing document to the front tab."},
     {nmBrowserCaps, "BrowserCaps", "Browser", false, false,
      "Please note that Velicort's browser doesn't support newer HTML extensions, such as progressive JPEGs, frames "
-     "and style sheets.\r\n\r\nTo use Internet Explorer instead, just go to the Internal Browser page in Velicort's "
-     "settings."},
-    {nmMSIE301, "MSIE 3.01", "MSIE 3.01", false, false,
-     "Please note that for this feature to work, Internet Explorer must be your default browser.\r\n\r\nAlso, to "
-     "prevent resizing problems, it is recommended that you use MSIE 3.01 or higher with this feature."},
+     "and style sheets.\r\n\r\nTo use the built-in web engine instead, just go to the Internal Browser page in "
+     "Velicort's settings."},
+    {nmMSIE301, "MSIE 3.01", "Web Engine", false, false,
+     "Please note that the built-in web engine shows a temporary copy of the document, saved beside it so that its "
+     "links and images work.\r\n\r\nThe copy is deleted when you switch back to the Edit page."},
     {nmFullScreen, "FullScreen", "Full Screen", false, false,
      "To toggle back from full screen mode, right click on the editor and select \"Full Screen\" from the "
      "\"Options\" menu."},
     {nmActiveConnection, "ActiveConnection", "Connection", true, false,
      "Note: Make sure you have a valid Internet connection before using this function"},
     {nmHTMLHelp, "HTMLHelp", "HTML Help", false, false,
-     "Context-sensitive HTML help can be accessed at any time by hitting <F2>.  Please note that for this feature to "
-     "work, you must have Internet Explorer 3.01 or later."},
+     "Context-sensitive HTML help can be accessed at any time by hitting <F2>.  The help is shown in Velicort's help "
+     "pane."},
     {nmDocumentWeight, "DocumentWeight", "Document Weight", false, false,
      "Please note that the document weight feature calculates using only local files."},
     {nmValidatorWordWrap, "ValidatorWordWrap", "Validator", false, false,

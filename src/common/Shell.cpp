@@ -67,7 +67,7 @@ QString ShellErrorText(int code)
         return QObject::tr("Access denied.");
     default:
         return QObject::tr("No association exists for this type of file.  To create an association, open the "
-                           "Windows 95 Explorer, double-click on this file, and select the program used to open "
+                           "system's file manager, open this file's properties, and select the program used to open "
                            "this type of file.");
     }
 }

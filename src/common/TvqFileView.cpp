@@ -362,6 +362,9 @@ void TvqFileView::FinishScan()
     delete m_scanLabel;
     m_scanLabel = nullptr;
     m_addedDuringScan.clear();
+    // A refilled list keeps the order the user chose.
+    if (m_sortColumn >= 0)
+        sortItems(m_sortColumn, m_sortDirection ? Qt::AscendingOrder : Qt::DescendingOrder);
     emit ScanFinished();
 }
 
@@ -418,6 +421,7 @@ void TvqFileView::SortByColumn(int column)
         return;
     THourglass hourglass;
     m_sortDirection ^= 1;
+    m_sortColumn = column;
     const Qt::SortOrder order = m_sortDirection ? Qt::AscendingOrder : Qt::DescendingOrder;
     header()->setSortIndicatorShown(true);
     sortItems(column, order);

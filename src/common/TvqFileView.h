@@ -161,6 +161,7 @@ private:
     bool m_listOnlyFileNames = false;
     bool m_showFullPath = false;
     int m_sortDirection = 0;
+    int m_sortColumn = -1;                 // none chosen: the names in the order listed
     TvqFileViewThread *m_thread = nullptr; // while a scan runs
     quint64 m_serial = 0;                  // of the scan whose files are wanted
     QLabel *m_scanLabel = nullptr;

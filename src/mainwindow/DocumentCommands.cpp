@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -65,6 +66,12 @@ void TDocumentCommands::OpenDocuments(const QString &path, int flags)
             MessageDlg(QStringLiteral("File not found."), TMsgKind::Error);
             break;
         }
+        if (QFileInfo(file).isDir()) {
+            MessageDlg(QStringLiteral("\"") + QDir::toNativeSeparators(file) +
+                           QStringLiteral("\" is a folder, not a document."),
+                       TMsgKind::Error);
+            break;
+        }
         int open = -1;
         for (int i = 0; i < m_documents->DocumentCount() && open < 0; ++i)
             if (m_documents->DocumentFileName(i).compare(file, Qt::CaseInsensitive) == 0)
@@ -74,7 +81,14 @@ void TDocumentCommands::OpenDocuments(const QString &path, int flags)
             m_documents->SetTabIndex(open);
             continue;
         }
-        m_documents->AddDocument(file, Editor()->ColorCodeMode(), NewDocumentFlags());
+        // A file that could not be read leaves neither a tab nor a recent
+        // entry behind; the editor has said why.
+        if (!m_documents->AddDocument(file, Editor()->ColorCodeMode(), NewDocumentFlags()))
+            continue;
+        if (Editor()->Filename().isEmpty()) {
+            m_documents->CloseDocument(m_documents->TabIndex());
+            continue;
+        }
         Editor()->SetModified(false);
         AddToRecentFiles(file);
     }

@@ -25,7 +25,7 @@ public:
     QStringList HTMLExtensions() const { return m_htmlExtensions; }
     void SetHTMLExtensions(const QStringList &extensions);
     QString DefaultExtension() const { return m_defaultExtension; }
-    void SetDefaultExtension(const QString &extension) { m_defaultExtension = extension; }
+    void SetDefaultExtension(const QString &extension) { m_defaultExtension = extension.trimmed(); }
     bool SaveAsUnix() const { return m_saveAsUnix; }
     void SetSaveAsUnix(bool value) { m_saveAsUnix = value; }
     void SetDropOptions(bool lowerCaseFiles, bool netscapeMultimedia, bool resetDirOnOpen);

@@ -150,12 +150,11 @@ bool ApplyFirstRunSettings(int screenWidth)
         SaveExternalBrowsers(DetectBrowsers());
     if (BrowserObjectInstalled()) {
         const bool use =
-            MessageDlg(
-                QStringLiteral("Microsoft Internet Explorer 3.0 has been found on your system.  Would you like to use "
-                               "it as Velicort's internal browser?\n\r\n\r(Please note that this option can be "
-                               "changed at any time by switching to the Internal Browser page in Velicort's "
-                               "settings.)"),
-                TMsgKind::Confirmation, TMsgButtons::YesNo) == TMsgResult::Yes;
+            MessageDlg(QStringLiteral("The built-in web engine has been found on your system.  Would you like to use "
+                                      "it as Velicort's internal browser?\n\r\n\r(Please note that this option can be "
+                                      "changed at any time by switching to the Internal Browser page in Velicort's "
+                                      "settings.)"),
+                       TMsgKind::Confirmation, TMsgButtons::YesNo) == TMsgResult::Yes;
         WriteRegValue(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), use);
     }
     return true;

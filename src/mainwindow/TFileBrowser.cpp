@@ -29,6 +29,9 @@
 
 namespace {
 
+constexpr int MinDirListHeight = 30;
+constexpr int MaxDirListHeight = 300;
+
 QString ProgramFolder()
 {
     return QCoreApplication::applicationDirPath();
@@ -80,6 +83,12 @@ TFileBrowser::TFileBrowser(QWidget *parent)
     pnlSplitVert->addWidget(lower);
     pnlSplitVert->setOpaqueResize(false);
     pnlSplitVert->setChildrenCollapsible(false);
+    // The tree keeps its height when the pane grows or shrinks; only the
+    // splitter changes it, within these bounds.
+    vqDirList->setMinimumHeight(MinDirListHeight);
+    vqDirList->setMaximumHeight(MaxDirListHeight);
+    pnlSplitVert->setStretchFactor(0, 0);
+    pnlSplitVert->setStretchFactor(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(3);

@@ -655,6 +655,7 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         SaveHTMLExtensions(s.HTMLExtensions);
         m_commands->SetHTMLExtensions(s.HTMLExtensions);
         m_fileBrowser->vqFileList->SetHTMLExtensions(s.HTMLExtensions);
+        m_fileBrowser->RefreshFileList(m_fileBrowser->CurrentFolder());
     }
     if (marks.DefaultExt) {
         m_commands->SetDefaultExtension(s.DefaultExtension);
@@ -934,16 +935,19 @@ void TfMain::SetRulersVisible(bool on)
 {
     m_rulersVisible = on;
     m_ruler->setVisible(on);
-    if (QAction *action = Action(QStringLiteral("mnuViewRulers")))
-        action->setChecked(on);
+    for (const char *name : {"mnuViewRulers", "mnuPB_Rulers"})
+        Action(QLatin1String(name))->setChecked(on);
 }
 
 void TfMain::SetFullScreen(bool on)
 {
+    for (const char *name : {"mnuOptionsFullScreen", "mnuPE_OptFullScreen", "spdFullScreen", "mnuPB_FullScreen"})
+        Action(QLatin1String(name))->setChecked(on);
+    // Entering again would store the full-screen window as the normal one.
+    if (on == m_fullScreen)
+        return;
     ShowOnceNotice(nmFullScreen);
     m_fullScreen = on;
-    for (const char *name : {"mnuOptionsFullScreen", "mnuPE_OptFullScreen", "spdFullScreen"})
-        Action(QLatin1String(name))->setChecked(on);
     setUpdatesEnabled(false);
     if (on) {
         m_savedBars = {m_statusBarVisible,   m_colorBarVisible,         m_docListVisible, m_customToolbarVisible,

@@ -3,6 +3,7 @@
 
 #include "ColorDialog.h"
 #include "Colors.h"
+#include "HTMLExtensions.h"
 #include "Hourglass.h"
 #include "MessageService.h"
 #include "RegistryKeys.h"
@@ -176,7 +177,7 @@ QWidget *TfSettings::FilesPage()
     connect(templBrowse, &QPushButton::clicked, this, [this] {
         const QString name = TMessageService::Instance().GetOpenFileName(
             QStringLiteral("Select HTML Document"), QFileInfo(m_template->text()).absolutePath(),
-            QStringLiteral("HTML Documents (*.html *.htm *.HTML *.HTM);;Velicort Templates (*.vct);;All Files (*)"));
+            HTMLDialogFilter(State().HTMLExtensions) + QStringLiteral(";;Velicort Templates (*.vct);;All Files (*)"));
         if (!name.isEmpty()) {
             m_template->setText(QDir::toNativeSeparators(name));
             m_marks.Template = true;
@@ -331,8 +332,8 @@ QWidget *TfSettings::InternalBrowserPage()
     page->setObjectName(QStringLiteral("tbsIntBrowser"));
     auto *layout = new QVBoxLayout(page);
 
-    m_useMSIE = new QCheckBox(QStringLiteral("Use Microsoft Internet Explorer as Velicort's internal browser "
-                                             "(requires Internet Explorer version 3.01 or later)."));
+    m_useMSIE = new QCheckBox(QStringLiteral("Use the built-in web engine as Velicort's internal browser "
+                                             "(shows pages as current web browsers do)."));
     m_useMSIE->setChecked(m_state.UseMSIE);
     m_useMSIE->setEnabled(BrowserObjectInstalled() || m_state.UseMSIE);
     layout->addWidget(m_useMSIE);
@@ -505,23 +506,30 @@ QWidget *TfSettings::SpeedBarPage()
     return page;
 }
 
+bool TfSettings::AcceptableExtension(const QString &extension)
+{
+    if (extension.isEmpty()) {
+        MessageDlg(QStringLiteral("File extensions must be at least one character in length."), TMsgKind::Warning);
+        return false;
+    }
+    if (std::any_of(extension.begin(), extension.end(), [](QChar c) { return ForbiddenInExtension.contains(c); })) {
+        MessageDlg(QStringLiteral("A file extension cannot contain the following characters:\r\n") +
+                       ForbiddenInExtension,
+                   TMsgKind::Error);
+        return false;
+    }
+    return true;
+}
+
 void TfSettings::AddExtension()
 {
     QString text;
     if (!TMessageService::Instance().InputQuery(QStringLiteral("Add Extension"),
                                                 QStringLiteral("Enter a File Extension:"), text))
         return;
-    if (text.trimmed().isEmpty()) {
-        MessageDlg(QStringLiteral("File extensions must be at least one character in length."), TMsgKind::Warning);
+    const QString extension = text.trimmed().toUpper();
+    if (!AcceptableExtension(extension))
         return;
-    }
-    const QString extension = text.toUpper();
-    if (std::any_of(extension.begin(), extension.end(), [](QChar c) { return ForbiddenInExtension.contains(c); })) {
-        MessageDlg(QStringLiteral("A file extension cannot contain the following characters:\r\n") +
-                       ForbiddenInExtension,
-                   TMsgKind::Error);
-        return;
-    }
     if (!m_extensions->findItems(extension, Qt::MatchFixedString).isEmpty()) {
         MessageDlg(QStringLiteral("This extension already exists in the list."), TMsgKind::Plain);
         return;
@@ -599,7 +607,7 @@ TSettingsState TfSettings::State() const
     state.HTMLExtensions.clear();
     for (int i = 0; i < m_extensions->count(); ++i)
         state.HTMLExtensions.append(m_extensions->item(i)->text());
-    state.DefaultExtension = m_defaultExtension->text();
+    state.DefaultExtension = m_defaultExtension->text().trimmed();
     state.UseInternalHTMLHelp = m_internalHelp->isChecked();
     state.ExternalHTMLHelp = m_helpFile->text();
     state.AutoIndent = m_autoIndent->isChecked();
@@ -621,6 +629,12 @@ TSettingsState TfSettings::State() const
 
 void TfSettings::done(int result)
 {
+    // Saving "index" with an empty default extension would write "index.".
+    if (result == Accepted && !AcceptableExtension(m_defaultExtension->text().trimmed())) {
+        m_pages->setCurrentIndex(pgFiles);
+        m_defaultExtension->setFocus();
+        return;
+    }
     // The mapping histories keep what was typed, however the dialog closes.
     m_mapFrom->AddCurrentText();
     m_mapTo->AddCurrentText();

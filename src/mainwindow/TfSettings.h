@@ -39,6 +39,9 @@ public:
     const TSettingsMarks &Marks() const { return m_marks; }
 
     // Control actions, public so that tests can run them without clicks.
+    // False, after saying why, for an extension that is empty or holds a
+    // character file names cannot have.
+    static bool AcceptableExtension(const QString &extension);
     void AddExtension();
     void DeleteExtension();
     void AddBrowser();

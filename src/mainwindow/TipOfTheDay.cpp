@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TipOfTheDay.h"
 
+#include "FileIO.h"
 #include "MessageService.h"
 #include "Paths.h"
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
-#include "Shell.h"
+#include "THTMLViewer.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -171,7 +175,23 @@ void TfTip::btnNextTipClick()
 
 void TfTip::btnWhatsNewClick()
 {
-    ShellOpenFile(DataFilePath(QStringLiteral("History.rtf")));
+    QDialog history(this);
+    history.setObjectName(QStringLiteral("frmWhatsNew"));
+    history.setWindowTitle(tr("What's New"));
+    history.resize(560, 420);
+    auto *layout = new QVBoxLayout(&history);
+    auto *viewer = new THTMLViewer;
+    const QString path = DataFilePath(QStringLiteral("History.htm"));
+    QByteArray bytes;
+    if (ReadWholeFile(path, bytes).ok())
+        viewer->LoadStrings(QString::fromUtf8(bytes), QFileInfo(path).absolutePath());
+    else
+        viewer->setPlainText(tr("The history of Velicort (%1) could not be read.").arg(QDir::toNativeSeparators(path)));
+    layout->addWidget(viewer);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, &history, &QDialog::reject);
+    layout->addWidget(buttons);
+    history.exec();
 }
 
 void TfTip::btnPrintAllClick()

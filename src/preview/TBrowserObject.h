@@ -19,6 +19,13 @@ public:
     void GoForward() { forward(); }
     void Stop() { stop(); }
     void Refresh() { reload(); }
+    // Stops the page and shows an empty one, so that nothing plays or runs
+    // while the browser is out of sight.
+    void Unload()
+    {
+        stop();
+        setUrl(QUrl(QStringLiteral("about:blank")));
+    }
     QString LocationURL() const { return url().toString(); }
 };
 

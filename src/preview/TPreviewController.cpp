@@ -210,10 +210,8 @@ void TPreviewController::pgHTMLChange(int page)
         m_browserToolbar->hide();
         m_host.BrowsePageShown(false, false);
 #ifdef VELICORT_HAVE_WEBENGINE
-        // A page left running would go on playing its sounds and scripts
-        // out of sight.
         if (m_browserObject)
-            m_browserObject->Navigate(QStringLiteral("about:blank"));
+            m_browserObject->Unload();
 #endif
         m_htmlView->Clear();
         QCoreApplication::processEvents();

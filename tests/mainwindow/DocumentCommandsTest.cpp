@@ -8,6 +8,7 @@
 #include "TagText.h"
 #include "TestFiles.h"
 #include "TvqHTMLTab.h"
+#include "Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -248,6 +249,48 @@ TEST_F(DocumentCommands, OpeningStopsAtAMissingFile)
     EXPECT_EQ(m_tabs.DocumentFileName(0), a);
     ASSERT_EQ(Scripted().messages.size(), 1);
     EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("File not found."));
+}
+
+TEST_F(DocumentCommands, AFolderOrAnUnreadableFileLeavesNoTabAndNoRecentEntry)
+{
+    const QString page = WriteFile(QStringLiteral("page.htm"));
+    m_commands.OpenDocuments(page, 0);
+    const QString folder = m_dir.filePath(QStringLiteral("folder.htm"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString locked = WriteFile(QStringLiteral("locked.htm"));
+    TUnprivileged::MakeWorldReadable(m_dir.path());
+    QFile::setPermissions(locked, QFile::WriteOwner);
+
+    m_commands.OpenDocuments(folder, 0);
+    {
+        TUnprivileged unprivileged;
+        m_commands.OpenDocuments(locked, 0);
+    }
+    EXPECT_EQ(m_tabs.DocumentCount(), 1);
+    EXPECT_EQ(m_tabs.DocumentFileName(0), page);
+    ASSERT_EQ(Scripted().messages.size(), 2);
+    EXPECT_TRUE(Scripted().messages[0].text.contains(QStringLiteral("is a folder")));
+    EXPECT_TRUE(Scripted().messages[1].text.startsWith(QStringLiteral("Unable to open ")));
+    EXPECT_EQ(m_commands.RecentFiles().first(), page);
+    EXPECT_FALSE(m_commands.RecentFiles().contains(folder));
+    EXPECT_FALSE(m_commands.RecentFiles().contains(locked));
+
+    // Alone in the window, a failed file gives way to an untitled document.
+    TvqHTMLTab alone;
+    TDocumentCommands commands(&alone);
+    {
+        TUnprivileged unprivileged;
+        commands.OpenDocuments(locked, 0);
+    }
+    EXPECT_EQ(alone.DocumentCount(), 1);
+    EXPECT_TRUE(alone.DocumentFileName(0).isEmpty());
+    EXPECT_FALSE(alone.ActiveEditor()->Modified());
+}
+
+TEST_F(DocumentCommands, ADefaultExtensionIsTrimmed)
+{
+    m_commands.SetDefaultExtension(QStringLiteral(" htm "));
+    EXPECT_EQ(m_commands.DefaultExtension(), QStringLiteral("htm"));
 }
 
 TEST_F(DocumentCommands, InsertPutsAFilesTextAtTheCaret)

@@ -43,6 +43,17 @@ std::pair<TMsgResult, bool> ShowQtNotice(bool cancelButton, bool dontShowAgain,
 
 } // namespace
 
+TEST(Notices, NoNoticeNamesAComponentThisSystemLacks)
+{
+    for (int id = nmExtendedReplace; id <= nmSpellCheckSelection; ++id)
+        ShowOnceNotice(id);
+    ASSERT_EQ(Scripted().notices.size(), 12);
+    for (const TRecordedNotice &notice : std::as_const(Scripted().notices))
+        for (const char *name : {"Explorer", "MSIE", "Windows"})
+            EXPECT_FALSE(notice.text.contains(QLatin1String(name)) || notice.caption.contains(QLatin1String(name)))
+                << notice.text.toStdString();
+}
+
 TEST(Notices, ANoticeNeverSilencedShowsAsItsTableSays)
 {
     EXPECT_EQ(ShowOnceNotice(nmExtendedReplace), TMsgResult::Ok);
@@ -61,8 +72,8 @@ TEST(Notices, ANoticeNeverSilencedShowsAsItsTableSays)
     EXPECT_TRUE(open.dontShowAgain);
     EXPECT_EQ(Scripted().notices[2].text,
               QStringLiteral("Please note that Velicort's browser doesn't support newer HTML extensions, such as "
-                             "progressive JPEGs, frames and style sheets.\r\n\r\nTo use Internet Explorer instead, "
-                             "just go to the Internal Browser page in Velicort's settings."));
+                             "progressive JPEGs, frames and style sheets.\r\n\r\nTo use the built-in web engine "
+                             "instead, just go to the Internal Browser page in Velicort's settings."));
     // A box left as preset: the notice that starts checked is silenced, the
     // others are not.
     EXPECT_EQ(Stored(QStringLiteral("ExtendedReplace")), QStringLiteral("-1"));

@@ -130,6 +130,19 @@ TEST_F(Preview, BrowsingShowsThePageAndSwitchesTheEditingCommandsOff)
     EXPECT_FALSE(m_window.Action(QStringLiteral("spdProjects"))->isEnabled()); // still to come
 }
 
+TEST_F(Preview, ADocumentOpenedWhileBrowsingIsShown)
+{
+    const QString first = WriteTestFile(m_dir.filePath(QStringLiteral("first.htm")), "<p>First page</p>");
+    const QString second = WriteTestFile(m_dir.filePath(QStringLiteral("second.htm")), "<p>Second page</p>");
+    m_window.OpenDocuments(first, 0);
+    Pages()->setCurrentIndex(1);
+    auto *viewer = m_window.findChild<THTMLViewer *>(QStringLiteral("htmlView"));
+    ASSERT_TRUE(viewer->toPlainText().contains(QStringLiteral("First page")));
+    m_window.OpenDocuments(second, 0);
+    EXPECT_EQ(Pages()->currentIndex(), 1);
+    EXPECT_TRUE(viewer->toPlainText().contains(QStringLiteral("Second page"))) << viewer->toPlainText().toStdString();
+}
+
 TEST_F(Preview, WithoutABrowserObjectThePreviewFallsBackToTheViewer)
 {
     if (BrowserObjectInstalled())
@@ -240,6 +253,10 @@ TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
     EXPECT_EQ(Scripted().messages.last().text,
               QStringLiteral("The document in the browser is a temporary file created by Velicort and cannot be "
                              "edited."));
+
+    // Back on the Edit page nothing keeps running out of sight.
+    Pages()->setCurrentIndex(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return browser->url() == QUrl(QStringLiteral("about:blank")); }, 10000));
 }
 #endif
 

@@ -3,6 +3,7 @@
 
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
+#include "TTagCommands.h"
 #include "TagText.h"
 #include "TfOptionDialog.h"
 #include "TvqHTMLTab.h"
@@ -251,6 +252,27 @@ TEST_F(TagCommands, OptionDialogsChooseTheForm)
     AnswerOptionDialog(false);
     m_window->Action(QStringLiteral("mnuEditConvertTags"))->trigger();
     EXPECT_EQ(Editor()->Text(), QStringLiteral("<table>\r\n\t<td>a</td>\r\n\t<td>b</td>\r\n</table>\r\n"));
+}
+
+TEST_F(TagCommands, ButtonsWhoseDialogsAreMissingAreGreyedAndOthersWork)
+{
+    int greyed = 0;
+    for (TvqTagButton *button : m_window->findChildren<TvqTagButton *>()) {
+        if (button->objectName().startsWith(QLatin1String("spd")))
+            continue;
+        // A button never pretends: enabled, it has something to do.
+        if (button->isEnabled())
+            EXPECT_TRUE(TTagCommands::IsAvailable(button->Action())) << button->objectName().toStdString();
+        else
+            ++greyed;
+    }
+    EXPECT_GE(greyed, 20);
+    // A greyed button does nothing when clicked anyway.
+    auto *image = m_window->findChild<TvqTagButton *>(QStringLiteral("vqbImage"));
+    ASSERT_TRUE(image);
+    image->click();
+    EXPECT_TRUE(Editor()->Text().isEmpty());
+    EXPECT_FALSE(Editor()->Modified());
 }
 
 } // namespace

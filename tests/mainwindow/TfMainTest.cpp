@@ -18,10 +18,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -415,4 +417,84 @@ TEST_F(MainWindow, TheFileBrowserStartsInTheStoredFolderAndFollowsOpeningSavingA
 
     EXPECT_TRUE(window.close());
     EXPECT_EQ(ReadRegValue(Velicort, QStringLiteral("InitialDir"), QString()), other.path());
+}
+
+namespace {
+
+void WaitForList(TfMain &window)
+{
+    QSignalSpy finished(window.FileBrowser()->vqFileList, &TvqFileView::ScanFinished);
+    if (window.FileBrowser()->vqFileList->ScanRunning()) {
+        ASSERT_TRUE(finished.wait(10000));
+    }
+}
+
+} // namespace
+
+TEST_F(MainWindow, TheBrowsePopupShowsFullScreenAndRulersAndFullScreenTwiceKeepsTheNormalSize)
+{
+    TfMain window;
+    window.show();
+    window.SetRulersVisible(true);
+    EXPECT_TRUE(window.Action(QStringLiteral("mnuPB_Rulers"))->isChecked());
+    window.Action(QStringLiteral("mnuPB_Rulers"))->trigger();
+    EXPECT_FALSE(window.Action(QStringLiteral("mnuViewRulers"))->isChecked());
+
+    window.SetFullScreen(true);
+    EXPECT_TRUE(window.Action(QStringLiteral("mnuPB_FullScreen"))->isChecked());
+    WriteRegValue(MainForm, QStringLiteral("WindowState"), QStringLiteral("Normal"));
+    window.SetFullScreen(true); // chosen again from another place
+    EXPECT_EQ(ReadRegValue(MainForm, QStringLiteral("WindowState"), QString()), QStringLiteral("Normal"));
+    // The pop-up's item toggles back.
+    window.Action(QStringLiteral("mnuPB_FullScreen"))->trigger();
+    EXPECT_FALSE(window.FullScreen());
+    EXPECT_FALSE(window.Action(QStringLiteral("mnuOptionsFullScreen"))->isChecked());
+}
+
+TEST_F(MainWindow, TheFolderTreeKeepsItsHeightWithinItsBounds)
+{
+    TfMain window;
+    window.show();
+    QTreeView *tree = window.FileBrowser()->vqDirList;
+    QTest::qWait(0);
+    EXPECT_EQ(tree->height(), 84); // a first start's height, whatever the window's
+    window.resize(window.width(), window.height() + 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tree->height(), 84);
+    window.FileBrowser()->pnlSplitVert->setSizes({1000, 10});
+    EXPECT_EQ(tree->height(), 300);
+    window.FileBrowser()->pnlSplitVert->setSizes({1, 1000});
+    EXPECT_EQ(tree->height(), 30);
+}
+
+TEST_F(MainWindow, NewHTMLExtensionsAndOpeningFromTheListKeepTheListRight)
+{
+    WriteFile(QStringLiteral("a.htm"));
+    const QString php = WriteFile(QStringLiteral("b.php"));
+    WriteFile(QStringLiteral("c.htm"));
+    WriteRegValue(Velicort, QStringLiteral("InitialDir"), m_dir.path());
+    TfMain window;
+    window.OpenCommandLine({});
+    WaitForList(window);
+    TvqFileView *list = window.FileBrowser()->vqFileList;
+    ASSERT_EQ(list->topLevelItemCount(), 2); // web documents only
+
+    TSettingsState state = window.CurrentSettings();
+    state.HTMLExtensions.append(QStringLiteral("PHP"));
+    TSettingsMarks marks;
+    marks.Extensions = true;
+    window.ApplySettings(state, marks);
+    WaitForList(window);
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+
+    // Reversed by name, then a document opened from the list: the order stays.
+    list->SortByColumn(fcName);
+    list->SortByColumn(fcName);
+    ASSERT_EQ(list->topLevelItem(0)->text(fcName), QStringLiteral("c.htm"));
+    window.OpenDocuments(php, TDocumentCommands::ofMoveFileBrowser);
+    WaitForList(window);
+    EXPECT_EQ(window.ActiveEditor()->Filename(), php);
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(0)->text(fcName), QStringLiteral("c.htm"));
+    EXPECT_EQ(list->topLevelItem(2)->text(fcName), QStringLiteral("a.htm"));
 }

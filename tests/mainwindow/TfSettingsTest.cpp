@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -62,6 +64,31 @@ TEST(Settings, ExtensionsAreCheckedAsTheyAreAdded)
     ASSERT_EQ(Scripted().messages.size(), 1);
     EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("At least one extension must be specified."));
     EXPECT_EQ(dialog.State().HTMLExtensions, QStringList{"HTM"});
+}
+
+TEST(Settings, AnEmptyDefaultExtensionIsRefusedAndBlanksGo)
+{
+    TSettingsState state;
+    state.HTMLExtensions = {"HTM"};
+    state.DefaultExtension = QStringLiteral("html");
+    TfSettings dialog(state, TfSettings::pgGeneral);
+    auto *extension = dialog.findChild<QLineEdit *>(QStringLiteral("txtDefaultExt"));
+    extension->setText(QStringLiteral("  "));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected); // still open
+    EXPECT_EQ(dialog.Pages()->currentIndex(), int(TfSettings::pgFiles));
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("File extensions must be at least one character in length."));
+
+    extension->setText(QStringLiteral(" htm "));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.State().DefaultExtension, QStringLiteral("htm"));
+
+    // Extensions added with blanks around them are stored without.
+    Scripted().inputs = {QStringLiteral(" php ")};
+    dialog.AddExtension();
+    EXPECT_EQ(dialog.State().HTMLExtensions, (QStringList{"HTM", "PHP"}));
 }
 
 TEST(Settings, AtMostFifteenBrowsers)

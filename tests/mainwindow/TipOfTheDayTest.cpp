@@ -5,6 +5,7 @@
 #include "SettingsStore.h"
 #include "Unprivileged.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +146,23 @@ TEST(TipOfTheDay, TheWindowShowsTipsAndSavesTheBoxWhenClosed)
     window.chkShowTips->click();
     window.reject();
     EXPECT_EQ(ReadRegValue(VelicortKey, QStringLiteral("ShowTips"), QString()), QStringLiteral("0"));
+}
+
+TEST(TipOfTheDay, WhatsNewShowsTheShippedHistory)
+{
+    const TTipsFile tips("One\r\n");
+    TfTip window(tips.path);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QWidget *history = QApplication::activeModalWidget();
+        ASSERT_TRUE(history);
+        EXPECT_EQ(history->objectName(), QStringLiteral("frmWhatsNew"));
+        shown = history->findChild<QTextBrowser *>()->toPlainText();
+        history->close();
+    });
+    window.btnWhatsNew->click();
+    EXPECT_TRUE(shown.contains(QStringLiteral("What's New in Velicort"))) << shown.toStdString();
+    EXPECT_TRUE(Scripted().messages.isEmpty());
 }
 
 TEST(TipOfTheDay, PrintAllPrintsAfterThePrintDialog)
