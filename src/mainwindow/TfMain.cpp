@@ -396,8 +396,8 @@ void TfMain::ApplyStoredSettings()
     for (int i = 0; i < int(std::size(SpeedbarPages)); ++i) {
         const TSpeedbarPage &page = SpeedbarPages[i];
         if (page.visibleValue)
-            m_speedbarPages->setTabVisible(i, ReadRegValue(RegistryKeys::SpeedBar, QLatin1String(page.visibleValue),
-                                                           page.visibleByDefault) == QLatin1String("-1"));
+            m_speedbarPages->setTabVisible(
+                i, ReadRegBool(RegistryKeys::SpeedBar, QLatin1String(page.visibleValue), page.visibleByDefault));
     }
     SetMainToolbarVisible(s.MainVisible);
     SetSpeedbarVisible(s.SpeedbarVisible);
@@ -1359,7 +1359,10 @@ void TfMain::OpenFromWeb()
         return;
     TfHTTP fetch(this);
     fetch.SetURL(address.trimmed());
+    fetch.SetTimeOut(m_settings.Timeout);
+    fetch.SetDefaultPort(quint16(m_settings.HTTPPort));
     const QByteArray bytes = fetch.Fetch().toLatin1();
+    ShowStatusMessage(fetch.FailureMessage());
     if (bytes.isEmpty())
         return;
     QString text = DecodeFileText(bytes);

@@ -191,6 +191,30 @@ TEST_F(Preview, APageFetchedFromTheWebOpensInANewDocument)
     EXPECT_TRUE(m_window.ActiveEditor()->Modified());
 }
 
+TEST(OpenFromWeb, TheStoredPortServesAddressesWithoutOneAndFailuresShowInTheStatusBar)
+{
+    QTemporaryDir dir;
+    WriteTestFile(dir.filePath(QStringLiteral("remote.htm")), "<p>port</p>");
+    auto server = std::make_unique<TLoopbackServer>(dir.path());
+    ASSERT_TRUE(server->isListening());
+    const quint16 port = server->serverPort();
+    WriteRegValue(QStringLiteral("Software\\Velicort"), QStringLiteral("HTTPPort"), port);
+    TfMain window;
+    window.show();
+    Scripted().inputs = {QStringLiteral("http://127.0.0.1/remote.htm")};
+    window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
+    EXPECT_EQ(window.ActiveEditor()->Text(), QStringLiteral("<p>port</p>"));
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+
+    server.reset();
+    const QString refused = QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port);
+    Scripted().inputs = {QStringLiteral("http://127.0.0.1/remote.htm")};
+    window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
+    EXPECT_EQ(window.StatusPanelText(1).trimmed(), refused);
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, refused);
+}
+
 #ifdef VELICORT_HAVE_WEBENGINE
 TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
 {
