@@ -67,8 +67,10 @@ TEST(ServerMapping, LocalPathsAndAddresses)
 {
     const QString from = QStringLiteral("/srv/WEB/");
     const QString to = QStringLiteral("http://localhost:8080/");
-    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/docs/~vc1234.htm"), from, to),
+    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/WEB/docs/~vc1234.htm"), from, to),
               QStringLiteral("http://localhost:8080/docs/~vc1234.htm"));
+    // Another folder here, whose name differs only in case.
+    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/docs/a.htm"), from, to), std::nullopt);
     EXPECT_EQ(MapLocalPath(QStringLiteral("/home/me/page.htm"), from, to), std::nullopt);
     EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/page.htm"), QString(), to), std::nullopt);
 
