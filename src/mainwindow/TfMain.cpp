@@ -1343,7 +1343,7 @@ bool TfMain::LaunchExternalBrowser(const QString &location, bool useDDE, int lau
             return false;
         path = editor->Filename();
     }
-    const bool started = RunProgram(ExternalBrowserCommand(location, path));
+    const bool started = StartExternalBrowser(location, path);
     if (!started)
         MessageDlg(QStringLiteral("Unable to start ") + location + u'.', TMsgKind::Error);
     QCoreApplication::processEvents();

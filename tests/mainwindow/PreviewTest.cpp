@@ -55,12 +55,26 @@ TEST(TempCopies, UniqueHtmFilesBesideTheDocumentDeletedLater)
     EXPECT_TRUE(copies.Make(dir.filePath(QStringLiteral("missing")), "x").isEmpty());
 }
 
-TEST(TempCopies, BrowserCommandLines)
+TEST(TempCopies, TheBrowserGetsThePathAsOneArgumentWhateverItHolds)
 {
-    EXPECT_EQ(ExternalBrowserCommand(QStringLiteral("/usr/bin/firefox"), QStringLiteral("/home/me/page.htm")),
-              QStringLiteral("/usr/bin/firefox /home/me/page.htm"));
-    EXPECT_EQ(ExternalBrowserCommand(QStringLiteral("/opt/My Browser/run"), QStringLiteral("/home/me/my page.htm")),
-              QStringLiteral("\"/opt/My Browser/run\" \"/home/me/my page.htm\""));
+    // A "browser" in a folder with a blank that writes each argument it got,
+    // ended by a NUL, and then a mark that it is done.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("My Browser")));
+    const QString browser = dir.filePath(QStringLiteral("My Browser/run"));
+    const QString received = dir.filePath(QStringLiteral("argv"));
+    WriteTestFile(browser,
+                  "#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$0.out\"\nmv \"$0.out\" \"$(dirname \"$0\")/../argv\"\n");
+    ASSERT_TRUE(QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    const QString page = dir.filePath(QStringLiteral("my \"quoted\" page 'x'.htm"));
+    ASSERT_TRUE(StartExternalBrowser(browser, page));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(received); }, 10000));
+    QFile file(received);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), page + QChar(0));
+
+    EXPECT_FALSE(StartExternalBrowser(dir.filePath(QStringLiteral("missing")), page));
 }
 
 TEST(ServerMapping, LocalPathsAndAddresses)
