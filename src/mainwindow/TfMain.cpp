@@ -410,14 +410,7 @@ void TfMain::ApplyStoredSettings()
 
 void TfMain::OpenCommandLine(const QStringList &parameters)
 {
-    const QString joined = JoinCommandLine(parameters);
-    QStringList files;
-    if (!joined.isEmpty() && QFileInfo(joined).isFile())
-        files.append(joined);
-    else if (parameters.size() > 1)
-        for (const QString &parameter : parameters)
-            if (QFileInfo(parameter).isFile())
-                files.append(parameter);
+    const QStringList files = CommandLineFiles(parameters);
 
     if (files.isEmpty()) {
         m_fileBrowser->ChangeFolder(m_settings.InitialDir, false);
