@@ -37,3 +37,17 @@ QString ToWebPath(const QString &path)
 {
     return QString(path).replace(u'\\', u'/');
 }
+
+Qt::CaseSensitivity FilePathCaseSensitivity()
+{
+#ifdef Q_OS_WIN
+    return Qt::CaseInsensitive;
+#else
+    return Qt::CaseSensitive;
+#endif
+}
+
+bool SameFilePath(const QString &a, const QString &b)
+{
+    return a.compare(b, FilePathCaseSensitivity()) == 0;
+}

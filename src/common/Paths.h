@@ -5,6 +5,7 @@
 // file paths use the native separator, web references always use "/".
 
 #include <QString>
+#include <Qt>
 
 // The folder of the shipped read-only data: "data" beside the executable in a
 // build tree, "../share/velicort" in an installed tree.
@@ -19,3 +20,10 @@ bool IsAbsoluteFilePath(const QString &path);
 QString ToNativePath(const QString &path);
 // A web reference written with "/" only.
 QString ToWebPath(const QString &path);
+
+// How this system's file system compares names: with case here, without it
+// on Windows.
+Qt::CaseSensitivity FilePathCaseSensitivity();
+// Whether two paths name the same file as the file system compares names:
+// "Index.html" and "index.html" are two files here, one on Windows.
+bool SameFilePath(const QString &a, const QString &b);

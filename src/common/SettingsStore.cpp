@@ -127,9 +127,12 @@ qint64 ReadRegInteger(const QString &section, const QString &name, qint64 defaul
 bool ReadRegBool(const QString &section, const QString &name, bool defaultValue)
 {
     const QString text = ReadRegValue(section, name, defaultValue).trimmed();
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    return ok ? value != 0 : defaultValue;
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    const std::optional<qint64> number = ParseIntegerText(text);
+    return number ? *number != 0 : defaultValue;
 }
 
 bool BrowserObjectInstalled()

@@ -31,8 +31,11 @@ void EraseRegKey(const QString &section);
 // missing or non-numeric value gives the default.
 qint64 ReadRegInteger(const QString &section, const QString &name, qint64 defaultValue);
 
-// A boolean value: "0" is false, any other number is true; a missing or
-// non-numeric value gives the default.
+// A boolean value, the one way every boolean setting is read. The program
+// writes "-1" and "0"; a value edited by hand may say "1" or "true", and
+// means true just as well: any number but 0, or "true" in any case, is true;
+// "0" or "false" is false; a missing, empty or unreadable value gives the
+// default.
 bool ReadRegBool(const QString &section, const QString &name, bool defaultValue);
 
 // An integer written as decimal text, or hexadecimal with a leading "0x".

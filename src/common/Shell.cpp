@@ -106,13 +106,9 @@ int ShellOpenFile(const QString &path)
     return code;
 }
 
-bool RunProgram(const QString &commandLine)
+bool RunProgram(const QString &program, const QStringList &arguments)
 {
-    QStringList arguments = QProcess::splitCommand(commandLine);
-    if (arguments.isEmpty())
-        return false;
-    const QString program = arguments.takeFirst();
-    return QProcess::startDetached(program, arguments);
+    return !program.isEmpty() && QProcess::startDetached(program, arguments);
 }
 
 QList<TFileProperty> FileProperties(const QString &path)

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 
@@ -22,9 +23,10 @@ inline constexpr int ShellNoAssociation = 31;
 // found, 5 access denied, 31 no program for it); ShellOpened on success.
 int ShellOpenFile(const QString &path);
 
-// Starts a program from a command line (program and arguments, quoted as in
-// a shell) without waiting for it; false when it could not be started.
-bool RunProgram(const QString &commandLine);
+// Starts a program without waiting for it, handing it each argument exactly
+// as given: no text is split again, so a blank or a quote inside a path
+// stays part of it. False when the program could not be started.
+bool RunProgram(const QString &program, const QStringList &arguments);
 
 // One row of a file's properties, e.g. {"Size:", "1,234 bytes"}.
 struct TFileProperty

@@ -38,30 +38,76 @@ bool EndsUnquotedValue(QChar c)
     return c == u' ' || c == u'"' || c == u'>';
 }
 
+bool IsQuote(QChar c)
+{
+    return c == u'"' || c == u'\'';
+}
+
+// Where a quoted value whose text starts at from ends: at the next quote of
+// its kind, or, for a quote never closed, before the tag's last ">" so that
+// the tag keeps its bracket.
+qsizetype QuoteEnd(const QString &s, QChar quote, qsizetype from)
+{
+    const qsizetype close = s.indexOf(quote, from);
+    if (close >= 0)
+        return close;
+    return s.endsWith(u'>') && s.size() - 1 >= from ? s.size() - 1 : s.size();
+}
+
+// For each character of a tag, whether it lies inside a quoted attribute
+// value, quotes included. A quote opens a value only where a value starts
+// (after "=" and any blanks), so an apostrophe inside a word opens nothing;
+// the same kind of quote closes it.
+QList<bool> QuotedValueMask(const QString &s)
+{
+    QList<bool> inside(s.size(), false);
+    QChar lastOutside;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (IsQuote(c) && lastOutside == u'=') {
+            const qsizetype end = QuoteEnd(s, c, i + 1);
+            const qsizetype last = end < s.size() && s.at(end) == c ? end : end - 1;
+            std::fill(inside.begin() + i, inside.begin() + last + 1, true);
+            i = last;
+        }
+        if (c != u' ')
+            lastOutside = c;
+    }
+    return inside;
+}
+
+// The first place outside quoted values where the text starts with needle
+// (compared without case), or -1: a ">" or a name inside a value is text.
+qsizetype IndexOutsideValues(const QString &s, QStringView needle)
+{
+    const QList<bool> quoted = QuotedValueMask(s);
+    for (qsizetype i = 0; i < s.size(); ++i)
+        if (!quoted.at(i) && QStringView(s).sliced(i).startsWith(needle, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
 // The position of the "<" or blank that stands directly before the name, or
 // -1. The name right after "<" is preferred, as the tag's own name would be.
 qsizetype FindAttribute(const QString &tag, const QString &trimmedName, bool *afterBracket = nullptr)
 {
-    qsizetype at = tag.indexOf(u'<' + trimmedName, 0, Qt::CaseInsensitive);
+    qsizetype at = IndexOutsideValues(tag, QString(u'<' + trimmedName));
     if (afterBracket)
         *afterBracket = at >= 0;
     if (at < 0)
-        at = tag.indexOf(u' ' + trimmedName, 0, Qt::CaseInsensitive);
+        at = IndexOutsideValues(tag, QString(u' ' + trimmedName));
     return at;
 }
 
-// Where a value that started at start ends: the next double quote for a
-// quoted value, else the next blank, quote or ">". A quoted value that is
-// never closed stops before the tag's closing ">" so that an edit cannot
-// swallow the bracket.
-qsizetype ValueEnd(const QString &s, qsizetype start, bool quoted, bool *closed)
+// Where a value that started at start ends: its closing quote for a quoted
+// value (see QuoteEnd), else the next blank, double quote or ">". closed
+// tells whether a closing quote was found.
+qsizetype ValueEnd(const QString &s, qsizetype start, QChar quote, bool *closed)
 {
-    if (quoted) {
-        const qsizetype quote = s.indexOf(u'"', start);
-        *closed = quote >= 0;
-        if (quote >= 0)
-            return quote;
-        return s.endsWith(u'>') && s.size() - 1 >= start ? s.size() - 1 : s.size();
+    if (!quote.isNull()) {
+        const qsizetype end = QuoteEnd(s, quote, start);
+        *closed = end < s.size() && s.at(end) == quote;
+        return end;
     }
     *closed = false;
     qsizetype end = start;
@@ -70,17 +116,21 @@ qsizetype ValueEnd(const QString &s, qsizetype start, bool quoted, bool *closed)
     return end;
 }
 
+// The tag's own closing ">": the first one outside quoted values, or -1.
+qsizetype TagBracket(const QString &s)
+{
+    return IndexOutsideValues(s, u">");
+}
+
 QString CollapseBlanks(const QString &s)
 {
+    const QList<bool> quoted = QuotedValueMask(s);
     QString out;
     out.reserve(s.size());
-    bool inQuotes = false;
-    for (const QChar c : s) {
-        if (c == u'"')
-            inQuotes = !inQuotes;
-        else if (c == u' ' && !inQuotes && out.endsWith(u' '))
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s.at(i) == u' ' && !quoted.at(i) && out.endsWith(u' '))
             continue;
-        out.append(c);
+        out.append(s.at(i));
     }
     return out;
 }
@@ -134,18 +184,21 @@ QString GetTagAttribute(const QString &tagText, const QString &name)
     qsizetype i = at + 1 + trimmedName.size();
     if (QStringView(s).mid(i, 2) == kTwoQuotes)
         return QString();
-    bool quoted = false;
+    QChar quote;
     while (i < s.size() && IsValueLead(s.at(i))) {
         if (s.at(i) == u'"')
-            quoted = true;
+            quote = u'"';
         ++i;
     }
+    // A single-quoted value is quoted too, up to its own closing quote.
+    if (quote.isNull() && i < s.size() && s.at(i) == u'\'')
+        quote = s.at(i++);
     // A value that would start on the last character is the tag's ">".
     if (i >= s.size() - 1)
         return QString();
 
     bool closed = false;
-    const qsizetype end = ValueEnd(s, i, quoted, &closed);
+    const qsizetype end = ValueEnd(s, i, quote, &closed);
     return s.mid(i, end - i);
 }
 
@@ -160,7 +213,7 @@ void SetTagAttribute(QString &tagText, const QString &name, const QString &value
     if (at < 0) {
         if (!removing && !trimmedName.isEmpty()) {
             const QString added = u' ' + trimmedName + value;
-            const qsizetype bracket = s.indexOf(u'>');
+            const qsizetype bracket = TagBracket(s);
             if (bracket < 0)
                 s += added + u'>';
             else
@@ -171,10 +224,10 @@ void SetTagAttribute(QString &tagText, const QString &name, const QString &value
     }
 
     qsizetype i = at + 1 + trimmedName.size();
-    bool quoted = false;
+    QChar quote;
     while (i < s.size() && IsValueLead(s.at(i))) {
         if (s.at(i) == u'"') {
-            quoted = true;
+            quote = u'"';
             const QChar next = i + 1 < s.size() ? s.at(i + 1) : QChar();
             if (next == u'"') {
                 ++i; // empty value: it starts and ends at the second quote
@@ -188,10 +241,12 @@ void SetTagAttribute(QString &tagText, const QString &name, const QString &value
         }
         ++i;
     }
+    if (quote.isNull() && i < s.size() && s.at(i) == u'\'')
+        quote = s.at(i++);
     qsizetype start = i;
     bool closed = false;
-    qsizetype end = ValueEnd(s, start, quoted, &closed);
-    if (quoted && start > 0 && s.at(start - 1) == u'"') {
+    qsizetype end = ValueEnd(s, start, quote, &closed);
+    if (!quote.isNull() && start > 0 && s.at(start - 1) == quote) {
         // The new value brings its own quotes, so the old ones go.
         if (closed)
             s.remove(end, 1);
@@ -315,12 +370,14 @@ QString MakeRelativeFolder(const QString &documentFolder, const QString &targetF
 
 QString ResolveDocumentPath(const QString &documentFile, const QString &reference)
 {
-    if (reference.contains(QLatin1String("://")))
-        return reference;
+    // "mailto:", "javascript:" and every other reference with a scheme is no
+    // file; a drive letter stays an absolute path.
+    if (reference.contains(u':'))
+        return HasDriveLetter(reference) ? ToNativePath(reference) : reference;
     const QString ref = ToNativePath(reference);
     if (ref.startsWith(u'#'))
         return ToNativePath(documentFile) + ref;
-    if (IsAbsoluteFilePath(ref) || HasDriveLetter(ref))
+    if (IsAbsoluteFilePath(ref))
         return ref;
 
     const QString doc = ToWebPath(documentFile);

@@ -61,8 +61,10 @@ QString GetTagAttribute(const QString &tagText, const QString &name);
 // Sets, replaces or removes one attribute of a tag in place. The value is the
 // text to stand after the "=", quotes included; an empty value or a value of
 // exactly two double quotes removes the attribute. A new attribute goes in
-// front of the tag's ">". Line breaks inside the tag become blanks, and runs
-// of blanks outside quotes are collapsed after a replacement or removal.
+// front of the tag's own ">", never one inside a quoted value; a name inside
+// a quoted value (double or single quotes) is no attribute. Line breaks
+// inside the tag become blanks, and runs of blanks outside quotes are
+// collapsed after a replacement or removal.
 void SetTagAttribute(QString &tagText, const QString &name, const QString &value);
 
 // The kind of a tag, judged from its first ten characters only, so "<A"
@@ -87,9 +89,11 @@ std::optional<QStringList> CollectQuotedValues(const QString &prefix, const QFil
 QString MakeRelativeFolder(const QString &documentFolder, const QString &targetFolder, bool lowerCase);
 
 // The file path, in native form, that a reference written in documentFile
-// means. Addresses ("://") and absolute paths come back unchanged; "#name"
-// gives the document's own path followed by the reference; ".." segments
-// climb from the document's folder but never above its root.
+// means. A reference with a ":" (an address such as "http://", "mailto:" or
+// "javascript:", or a drive letter) and an absolute path come back
+// unchanged; "#name" gives the document's own path followed by the
+// reference; ".." segments climb from the document's folder but never above
+// its root.
 QString ResolveDocumentPath(const QString &documentFile, const QString &reference);
 
 // The address held by an Internet shortcut file (value URL of the section

@@ -6,6 +6,7 @@
 #include "Hourglass.h"
 #include "MessageService.h"
 #include "Notices.h"
+#include "Paths.h"
 #include "SettingsStore.h"
 #include "TfCurrentDocs.h"
 #include "TfNew.h"
@@ -74,7 +75,7 @@ void TDocumentCommands::OpenDocuments(const QString &path, int flags)
         }
         int open = -1;
         for (int i = 0; i < m_documents->DocumentCount() && open < 0; ++i)
-            if (m_documents->DocumentFileName(i).compare(file, Qt::CaseInsensitive) == 0)
+            if (SameFilePath(m_documents->DocumentFileName(i), file))
                 open = i;
         if (open >= 0) {
             ShowOnceNotice(nmFileAlreadyOpen);
@@ -342,7 +343,7 @@ void TDocumentCommands::LoadRecentFiles()
 void TDocumentCommands::AddToRecentFiles(const QString &path)
 {
     for (qsizetype i = 0; i < m_recentFiles.size(); ++i)
-        if (m_recentFiles.at(i).compare(path, Qt::CaseInsensitive) == 0) {
+        if (SameFilePath(m_recentFiles.at(i), path)) {
             m_recentFiles.removeAt(i);
             break;
         }

@@ -20,20 +20,17 @@ QString UserDataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-bool Flag(const QString &key, const QString &name, bool defaultValue)
-{
-    return ReadRegValue(key, name, defaultValue) == QLatin1String("-1");
-}
-
-// Hidden only when written "0": bars that show unless switched off.
-bool ShownUnlessOff(const QString &name)
-{
-    return ReadRegValue(RegistryKeys::Velicort, name, true) != QLatin1String("0");
-}
-
 int Integer(const QString &key, const QString &name, int defaultValue)
 {
     return int(ReadRegInteger(key, name, defaultValue));
+}
+
+// An integer that must lie within [low, high]; anything else reads as the
+// default.
+int IntegerWithin(const QString &key, const QString &name, int defaultValue, int low, int high)
+{
+    const qint64 value = ReadRegInteger(key, name, defaultValue);
+    return value >= low && value <= high ? int(value) : defaultValue;
 }
 
 QString Text(const QString &key, const QString &name, const QString &defaultValue = QString())
@@ -54,42 +51,44 @@ QString DictionaryPath(const QString &folder, const QString &name, const QString
 TMainSettings ReadMainSettings()
 {
     TMainSettings s;
-    s.ShowTips = Flag(RegistryKeys::Velicort, QStringLiteral("ShowTips"), true);
+    s.ShowTips = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("ShowTips"), true);
     s.InitialDir = Text(RegistryKeys::Velicort, QStringLiteral("InitialDir"), QDir::homePath());
-    s.ReloadPromptOnChange = Flag(RegistryKeys::Velicort, QStringLiteral("ReloadPromptOnChange"), true);
-    s.StatusBar = Flag(RegistryKeys::Velicort, QStringLiteral("StatusBar"), true);
-    s.ColorBar = ShownUnlessOff(QStringLiteral("ColorBar"));
-    s.CustomToolbar = ShownUnlessOff(QStringLiteral("CustomToolbar"));
-    s.SecondaryToolbar = ShownUnlessOff(QStringLiteral("SecondaryToolbar"));
-    s.SpecialChar = Flag(RegistryKeys::Velicort, QStringLiteral("SpecialChar"), true);
-    s.Rulers = Flag(RegistryKeys::Velicort, QStringLiteral("Rulers"), false);
-    s.WordWrap = Flag(RegistryKeys::Velicort, QStringLiteral("WordWrap"), true);
+    s.ReloadPromptOnChange = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("ReloadPromptOnChange"), true);
+    s.StatusBar = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("StatusBar"), true);
+    s.ColorBar = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("ColorBar"), true);
+    s.CustomToolbar = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("CustomToolbar"), true);
+    s.SecondaryToolbar = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("SecondaryToolbar"), true);
+    s.SpecialChar = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("SpecialChar"), true);
+    s.Rulers = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("Rulers"), false);
+    s.WordWrap = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("WordWrap"), true);
     s.TabWidth = Integer(RegistryKeys::Velicort, QStringLiteral("TabWidth"), 20);
-    s.AutoIndent = Flag(RegistryKeys::Velicort, QStringLiteral("AutoIndent"), false);
+    s.AutoIndent = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoIndent"), false);
     s.DefaultExtension = Text(RegistryKeys::Velicort, QStringLiteral("DefaultExtension"), QStringLiteral("html"));
     s.DocumentTemplate = Text(RegistryKeys::Velicort, QStringLiteral("DocumentTemplate"),
                               DataFilePath(QStringLiteral("Templates/Default Template.vct")));
-    s.SaveAsUnix = Flag(RegistryKeys::Velicort, QStringLiteral("SaveAsUnix"), false);
+    s.SaveAsUnix = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("SaveAsUnix"), false);
     s.NetscapeMultimedia = Integer(RegistryKeys::Velicort, QStringLiteral("MultimediaFormat"), 0) != 0;
-    s.LowerCaseTags = Flag(RegistryKeys::Velicort, QStringLiteral("LowerCaseTags"), false);
-    s.LowerCaseFiles = Flag(RegistryKeys::Velicort, QStringLiteral("LowerCaseFiles"), false);
-    s.ForceHexColor = Flag(RegistryKeys::Velicort, QStringLiteral("ForceHexColor"), false);
-    s.CloseParagraphTags = Flag(RegistryKeys::Velicort, QStringLiteral("CloseParagraphTags"), false);
-    s.AutoFillHREF = Flag(RegistryKeys::Velicort, QStringLiteral("AutoFillHREF"), true);
-    s.SpellSkipTags = Flag(RegistryKeys::Velicort, QStringLiteral("SpellSkipTags"), true);
+    s.LowerCaseTags = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("LowerCaseTags"), false);
+    s.LowerCaseFiles = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("LowerCaseFiles"), false);
+    s.ForceHexColor = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("ForceHexColor"), false);
+    s.CloseParagraphTags = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("CloseParagraphTags"), false);
+    s.AutoFillHREF = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillHREF"), true);
+    s.SpellSkipTags = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("SpellSkipTags"), true);
     s.DictionaryMain = DictionaryPath(
         DataFolder(), Text(RegistryKeys::Velicort, QStringLiteral("DictionaryMain"), QStringLiteral("Velicort.dct")),
         QStringLiteral("Velicort.dct"));
     s.DictionaryUser = DictionaryPath(
         UserDataFolder(), Text(RegistryKeys::Velicort, QStringLiteral("DictionaryUser"), QStringLiteral("Custom.dct")),
         QStringLiteral("Custom.dct"));
-    s.UseInternalHTMLHelp = Flag(RegistryKeys::Velicort, QStringLiteral("UseInternalHTMLHelp"), true);
+    s.UseInternalHTMLHelp = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("UseInternalHTMLHelp"), true);
     s.ExternalHTMLHelp = Text(RegistryKeys::Velicort, QStringLiteral("ExternalHTMLHelp"));
     s.HTMLibTopicFile = Text(RegistryKeys::Velicort, QStringLiteral("HTMLibTopicFile"));
     if (s.HTMLibTopicFile.isEmpty())
         s.HTMLibTopicFile = DataFilePath(QStringLiteral("HTMLHelp/htmlib.dat"));
     const int launch = Integer(RegistryKeys::Velicort, QStringLiteral("BrowserLaunchSetting"), 0);
     s.BrowserLaunchSetting = launch >= 0 && launch <= 2 ? launch : 1;
+    s.Timeout = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("Timeout"), 30, 5, 300);
+    s.HTTPPort = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("HTTPPort"), 80, 1, 65535);
     s.ThumbnailDir = Text(RegistryKeys::Velicort, QStringLiteral("ThumbnailDir"));
     if (s.ThumbnailDir.isEmpty() || !QFileInfo(s.ThumbnailDir).isDir())
         s.ThumbnailDir = QDir(UserDataFolder()).filePath(QStringLiteral("Thumbnails"));
@@ -100,25 +99,25 @@ TMainSettings ReadMainSettings()
     s.ColorCodeMode = mode >= ccNone && mode <= ccFull ? TColorCodeMode(mode) : ccMinimal;
     s.BackgroundColor = TColor(ReadRegInteger(RegistryKeys::ColorCoding, QStringLiteral("BackgroundColor"), clWindow));
     s.ForegroundColor = TColor(ReadRegInteger(RegistryKeys::ColorCoding, QStringLiteral("ForegroundColor"), clBlack));
-    s.UseLockWindowUpdate = Flag(RegistryKeys::ColorCoding, QStringLiteral("UseLockWindowUpdate"), true);
+    s.UseLockWindowUpdate = ReadRegBool(RegistryKeys::ColorCoding, QStringLiteral("UseLockWindowUpdate"), true);
 
-    s.MainVisible = Flag(RegistryKeys::Toolbars, QStringLiteral("MainVisible"), true);
-    s.SpeedbarVisible = Flag(RegistryKeys::Toolbars, QStringLiteral("SpeedbarVisible"), true);
+    s.MainVisible = ReadRegBool(RegistryKeys::Toolbars, QStringLiteral("MainVisible"), true);
+    s.SpeedbarVisible = ReadRegBool(RegistryKeys::Toolbars, QStringLiteral("SpeedbarVisible"), true);
     s.ToolbarLayout = Integer(RegistryKeys::Toolbars, QStringLiteral("ToolbarLayout"), 0) == 0 ? 0 : 1;
 
-    s.DocListVisible = Flag(RegistryKeys::DocumentList, QStringLiteral("Visible"), true);
+    s.DocListVisible = ReadRegBool(RegistryKeys::DocumentList, QStringLiteral("Visible"), true);
     s.DocListWidth = Integer(RegistryKeys::DocumentList, QStringLiteral("DocListWidth"), 138);
     s.DirListHeight = Integer(RegistryKeys::DocumentList, QStringLiteral("DirListHeight"), 84);
     for (int i = 0; i < 6; ++i)
         s.ColumnWidths[i] =
             Integer(RegistryKeys::DocumentList, QStringLiteral("ColWidth_%1").arg(i), s.ColumnWidths[i]);
-    s.FileListEnabled = Flag(RegistryKeys::DocumentList, QStringLiteral("FileListEnabled"), true);
+    s.FileListEnabled = ReadRegBool(RegistryKeys::DocumentList, QStringLiteral("FileListEnabled"), true);
     const int filter = Integer(RegistryKeys::DocumentList, QStringLiteral("FilterIndex"), 2);
     s.FilterIndex = filter >= 0 && filter <= 3 ? filter : 3;
-    s.ListOnlyFileNames = Flag(RegistryKeys::DocumentList, QStringLiteral("ListOnlyFileNames"), false);
-    s.ResetDirOnOpen = Flag(RegistryKeys::DocumentList, QStringLiteral("ResetDirOnOpen"), true);
+    s.ListOnlyFileNames = ReadRegBool(RegistryKeys::DocumentList, QStringLiteral("ListOnlyFileNames"), false);
+    s.ResetDirOnOpen = ReadRegBool(RegistryKeys::DocumentList, QStringLiteral("ResetDirOnOpen"), true);
 
-    s.UseMSIE = Flag(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), false);
+    s.UseMSIE = ReadRegBool(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), false);
     s.DefFontName =
         Text(RegistryKeys::InternalBrowser, QStringLiteral("DefFontName"), QStringLiteral("Times New Roman"));
     s.DefFontSize = Integer(RegistryKeys::InternalBrowser, QStringLiteral("DefFontSize"), 12);
@@ -133,9 +132,7 @@ TMainSettings ReadMainSettings()
 
 bool SplashWanted()
 {
-    bool number = false;
-    const int value = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("ShowSplash"), true).toInt(&number);
-    return !number || value == -1;
+    return ReadRegBool(RegistryKeys::Velicort, QStringLiteral("ShowSplash"), true);
 }
 
 bool ApplyFirstRunSettings(int screenWidth)

@@ -42,6 +42,8 @@ struct TMainSettings
     QString HTMLibTopicFile;
     int BrowserLaunchSetting = 1; // 0 prompt to save, 1 save, 2 temporary copy
     QString ThumbnailDir;
+    int Timeout = 30;  // seconds each step of a fetch from the web may wait, 5 to 300
+    int HTTPPort = 80; // the port of "http://" addresses that name none
 
     // Software\Velicort\ColorCoding
     TColorCodeMode ColorCodeMode = ccFull;
@@ -78,8 +80,7 @@ struct TMainSettings
 
 TMainSettings ReadMainSettings();
 
-// Whether the splash shows at start-up: "ShowSplash" missing, "-1" or not a
-// number.
+// Whether the splash shows at start-up: unless "ShowSplash" says false.
 bool SplashWanted();
 
 // The settings of first start for this user: "FirstRun" becomes "0", a

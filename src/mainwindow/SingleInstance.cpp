@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>
 #include <QtEndian>
@@ -90,6 +89,18 @@ QString JoinCommandLine(const QStringList &parameters)
     return parameters.join(u' ').trimmed();
 }
 
+QStringList CommandLineFiles(const QStringList &parameters)
+{
+    const QFileInfo joined(JoinCommandLine(parameters));
+    if (!joined.filePath().isEmpty() && joined.isFile())
+        return {joined.absoluteFilePath()};
+    QStringList files;
+    for (const QString &parameter : parameters)
+        if (const QFileInfo file(parameter); !parameter.isEmpty() && file.isFile())
+            files.append(file.absoluteFilePath());
+    return files;
+}
+
 QString InstanceServerName()
 {
     // The absolute path: a relative one names another file in another folder.
@@ -106,13 +117,15 @@ bool SendInstanceMessage(quint32 kind, const QString &text)
 
 bool HandOffToRunningInstance(const QStringList &parameters)
 {
-    const std::unique_ptr<QLocalSocket> socket = ConnectToInstance();
+    std::unique_ptr<QLocalSocket> socket = ConnectToInstance();
     if (!socket)
         return false;
-    // The instance runs, so this one ends whether or not the message arrives.
-    const QString text = JoinCommandLine(parameters);
-    if (!text.isEmpty())
-        Deliver(*socket, InstanceOpenFile, text);
+    // The instance runs, so this one ends whether or not the messages arrive.
+    const QStringList files = CommandLineFiles(parameters);
+    for (qsizetype i = 0; i < files.size() && socket; ++i) {
+        Deliver(*socket, InstanceOpenFile, files.at(i));
+        socket = i + 1 < files.size() ? ConnectToInstance() : nullptr;
+    }
     return true;
 }
 
@@ -172,9 +185,12 @@ bool TfVelicortMessageWindow::Listen()
     return m_server->listen(name);
 }
 
-// Reads each connection's message as it arrives, hands it to the handlers and
-// acknowledges it once they return. A message that is malformed, too long or
-// not complete in time is dropped without an answer.
+// Reads each connection's message as it arrives, acknowledges it and closes
+// the connection, then hands it to the handlers from the event loop. A
+// handler may ask the user something, and a modal question inside the
+// socket's own handler would let the sender's disconnect free the socket
+// under it. A message that is malformed, too long or not complete in time is
+// dropped without an answer.
 void TfVelicortMessageWindow::AcceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
@@ -198,18 +214,18 @@ void TfVelicortMessageWindow::AcceptConnections()
             case TInstanceMessageReader::Complete:
                 break;
             }
-            // A handler may ask the user something and let events run; the
-            // connection may end meanwhile.
             deadline->stop();
-            const QPointer<QLocalSocket> alive(socket);
-            if (reader->Kind() == InstanceOpenFile)
-                emit OpenFileMessage(reader->Text());
-            else
-                emit ValidatorResultMessage(reader->Text());
-            if (!alive)
-                return;
             socket->write(&Acknowledgement, 1);
             socket->disconnectFromServer();
+            QMetaObject::invokeMethod(
+                this,
+                [this, kind = reader->Kind(), text = reader->Text()] {
+                    if (kind == InstanceOpenFile)
+                        emit OpenFileMessage(text);
+                    else
+                        emit ValidatorResultMessage(text);
+                },
+                Qt::QueuedConnection);
         });
         deadline->start(ReceiveTimeoutMs);
     }

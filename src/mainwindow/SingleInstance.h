@@ -8,7 +8,9 @@
 // A connection carries one message: the magic "VLCT", the kind and the length
 // of the text in bytes (each 4 bytes, big-endian), then the text in UTF-8, at
 // most MaxInstanceTextBytes. The receiver answers with one acknowledgement
-// byte once the message has been handled, and closes the connection.
+// byte as soon as it holds the whole message, closes the connection, and
+// only then acts on the message: what it does may ask the user and wait,
+// and no socket may be in the middle of its handler meanwhile.
 
 #include <QByteArray>
 #include <QObject>
@@ -27,6 +29,11 @@ inline constexpr int MaxInstanceTextBytes = 4096;
 // that a path with blanks given without quotes arrives whole.
 QString JoinCommandLine(const QStringList &parameters);
 
+// The files a command line names, as absolute paths (a relative one is taken
+// from the current folder): when the joined parameters name an existing file,
+// that one file; otherwise each parameter that names a file.
+QStringList CommandLineFiles(const QStringList &parameters);
+
 // The local server name of this user's instance: per user and per settings
 // file, so that a separate profile is a separate instance.
 QString InstanceServerName();
@@ -36,9 +43,10 @@ QString InstanceServerName();
 // text is too long or the message is not acknowledged in time.
 bool SendInstanceMessage(quint32 kind, const QString &text);
 
-// True when another instance runs and this one must end. A non-empty command
-// line is handed over as InstanceOpenFile; an empty one (or one too long to
-// send) sends nothing.
+// True when another instance runs and this one must end. Each file of the
+// command line (CommandLineFiles) is handed over as its own InstanceOpenFile
+// message, so that the running instance, which has another current folder,
+// gets absolute paths; a command line without files sends nothing.
 bool HandOffToRunningInstance(const QStringList &parameters);
 
 // The bytes of one message; empty when the text is too long.
@@ -79,6 +87,7 @@ public:
     bool Listen();
 
 signals:
+    // Emitted after the connection that carried the message is closed.
     void OpenFileMessage(const QString &path);        // kind 1066
     void ValidatorResultMessage(const QString &path); // kind 1067
 

@@ -335,8 +335,8 @@ void TfMain::ApplyStoredSettings()
     for (int i = 0; i < int(std::size(SpeedbarPages)); ++i) {
         const TSpeedbarPage &page = SpeedbarPages[i];
         if (page.visibleValue)
-            m_speedbarPages->setTabVisible(i, ReadRegValue(RegistryKeys::SpeedBar, QLatin1String(page.visibleValue),
-                                                           page.visibleByDefault) == QLatin1String("-1"));
+            m_speedbarPages->setTabVisible(
+                i, ReadRegBool(RegistryKeys::SpeedBar, QLatin1String(page.visibleValue), page.visibleByDefault));
     }
     SetMainToolbarVisible(s.MainVisible);
     SetSpeedbarVisible(s.SpeedbarVisible);
@@ -351,14 +351,7 @@ void TfMain::ApplyStoredSettings()
 
 void TfMain::OpenCommandLine(const QStringList &parameters)
 {
-    const QString joined = JoinCommandLine(parameters);
-    QStringList files;
-    if (!joined.isEmpty() && QFileInfo(joined).isFile())
-        files.append(joined);
-    else if (parameters.size() > 1)
-        for (const QString &parameter : parameters)
-            if (QFileInfo(parameter).isFile())
-                files.append(parameter);
+    const QStringList files = CommandLineFiles(parameters);
 
     if (files.isEmpty()) {
         m_fileBrowser->ChangeFolder(m_settings.InitialDir, false);
@@ -788,7 +781,10 @@ void TfMain::OpenFromWeb()
         return;
     TfHTTP fetch(this);
     fetch.SetURL(address.trimmed());
+    fetch.SetTimeOut(m_settings.Timeout);
+    fetch.SetDefaultPort(quint16(m_settings.HTTPPort));
     const QByteArray bytes = fetch.Fetch().toLatin1();
+    ShowStatusMessage(fetch.FailureMessage());
     if (bytes.isEmpty())
         return;
     QString text = DecodeFileText(bytes);

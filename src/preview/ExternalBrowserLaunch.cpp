@@ -3,6 +3,7 @@
 
 #include "FileIO.h"
 #include "FileUtils.h"
+#include "Shell.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,8 +29,7 @@ void TTempCopies::DeleteAll()
     m_paths.removeIf([](const QString &path) { return !QFileInfo::exists(path) || QFile::remove(path); });
 }
 
-QString ExternalBrowserCommand(const QString &location, const QString &path)
+bool StartExternalBrowser(const QString &location, const QString &path)
 {
-    const auto quoted = [](const QString &text) { return text.contains(u' ') ? u'"' + text + u'"' : text; };
-    return quoted(location) + u' ' + quoted(path);
+    return RunProgram(location, {QFileInfo(path).absoluteFilePath()});
 }

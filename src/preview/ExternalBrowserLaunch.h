@@ -2,8 +2,8 @@
 #pragma once
 
 // Showing a document outside the editor: temporary copies of its text for
-// previews that must not touch its file, and the command line that starts a
-// browser program on a file.
+// previews that must not touch its file, and starting a browser program on a
+// file.
 
 #include <QByteArray>
 #include <QString>
@@ -33,5 +33,8 @@ private:
     QStringList m_paths;
 };
 
-// The command line that opens a file in a browser program.
-QString ExternalBrowserCommand(const QString &location, const QString &path);
+// Starts the browser program at location on a file, handing the file's
+// absolute path over as one argument: blanks and quotes in it stay part of
+// the name, and no file name can pass for an option. False when the program
+// could not be started.
+bool StartExternalBrowser(const QString &location, const QString &path);

@@ -27,7 +27,7 @@ QList<TExternalBrowserInfo> LoadExternalBrowsers()
         if (browser.Name.isEmpty())
             break;
         browser.Location = ReadRegValue(ExternalBrowsersKey, ValueName("Location", n), QString());
-        browser.UseDDE = ReadRegValue(ExternalBrowsersKey, ValueName("UseDDE", n), true) == QLatin1String("-1");
+        browser.UseDDE = ReadRegBool(ExternalBrowsersKey, ValueName("UseDDE", n), true);
         browsers.append(browser);
     }
     return browsers;

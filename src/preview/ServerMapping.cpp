@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ServerMapping.h"
 
+#include "Paths.h"
+
 #include <QUrl>
 
 std::optional<QString> MapLocalPath(const QString &path, const QString &mapFrom, const QString &mapTo)
 {
-    const qsizetype at = path.indexOf(mapFrom, 0, Qt::CaseInsensitive);
+    const qsizetype at = path.indexOf(mapFrom, 0, FilePathCaseSensitivity());
     if (mapFrom.isEmpty() || at < 0)
         return std::nullopt;
     return mapTo + path.mid(at + mapFrom.size());

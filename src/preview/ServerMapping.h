@@ -10,8 +10,8 @@
 #include <optional>
 
 // The address a local path is shown at: mapTo followed by what comes after
-// mapFrom in the path (compared without case). Nothing when mapFrom does not
-// occur in the path.
+// mapFrom in the path (compared as the file system compares names). Nothing
+// when mapFrom does not occur in the path.
 std::optional<QString> MapLocalPath(const QString &path, const QString &mapFrom, const QString &mapTo);
 
 // The local file an address shown in the browser stands for: a "file://"

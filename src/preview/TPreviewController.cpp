@@ -9,7 +9,6 @@
 #include "RegistryKeys.h"
 #include "ServerMapping.h"
 #include "SettingsStore.h"
-#include "Shell.h"
 #include "THTMLViewer.h"
 #include "TPreviewHost.h"
 #include "TvqHTMLTab.h"
@@ -418,7 +417,7 @@ bool TPreviewController::LaunchExternalBrowser(const QString &location, bool use
             return false;
         path = editor->Filename();
     }
-    const bool started = RunProgram(ExternalBrowserCommand(location, path));
+    const bool started = StartExternalBrowser(location, path);
     if (!started)
         MessageDlg(QStringLiteral("Unable to start ") + location + u'.', TMsgKind::Error);
     QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QHostInfo>
 #include <QSslSocket>
+#include <QUrl>
 
 namespace {
 
@@ -114,7 +115,18 @@ int SocketErrorCode(QAbstractSocket::SocketError error)
 }
 
 // The port of the well-known services; others fall back to DefaultPort.
-const QHash<QString, quint16> KnownServices{{QStringLiteral("http"), 80}, {QStringLiteral("https"), 443}};
+// "http" is not among them: its port is DefaultPort, so that the port the
+// user chose for the web (80 unless changed) applies.
+const QHash<QString, quint16> KnownServices{{QStringLiteral("https"), 443}};
+
+// Server as the authority of an address, which takes "[::1]:8080" apart at
+// the right colon.
+QUrl ServerAuthority(const QString &server)
+{
+    QUrl url;
+    url.setAuthority(server);
+    return url;
+}
 
 } // namespace
 
@@ -165,8 +177,50 @@ void TagSocket::Reset()
     m_cancelled = m_timedOut = m_hostLookedUp = false;
     m_errorCode = 0;
     m_errorDetail.clear();
+    m_remoteAddress.clear();
+    m_address.clear();
+    m_port = 0;
     m_failure = TSocketFailure::None;
+    m_failureCode = 0;
     m_failureText.clear();
+}
+
+QString TagSocket::Host() const
+{
+    return ServerAuthority(Server).host();
+}
+
+QString TagSocket::FailureMessage() const
+{
+    const QString host = Host();
+    QString where = host;
+    if (!m_remoteAddress.isEmpty()) {
+        where = m_address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + m_remoteAddress + u']' : m_remoteAddress;
+        if (m_port != 0)
+            where += u':' + QString::number(m_port);
+    }
+    switch (m_failureCode) {
+    case 0:
+        return QString();
+    case secCanceled:
+        return m_failureText;
+    case secServerRequired:
+        return tr("The address names no host");
+    case 11001:
+    case 11002:
+    case 11004:
+    case secResolveFailed:
+        return tr("Host not found: %1").arg(host);
+    case 10061:
+        return tr("Connection refused by %1").arg(where);
+    case secTimedOut:
+        return tr("No answer from %1 within %2 seconds").arg(where).arg(TimeOut);
+    default:
+        // The classic texts without their "[code]".
+        const QString text =
+            m_failureText.startsWith(u'[') ? m_failureText.section(QLatin1String("] "), 1) : m_failureText;
+        return tr("%1 (%2)").arg(text, where);
+    }
 }
 
 bool TagSocket::Open()
@@ -174,7 +228,7 @@ bool TagSocket::Open()
     emit OnOpen(this);
     if (Server.isEmpty())
         return Fail(secServerRequired);
-    const QString host = Server.section(QLatin1Char(':'), 0, 0);
+    const QString host = Host();
     m_localHostName = QHostInfo::localHostName();
     if (m_localHostName.isEmpty())
         m_localHostName = host;
@@ -225,9 +279,9 @@ void TagSocket::HostFound(const QHostInfo &info)
 
 bool TagSocket::ResolvePort()
 {
-    bool isNumber = false;
-    const int port = Server.section(QLatin1Char(':'), 1).toInt(&isNumber);
-    if (isNumber && port > 0 && port <= 0xFFFF) {
+    // No port, or one that is not a number or out of range, reads as -1.
+    const int port = ServerAuthority(Server).port();
+    if (port > 0) {
         m_port = quint16(port);
         return true;
     }
@@ -249,7 +303,7 @@ bool TagSocket::Connect()
         m_socket->setSslConfiguration(SslConfiguration);
         // Connect to the address looked up, but check the certificate
         // against the name the user gave.
-        m_socket->connectToHostEncrypted(m_remoteAddress, m_port, Server.section(QLatin1Char(':'), 0, 0));
+        m_socket->connectToHostEncrypted(m_remoteAddress, m_port, Host());
         return Wait([this] { return m_socket->isEncrypted(); });
     }
     m_socket->connectToHost(m_address, m_port);
@@ -338,6 +392,7 @@ bool TagSocket::Fail(int code, const QString &detail)
     m_failure = code == secCanceled   ? TSocketFailure::Canceled
                 : code == secTimedOut ? TSocketFailure::TimedOut
                                       : TSocketFailure::SocketError;
+    m_failureCode = code;
     m_failureText = SocketErrorText(code);
     if (!detail.isEmpty() && code >= secTimedOut)
         m_failureText += QLatin1String(": ") + detail;

@@ -48,10 +48,14 @@ public:
     explicit TagSocket(QObject *parent = nullptr);
     ~TagSocket() override;
 
-    // Host name or address, optionally followed by ":" and a port.
+    // Host name or address, optionally followed by ":" and a port; an IPv6
+    // address stands in brackets ("[::1]:8080").
     QString Server;
     // Service name for the port when Server names none ("http", "https").
     QString Service;
+    // The port when Server names none and Service has no port of its own:
+    // "https" has 443; "http" always takes this one, so that the user's
+    // web port applies.
     quint16 DefaultPort = 0;
     // Seconds each step may wait.
     int TimeOut = 60;
@@ -70,6 +74,13 @@ public:
     quint16 Port() const { return m_port; }
     TSocketFailure Failure() const { return m_failure; }
     QString FailureText() const { return m_failureText; }
+    // What failed, in plain words for the user, naming the host or the
+    // address and port: "Host not found: example.invalid", "Connection
+    // refused by 127.0.0.1:8080", "No answer from ... within 30 seconds".
+    // Empty when nothing failed.
+    QString FailureMessage() const;
+    // The host part of Server, without brackets.
+    QString Host() const;
 
     virtual void Reset();
     // Resolves the host and the port of Server.
@@ -126,6 +137,7 @@ private:
     QHostAddress m_address;
     quint16 m_port = 0;
     TSocketFailure m_failure = TSocketFailure::None;
+    int m_failureCode = 0;
     QString m_failureText;
     QStringList m_log;
 };

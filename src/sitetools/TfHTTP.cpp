@@ -36,7 +36,6 @@ TfHTTP::TfHTTP(QWidget *parent)
             [this](TagSocket *, qint64 total) { pnlStatus->setText(tr("%1 bytes received").arg(total)); });
     connect(agHTTP, &TagSocket::OnCancel, this, [this] { pnlStatus->setText(tr("Operation canceled")); });
     connect(agHTTP, &TagSocket::OnClosed, this, [this] { pnlStatus->setText(tr("Connection closed")); });
-    connect(agHTTP, &TagSocket::OnError, this, &TfHTTP::reject);
 }
 
 void TfHTTP::SetURL(const QString &url)
@@ -69,6 +68,12 @@ QString TfHTTP::Fetch()
     hide();
     if (!ok) {
         setResult(Rejected);
+        // The panel ends with why the fetch stopped, not with the close
+        // that followed.
+        const QString failure = FailureMessage();
+        pnlStatus->setText(failure.isEmpty() ? tr("Operation canceled") : failure);
+        if (!failure.isEmpty())
+            MessageDlg(failure, TMsgKind::Warning);
         return QString();
     }
     if (agHTTP->Body().isEmpty()) {
@@ -76,4 +81,9 @@ QString TfHTTP::Fetch()
         return QString();
     }
     return QString::fromLatin1(agHTTP->Body());
+}
+
+QString TfHTTP::FailureMessage() const
+{
+    return agHTTP->Failure() == TSocketFailure::Canceled ? QString() : agHTTP->FailureMessage();
 }

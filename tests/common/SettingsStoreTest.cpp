@@ -45,6 +45,27 @@ TEST(SettingsStore, IntegersReadDecimalOrHexAndFallBackWhenNotNumbers)
     EXPECT_EQ(ReadRegBool(Key, QStringLiteral("Word"), true), true);
 }
 
+TEST(SettingsStore, BooleansReadTheProgramsFormAndHandEditedOnes)
+{
+    struct
+    {
+        const char *stored;
+        bool whenDefaultFalse, whenDefaultTrue;
+    } const cases[] = {
+        {"-1", true, true},   {"0", false, false},  {"1", true, true},       {" -1 ", true, true},
+        {"true", true, true}, {"TRUE", true, true}, {"false", false, false}, {"False", false, false},
+        {"", false, true},    {"yes", false, true}, {"0x1", true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        WriteRegValue(Key, QStringLiteral("Flag"), QString::fromUtf8(c.stored));
+        EXPECT_EQ(ReadRegBool(Key, QStringLiteral("Flag"), false), c.whenDefaultFalse);
+        EXPECT_EQ(ReadRegBool(Key, QStringLiteral("Flag"), true), c.whenDefaultTrue);
+    }
+    EXPECT_TRUE(ReadRegBool(Key, QStringLiteral("Missing"), true));
+    EXPECT_FALSE(ReadRegBool(Key, QStringLiteral("Missing"), false));
+}
+
 TEST(SettingsStore, ErasingAKeyTakesItsValuesAndSubkeys)
 {
     WriteRegValue(Key + QStringLiteral("\\LinkVerify"), QStringLiteral("A"), 1);

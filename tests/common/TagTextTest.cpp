@@ -100,6 +100,56 @@ TEST(TagTextTest, SetTagAttributeEditsInPlace)
     }
 }
 
+TEST(TagTextTest, QuotedValuesHideBracketsAndNames)
+{
+    struct
+    {
+        const char *tag, *name, *value, *expected;
+    } const cases[] = {
+        // A ">" inside a value is text; the new attribute goes before the tag's own.
+        {"<IMG ALT=\"a > b\" SRC=\"x.gif\">", "WIDTH=", "\"10\"", "<IMG ALT=\"a > b\" SRC=\"x.gif\" WIDTH=\"10\">"},
+        {"<IMG ALT='a > b' SRC=x.gif>", "WIDTH=", "10", "<IMG ALT='a > b' SRC=x.gif WIDTH=10>"},
+        {"<IMG ALT=\"don't > stop\">", "WIDTH=", "10", "<IMG ALT=\"don't > stop\" WIDTH=10>"},
+        {"<IMG ALT='say \"a > b\"'>", "WIDTH=", "10", "<IMG ALT='say \"a > b\"' WIDTH=10>"},
+        // An apostrophe inside a word opens no value.
+        {"<IMG ALT=don't SRC=x.gif>", "WIDTH=", "10", "<IMG ALT=don't SRC=x.gif WIDTH=10>"},
+        {"<IMG ALT=don't SRC=x.gif>", "SRC=", "\"y.gif\"", "<IMG ALT=don't SRC=\"y.gif\">"},
+        // A name inside a value is not the attribute.
+        {"<IMG ALT=\"see SRC=a\" SRC=\"x.gif\">", "SRC=", "\"y.gif\"", "<IMG ALT=\"see SRC=a\" SRC=\"y.gif\">"},
+        {"<IMG ALT=' SRC=a'>", "SRC=", "\"y.gif\"", "<IMG ALT=' SRC=a' SRC=\"y.gif\">"},
+        {"<IMG ALT=\"see SRC=a\" SRC=x.gif>", "SRC=", "", "<IMG ALT=\"see SRC=a\">"},
+        // Single-quoted values are replaced and removed whole, quotes and all.
+        {"<IMG ALT='a > b' SRC=x>", "ALT=", "\"c\"", "<IMG ALT=\"c\" SRC=x>"},
+        {"<IMG ALT='a > b' SRC=x>", "ALT=", "", "<IMG SRC=x>"},
+        {"<IMG  ALT='a  b'  SRC=x>", "SRC=", "y", "<IMG ALT='a  b' SRC=y>"},
+        // A quote never closed runs up to the tag's last ">", which stays.
+        {"<IMG ALT=\"a > b>", "WIDTH=", "10", "<IMG ALT=\"a > b WIDTH=10>"},
+        {"<IMG ALT='a > b>", "WIDTH=", "10", "<IMG ALT='a > b WIDTH=10>"},
+        {"<IMG ALT='a", "WIDTH=", "10", "<IMG ALT='a WIDTH=10>"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.tag) + " / " + c.name + " / " + c.value);
+        QString tag = QString::fromUtf8(c.tag);
+        SetTagAttribute(tag, QString::fromUtf8(c.name), QString::fromUtf8(c.value));
+        EXPECT_EQ(Str(tag), c.expected);
+    }
+
+    struct
+    {
+        const char *tag, *name, *expected;
+    } const reads[] = {
+        {"<IMG ALT='a > b' SRC=x>", "ALT=", "a > b"},
+        {"<IMG ALT=\"see SRC=a\" SRC=x.gif>", "SRC=", "x.gif"},
+        {"<IMG ALT=\"see SRC=a\">", "SRC=", ""},
+        {"<IMG ALT=''>", "ALT=", ""},
+        {"<IMG ALT='a b>", "ALT=", "a b"},
+    };
+    for (const auto &r : reads) {
+        SCOPED_TRACE(std::string(r.tag) + " / " + r.name);
+        EXPECT_EQ(Str(GetTagAttribute(QString::fromUtf8(r.tag), QString::fromUtf8(r.name))), r.expected);
+    }
+}
+
 TEST(TagTextTest, SetThenGetGivesTheValueBack)
 {
     const char *tags[] = {"<IMG>", "<IMG ALT=old>", "<IMG ALT=\"old one\" SRC=x>", "<IMG\r\nALT=\"\">"};
@@ -222,7 +272,14 @@ TEST(TagTextTest, ResolveDocumentPath)
         {"/web/docs/a.htm", "./b.gif", "/web/docs/b.gif"},
         {"/web/a.htm", "../../b.gif", "/b.gif"},
         {"/web/docs/a.htm", "#top", "/web/docs/a.htm#top"},
+        // Any reference with a scheme is no file and comes back as written.
         {"/web/docs/a.htm", "http://example.com/a.gif", "http://example.com/a.gif"},
+        {"/web/docs/a.htm", "mailto:me@example.com", "mailto:me@example.com"},
+        {"/web/docs/a.htm", "javascript:history.back()", "javascript:history.back()"},
+        {"/web/docs/a.htm", "news:comp.lang.c", "news:comp.lang.c"},
+        {"/web/docs/a.htm", "JavaScript:go('../x')", "JavaScript:go('../x')"},
+        {"/web/docs/a.htm", ":odd", ":odd"},
+        {"/web/docs/a.htm", "../a:b", "../a:b"},
         {"/web/docs/a.htm", "/other/b.gif", "/other/b.gif"},
         {"/web/docs/a.htm", "c:/img/b.gif", "c:/img/b.gif"},
         {"c:\\web\\docs\\a.htm", "../img/b.gif", "c:/web/img/b.gif"},

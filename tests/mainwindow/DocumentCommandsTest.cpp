@@ -239,6 +239,27 @@ TEST_F(DocumentCommands, ATemplateMakesAnUntitledPageWithTheCaretInTheBody)
     EXPECT_EQ(m_tabs.TabStrip()->tabText(0), QStringLiteral("[Untitled]"));
 }
 
+TEST_F(DocumentCommands, NamesThatDifferOnlyInCaseAreTwoFilesHere)
+{
+    m_commands.LoadRecentFiles();
+    const QString lower = WriteFile(QStringLiteral("index.html"), "<P>lower</P>");
+    const QString upper = WriteFile(QStringLiteral("Index.html"), "<P>upper</P>");
+    if (QFileInfo(lower).size() == QFileInfo(upper).size() && ReadFile(lower) == ReadFile(upper))
+        GTEST_SKIP() << "this file system ignores case";
+    m_commands.OpenDocuments(lower, 0);
+    m_commands.OpenDocuments(upper, 0);
+    EXPECT_TRUE(Scripted().notices.isEmpty()); // no "Already Open"
+    ASSERT_EQ(m_tabs.DocumentCount(), 2);
+    EXPECT_EQ(m_tabs.DocumentFileName(0), lower);
+    EXPECT_EQ(m_tabs.DocumentFileName(1), upper);
+    EXPECT_EQ(m_commands.RecentFiles().mid(0, 2), (QStringList{upper, lower}));
+
+    // The same name is still the same file.
+    m_commands.OpenDocuments(lower, 0);
+    EXPECT_EQ(m_tabs.DocumentCount(), 2);
+    EXPECT_EQ(Scripted().notices.size(), 1);
+}
+
 TEST_F(DocumentCommands, OpeningStopsAtAMissingFile)
 {
     const QString a = WriteFile(QStringLiteral("a.htm"));

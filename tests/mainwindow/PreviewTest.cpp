@@ -56,20 +56,36 @@ TEST(TempCopies, UniqueHtmFilesBesideTheDocumentDeletedLater)
     EXPECT_TRUE(copies.Make(dir.filePath(QStringLiteral("missing")), "x").isEmpty());
 }
 
-TEST(TempCopies, BrowserCommandLines)
+TEST(TempCopies, TheBrowserGetsThePathAsOneArgumentWhateverItHolds)
 {
-    EXPECT_EQ(ExternalBrowserCommand(QStringLiteral("/usr/bin/firefox"), QStringLiteral("/home/me/page.htm")),
-              QStringLiteral("/usr/bin/firefox /home/me/page.htm"));
-    EXPECT_EQ(ExternalBrowserCommand(QStringLiteral("/opt/My Browser/run"), QStringLiteral("/home/me/my page.htm")),
-              QStringLiteral("\"/opt/My Browser/run\" \"/home/me/my page.htm\""));
+    // A "browser" in a folder with a blank that writes each argument it got,
+    // ended by a NUL, and then a mark that it is done.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("My Browser")));
+    const QString browser = dir.filePath(QStringLiteral("My Browser/run"));
+    const QString received = dir.filePath(QStringLiteral("argv"));
+    WriteTestFile(browser,
+                  "#!/bin/sh\nprintf '%s\\0' \"$@\" > \"$0.out\"\nmv \"$0.out\" \"$(dirname \"$0\")/../argv\"\n");
+    ASSERT_TRUE(QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    const QString page = dir.filePath(QStringLiteral("my \"quoted\" page 'x'.htm"));
+    ASSERT_TRUE(StartExternalBrowser(browser, page));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(received); }, 10000));
+    QFile file(received);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), page + QChar(0));
+
+    EXPECT_FALSE(StartExternalBrowser(dir.filePath(QStringLiteral("missing")), page));
 }
 
 TEST(ServerMapping, LocalPathsAndAddresses)
 {
     const QString from = QStringLiteral("/srv/WEB/");
     const QString to = QStringLiteral("http://localhost:8080/");
-    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/docs/~vc1234.htm"), from, to),
+    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/WEB/docs/~vc1234.htm"), from, to),
               QStringLiteral("http://localhost:8080/docs/~vc1234.htm"));
+    // Another folder here, whose name differs only in case.
+    EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/docs/a.htm"), from, to), std::nullopt);
     EXPECT_EQ(MapLocalPath(QStringLiteral("/home/me/page.htm"), from, to), std::nullopt);
     EXPECT_EQ(MapLocalPath(QStringLiteral("/srv/web/page.htm"), QString(), to), std::nullopt);
 
@@ -203,6 +219,30 @@ TEST_F(Preview, APageFetchedFromTheWebOpensInANewDocument)
     EXPECT_EQ(m_window.ActiveEditor()->Text(), QStringLiteral("<p>From the web</p>\r\n<p>caf\u00e9</p>\r\n"));
     EXPECT_TRUE(m_window.ActiveEditor()->Filename().isEmpty());
     EXPECT_TRUE(m_window.ActiveEditor()->Modified());
+}
+
+TEST(OpenFromWeb, TheStoredPortServesAddressesWithoutOneAndFailuresShowInTheStatusBar)
+{
+    QTemporaryDir dir;
+    WriteTestFile(dir.filePath(QStringLiteral("remote.htm")), "<p>port</p>");
+    auto server = std::make_unique<TLoopbackServer>(dir.path());
+    ASSERT_TRUE(server->isListening());
+    const quint16 port = server->serverPort();
+    WriteRegValue(QStringLiteral("Software\\Velicort"), QStringLiteral("HTTPPort"), port);
+    TfMain window;
+    window.show();
+    Scripted().inputs = {QStringLiteral("http://127.0.0.1/remote.htm")};
+    window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
+    EXPECT_EQ(window.ActiveEditor()->Text(), QStringLiteral("<p>port</p>"));
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+
+    server.reset();
+    const QString refused = QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port);
+    Scripted().inputs = {QStringLiteral("http://127.0.0.1/remote.htm")};
+    window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
+    EXPECT_EQ(window.StatusPanelText(1).trimmed(), refused);
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].text, refused);
 }
 
 #ifdef VELICORT_HAVE_WEBENGINE

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExternalBrowsers.h"
+#include "MainSettings.h"
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TfEditBrowser.h"
@@ -164,8 +165,36 @@ TEST(ExternalBrowsers, LoadingStopsAtTheFirstMissingNameAndAMissingDDEFlagReadsT
     EXPECT_TRUE(browsers.at(0).UseDDE);
     EXPECT_EQ(browsers.at(0).Location, QStringLiteral("/usr/bin/lynx"));
 
+    // Read as every boolean is: "1" means true as "-1" does.
     WriteRegValue(BrowsersKey, QStringLiteral("UseDDE1"), QStringLiteral("1"));
+    EXPECT_TRUE(LoadExternalBrowsers().at(0).UseDDE);
+    WriteRegValue(BrowsersKey, QStringLiteral("UseDDE1"), QStringLiteral("0"));
     EXPECT_FALSE(LoadExternalBrowsers().at(0).UseDDE);
+}
+
+TEST(MainSettings, OpenFromTheWebReadsItsTimeOutAndPortWithTheirFallbacks)
+{
+    const QString key = QStringLiteral("Software\\Velicort");
+    EXPECT_EQ(ReadMainSettings().Timeout, 30);
+    EXPECT_EQ(ReadMainSettings().HTTPPort, 80);
+    struct
+    {
+        const char *timeout;
+        int expectedTimeout;
+        const char *port;
+        int expectedPort;
+    } const cases[] = {
+        {"45", 45, "8080", 8080}, {"5", 5, "1", 1},         {"300", 300, "65535", 65535},
+        {"2", 30, "0", 80},       {"301", 30, "65536", 80}, {"soon", 30, "web", 80},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.timeout) + " / " + c.port);
+        WriteRegValue(key, QStringLiteral("Timeout"), QString::fromUtf8(c.timeout));
+        WriteRegValue(key, QStringLiteral("HTTPPort"), QString::fromUtf8(c.port));
+        const TMainSettings s = ReadMainSettings();
+        EXPECT_EQ(s.Timeout, c.expectedTimeout);
+        EXPECT_EQ(s.HTTPPort, c.expectedPort);
+    }
 }
 
 TEST(ExternalBrowsers, NoMoreThanFifteenAreKept)

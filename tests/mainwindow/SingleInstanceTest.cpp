@@ -2,11 +2,14 @@
 #include "SingleInstance.h"
 
 #include "SettingsStore.h"
+#include "TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -28,8 +31,20 @@ struct TReceived
         QObject::connect(&window, &TfVelicortMessageWindow::ValidatorResultMessage,
                          [this](const QString &path) { validatorResults << path; });
     }
+    // Handlers run once the connection is done with, so a test waits for them.
+    bool WaitForOpenFiles(qsizetype count) const
+    {
+        return QTest::qWaitFor([&] { return openFiles.size() >= count; }, 5000) && openFiles.size() == count;
+    }
     QStringList openFiles;
     QStringList validatorResults;
+};
+
+// Files to hand over, in a folder of their own.
+struct TFiles
+{
+    QString Make(const QString &name) { return WriteTestFile(dir.filePath(name), "<p>x</p>"); }
+    QTemporaryDir dir;
 };
 
 // Where Qt puts the socket of a server name without a folder.
@@ -71,7 +86,8 @@ QByteArray Header(quint32 magic, quint32 kind, quint32 length)
     return header;
 }
 
-const QStringList ChildParameters{QStringLiteral("/tmp/handed over"), QStringLiteral("by a child.htm")};
+// Relative names, resolved in the child's own current folder: two files.
+const QStringList ChildParameters{QStringLiteral("handed.htm"), QStringLiteral("over by a child.htm")};
 
 } // namespace
 
@@ -83,6 +99,40 @@ TEST(SingleInstance, JoinCommandLineKeepsPathsWithBlanksWhole)
               QStringLiteral("/tmp/a  b.htm"));
     EXPECT_EQ(JoinCommandLine({QStringLiteral(" "), QString()}), QString());
     EXPECT_EQ(JoinCommandLine({}), QString());
+}
+
+TEST(SingleInstance, CommandLineFilesFollowTheFirstStartsRule)
+{
+    TFiles files;
+    for (const char *name : {"a.htm", "b.htm", "my page.htm"})
+        files.Make(QString::fromUtf8(name));
+    ASSERT_TRUE(QDir(files.dir.path()).mkdir(QStringLiteral("sub")));
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(files.dir.path());
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(saved); });
+    const auto path = [&](const char *name) { return files.dir.filePath(QString::fromUtf8(name)); };
+
+    struct
+    {
+        QStringList parameters;
+        QStringList expected;
+    } const cases[] = {
+        {{}, {}},
+        {{QStringLiteral("a.htm")}, {path("a.htm")}},
+        {{path("a.htm")}, {path("a.htm")}},
+        // A path with a blank given without quotes arrives whole.
+        {{QStringLiteral("my"), QStringLiteral("page.htm")}, {path("my page.htm")}},
+        {{QStringLiteral("my page.htm")}, {path("my page.htm")}},
+        // Otherwise each parameter that names a file, in order.
+        {{QStringLiteral("b.htm"), QStringLiteral("a.htm")}, {path("b.htm"), path("a.htm")}},
+        {{QStringLiteral("a.htm"), QStringLiteral("missing.htm"), QStringLiteral("sub"), QString()}, {path("a.htm")}},
+        {{QStringLiteral("missing.htm")}, {}},
+        {{QStringLiteral("sub")}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.parameters.join(u'|').toStdString());
+        EXPECT_EQ(CommandLineFiles(c.parameters), c.expected);
+    }
 }
 
 TEST(SingleInstance, ServerNameIsPerUserAndPerSettingsFile)
@@ -109,7 +159,7 @@ TEST(SingleInstance, NothingIsHandedOffWithoutARunningInstance)
     EXPECT_FALSE(SendInstanceMessage(InstanceValidatorResult, QStringLiteral("/tmp/results.txt")));
 }
 
-TEST(SingleInstance, RunningInstanceReceivesMessagesBeforeTheSenderGoesOn)
+TEST(SingleInstance, RunningInstanceReceivesEachMessage)
 {
     TfVelicortMessageWindow window;
     TReceived received(window);
@@ -119,25 +169,30 @@ TEST(SingleInstance, RunningInstanceReceivesMessagesBeforeTheSenderGoesOn)
         QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFile::permissions(SocketPath()) & others, QFile::Permissions());
 
-    EXPECT_TRUE(HandOffToRunningInstance({QStringLiteral("/tmp/a"), QStringLiteral("b.htm")}));
-    EXPECT_EQ(received.openFiles, QStringList{QStringLiteral("/tmp/a b.htm")});
+    TFiles files;
+    const QString page = files.Make(QStringLiteral("a b.htm"));
+    EXPECT_TRUE(HandOffToRunningInstance({files.dir.filePath(QStringLiteral("a")), QStringLiteral("b.htm")}));
+    ASSERT_TRUE(received.WaitForOpenFiles(1));
+    EXPECT_EQ(received.openFiles, QStringList{page});
 
     // A handler that lets events run, as a question to the user does.
     QObject::connect(&window, &TfVelicortMessageWindow::ValidatorResultMessage, [] { QTest::qWait(50); });
     EXPECT_TRUE(SendInstanceMessage(InstanceValidatorResult, QStringLiteral("/tmp/results.txt")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !received.validatorResults.isEmpty(); }, 5000));
     EXPECT_EQ(received.validatorResults, QStringList{QStringLiteral("/tmp/results.txt")});
 
     // The longest text arrives whole, also when it ends in a character of
     // several bytes.
     const QString longest = QString(MaxInstanceTextBytes - 2, u'x') + QChar(0xE4);
     EXPECT_TRUE(SendInstanceMessage(InstanceOpenFile, longest));
+    ASSERT_TRUE(received.WaitForOpenFiles(2));
     EXPECT_EQ(received.openFiles.value(1), longest);
 
-    // An empty command line and one too long to send end the second start
-    // without a message.
+    // A command line without files and a message too long to send end the
+    // second start without a message.
     received.openFiles.clear();
     EXPECT_TRUE(HandOffToRunningInstance({}));
-    EXPECT_TRUE(HandOffToRunningInstance({longest + u'x'}));
+    EXPECT_TRUE(HandOffToRunningInstance({QStringLiteral("/no/such/file.htm")}));
     EXPECT_FALSE(SendInstanceMessage(InstanceOpenFile, longest + u'x'));
     EXPECT_FALSE(SendInstanceMessage(1068, QStringLiteral("/tmp/a.htm")));
     QTest::qWait(50);
@@ -153,16 +208,18 @@ TEST(SingleInstance, OnlyOneInstanceListensAtATime)
     TfVelicortMessageWindow second;
     TReceived toSecond(second);
     EXPECT_FALSE(second.Listen());
-    EXPECT_TRUE(HandOffToRunningInstance({QStringLiteral("/tmp/a.htm")}));
-    EXPECT_EQ(toFirst.openFiles.size(), 1);
+    TFiles files;
+    const QString page = files.Make(QStringLiteral("a.htm"));
+    EXPECT_TRUE(HandOffToRunningInstance({page}));
+    EXPECT_TRUE(toFirst.WaitForOpenFiles(1));
 
     // The name is free again once the first has ended.
     first.reset();
     EXPECT_FALSE(QFileInfo::exists(SocketPath()));
-    EXPECT_FALSE(HandOffToRunningInstance({QStringLiteral("/tmp/a.htm")}));
+    EXPECT_FALSE(HandOffToRunningInstance({page}));
     ASSERT_TRUE(second.Listen());
-    EXPECT_TRUE(HandOffToRunningInstance({QStringLiteral("/tmp/a.htm")}));
-    EXPECT_EQ(toSecond.openFiles.size(), 1);
+    EXPECT_TRUE(HandOffToRunningInstance({page}));
+    EXPECT_TRUE(toSecond.WaitForOpenFiles(1));
 }
 
 TEST(SingleInstance, SocketLeftByACrashedInstanceIsTakenOver)
@@ -178,12 +235,15 @@ TEST(SingleInstance, SocketLeftByACrashedInstanceIsTakenOver)
     ::close(dead);
     ASSERT_TRUE(QFileInfo::exists(SocketPath()));
 
-    EXPECT_FALSE(HandOffToRunningInstance({QStringLiteral("/tmp/a.htm")}));
+    TFiles files;
+    const QString page = files.Make(QStringLiteral("a.htm"));
+    EXPECT_FALSE(HandOffToRunningInstance({page}));
     TfVelicortMessageWindow window;
     TReceived received(window);
     ASSERT_TRUE(window.Listen());
-    EXPECT_TRUE(HandOffToRunningInstance({QStringLiteral("/tmp/a.htm")}));
-    EXPECT_EQ(received.openFiles, QStringList{QStringLiteral("/tmp/a.htm")});
+    EXPECT_TRUE(HandOffToRunningInstance({page}));
+    ASSERT_TRUE(received.WaitForOpenFiles(1));
+    EXPECT_EQ(received.openFiles, QStringList{page});
 }
 
 TEST(SingleInstance, MalformedMessagesAreDroppedWithoutHarm)
@@ -224,8 +284,42 @@ TEST(SingleInstance, MalformedMessagesAreDroppedWithoutHarm)
     pieces.socket.write(valid.mid(5));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !pieces.answer.isEmpty(); }, 5000));
     EXPECT_EQ(pieces.answer.size(), 1);
-    EXPECT_TRUE(HandOffToRunningInstance({QStringLiteral("/tmp/b.htm")}));
-    EXPECT_EQ(received.openFiles, (QStringList{QStringLiteral("/tmp/a.htm"), QStringLiteral("/tmp/b.htm")}));
+    TFiles files;
+    const QString page = files.Make(QStringLiteral("b.htm"));
+    EXPECT_TRUE(HandOffToRunningInstance({page}));
+    ASSERT_TRUE(received.WaitForOpenFiles(2));
+    EXPECT_EQ(received.openFiles, (QStringList{QStringLiteral("/tmp/a.htm"), page}));
+}
+
+TEST(SingleInstance, HandlersRunOnlyAfterTheSenderIsAnsweredAndGone)
+{
+    TfVelicortMessageWindow window;
+    ASSERT_TRUE(window.Listen());
+    auto sender = std::make_unique<TRawClient>(InstanceMessageFrame(InstanceOpenFile, QStringLiteral("/tmp/a.htm")));
+    bool senderAnsweredAndGone = false;
+    QStringList handled;
+    QObject::connect(&window, &TfVelicortMessageWindow::OpenFileMessage, [&](const QString &path) {
+        // As a modal question does ("Already open"), the handler lets events
+        // run while the sender takes its answer and ends.
+        if (sender) {
+            senderAnsweredAndGone = QTest::qWaitFor(
+                [&] { return sender->answer.size() == 1 && sender->socket.state() == QLocalSocket::UnconnectedState; },
+                2000);
+            sender.reset();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QTest::qWait(20);
+        }
+        handled << path;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !handled.isEmpty(); }, 5000));
+    EXPECT_TRUE(senderAnsweredAndGone);
+
+    // The instance goes on taking messages.
+    TFiles files;
+    const QString page = files.Make(QStringLiteral("b.htm"));
+    EXPECT_TRUE(HandOffToRunningInstance({page}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handled.size() == 2; }, 5000));
+    EXPECT_EQ(handled, (QStringList{QStringLiteral("/tmp/a.htm"), page}));
 }
 
 TEST(InstanceMessageReader, TakesAMessageByteByByte)
@@ -259,7 +353,13 @@ TEST(SingleInstance, SecondProcessHandsItsCommandLineToTheFirst)
     // child learns ours under another name.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("VELICORT_PARENT_SETTINGS"), SettingsFilePath());
+    // The child starts in a folder of its own, with relative names.
+    TFiles files;
+    QStringList expected;
+    for (const QString &name : ChildParameters)
+        expected << files.Make(name);
     QProcess child;
+    child.setWorkingDirectory(files.dir.path());
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
@@ -268,5 +368,6 @@ TEST(SingleInstance, SecondProcessHandsItsCommandLineToTheFirst)
     ASSERT_TRUE(QTest::qWaitFor([&] { return child.state() == QProcess::NotRunning; }, 60000));
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
-    EXPECT_EQ(received.openFiles, QStringList{JoinCommandLine(ChildParameters)});
+    ASSERT_TRUE(received.WaitForOpenFiles(2));
+    EXPECT_EQ(received.openFiles, expected);
 }

@@ -72,8 +72,8 @@ TEST(MainSettings, ValuesOutOfRangeFallBack)
     EXPECT_EQ(s.FilterIndex, 3);
     EXPECT_EQ(s.BrowserLaunchSetting, 1);
     EXPECT_EQ(s.TabWidth, 20);
-    // The status bar shows only for "-1"; the colour bar hides only for "0".
-    EXPECT_FALSE(s.StatusBar);
+    // Every boolean is read the same way: "1" is true as "-1" is.
+    EXPECT_TRUE(s.StatusBar);
     EXPECT_TRUE(s.ColorBar);
 }
 

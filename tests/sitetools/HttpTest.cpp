@@ -33,11 +33,12 @@ namespace {
 class TTestServer : public QObject
 {
 public:
-    explicit TTestServer(std::function<void(QTcpSocket *)> reply, QTcpServer *server = new QTcpServer)
+    explicit TTestServer(std::function<void(QTcpSocket *)> reply, QTcpServer *server = new QTcpServer,
+                         const QHostAddress &address = QHostAddress::LocalHost)
         : Reply(std::move(reply)), m_server(server)
     {
         m_server->setParent(this);
-        m_server->listen(QHostAddress::LocalHost);
+        m_server->listen(address);
         connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
             while (QTcpSocket *socket = m_server->nextPendingConnection()) {
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
@@ -51,6 +52,7 @@ public:
         });
     }
 
+    bool isListening() const { return m_server->isListening(); }
     quint16 serverPort() const { return m_server->serverPort(); }
     QString Url(const QString &path = QStringLiteral("/"), const QString &scheme = QStringLiteral("http"),
                 const QString &host = QStringLiteral("127.0.0.1")) const
@@ -127,6 +129,19 @@ TEST(HttpUrl, RefusesOtherSchemesAndKeepsTheLastUrl)
     EXPECT_EQ(http.Server, QStringLiteral("h"));
 }
 
+TEST(HttpUrl, AnIPv6AddressInBracketsIsSplitAtItsOwnColon)
+{
+    TagHTTP http;
+    ASSERT_TRUE(http.SetURL(QStringLiteral("http://[::1]:8080/dir/page.htm")));
+    EXPECT_EQ(http.Server, QStringLiteral("[::1]:8080"));
+    EXPECT_EQ(http.Host(), QStringLiteral("::1"));
+    EXPECT_EQ(http.Path(), QStringLiteral("/dir/page.htm"));
+    ASSERT_TRUE(http.SetURL(QStringLiteral("http://[::1]/")));
+    EXPECT_EQ(http.Host(), QStringLiteral("::1"));
+    ASSERT_TRUE(http.SetURL(QStringLiteral("http://h:8080/")));
+    EXPECT_EQ(http.Host(), QStringLiteral("h"));
+}
+
 TEST(HttpErrorText, KeepsTheClassicCodesAndForms)
 {
     EXPECT_EQ(SocketErrorText(0), QStringLiteral("[0] No Error"));
@@ -198,6 +213,28 @@ TEST_F(THttpFixture, FailsWhenTheServerClosesMidHeader)
     EXPECT_EQ(errors, QStringList{QStringLiteral("Connection closed before the whole response arrived")});
 }
 
+TEST_F(THttpFixture, AnIPv6LoopbackServerIsReachedWithItsPort)
+{
+    TTestServer server(SendAndClose("HTTP/1.0 200 OK\r\n\r\nsix"), new QTcpServer, QHostAddress::LocalHostIPv6);
+    if (!server.isListening())
+        GTEST_SKIP() << "no IPv6 loopback on this machine";
+    const QString authority = QStringLiteral("[::1]:%1").arg(server.serverPort());
+    ASSERT_TRUE(http.SetURL(QStringLiteral("http://%1/six.html").arg(authority)));
+    ASSERT_TRUE(http.Get()) << http.FailureText().toStdString();
+    EXPECT_EQ(http.Body(), QByteArray("six"));
+    EXPECT_TRUE(server.Request.contains("\r\nHost: " + authority.toLatin1() + "\r\n"));
+}
+
+TEST_F(THttpFixture, AnAddressWithoutAPortUsesTheDefaultPort)
+{
+    TTestServer server(SendAndClose("HTTP/1.0 200 OK\r\n\r\nport"));
+    http.DefaultPort = server.serverPort();
+    ASSERT_TRUE(http.SetURL(QStringLiteral("http://127.0.0.1/")));
+    ASSERT_TRUE(http.Get()) << http.FailureText().toStdString();
+    EXPECT_EQ(http.Body(), QByteArray("port"));
+    EXPECT_EQ(http.Port(), server.serverPort());
+}
+
 TEST_F(THttpFixture, SilentServerTimesOutWithinTheStep)
 {
     TTestServer server([](QTcpSocket *) {});
@@ -211,6 +248,8 @@ TEST_F(THttpFixture, SilentServerTimesOutWithinTheStep)
     EXPECT_LT(elapsed.elapsed(), 1000);
     EXPECT_EQ(http.Failure(), TSocketFailure::TimedOut);
     EXPECT_EQ(errors, QStringList{QStringLiteral("Operation timed out")});
+    EXPECT_EQ(http.FailureMessage(),
+              QStringLiteral("No answer from 127.0.0.1:%1 within 3 seconds").arg(server.serverPort()));
     EXPECT_EQ(closed, 1);
 }
 
@@ -243,6 +282,7 @@ TEST_F(THttpFixture, RefusedConnectionFailsAtOnce)
     EXPECT_FALSE(http.Get());
     EXPECT_EQ(http.Failure(), TSocketFailure::SocketError);
     EXPECT_EQ(errors, QStringList{QStringLiteral("[10061] Connection refused")});
+    EXPECT_EQ(http.FailureMessage(), QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port));
 }
 
 TEST_F(THttpFixture, UnknownHostIsNotFound)
@@ -251,6 +291,7 @@ TEST_F(THttpFixture, UnknownHostIsNotFound)
     ASSERT_TRUE(http.SetURL(QStringLiteral("http://no-such-host.invalid/")));
     EXPECT_FALSE(http.Get());
     EXPECT_EQ(errors, QStringList{QStringLiteral("[11001] Host not found")});
+    EXPECT_EQ(http.FailureMessage(), QStringLiteral("Host not found: no-such-host.invalid"));
 }
 
 TEST_F(THttpFixture, EmptyServerIsRefused)
@@ -397,5 +438,42 @@ TEST(HttpWindow, EscapeCancelsTheFetch)
     EXPECT_EQ(window.Fetch(), QString());
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_EQ(window.pnlStatus->text(), QStringLiteral("Operation canceled"));
+    // The user knows: no failure to report.
+    EXPECT_EQ(window.FailureMessage(), QString());
     EXPECT_TRUE(Scripted().messages.isEmpty());
+}
+
+TEST(HttpWindow, AFailureIsShownInThePanelAndAsAWarning)
+{
+    quint16 port;
+    {
+        QTcpServer closed;
+        ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+        port = closed.serverPort();
+    }
+    const QString refused = QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port);
+    TfHTTP window;
+    window.SetURL(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+    EXPECT_EQ(window.Fetch(), QString());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_EQ(window.FailureMessage(), refused);
+    EXPECT_EQ(window.pnlStatus->text(), refused);
+    ASSERT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(Scripted().messages[0].kind, TMsgKind::Warning);
+    EXPECT_EQ(Scripted().messages[0].text, refused);
+}
+
+TEST(HttpWindow, TheTimeOutGivenBoundsEachStep)
+{
+    TTestServer server([](QTcpSocket *) {});
+    TfHTTP window;
+    window.agHTTP->TickInterval = 50;
+    window.SetTimeOut(2);
+    window.SetURL(server.Url());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_EQ(window.Fetch(), QString());
+    EXPECT_LT(elapsed.elapsed(), 1000);
+    EXPECT_EQ(window.FailureMessage(),
+              QStringLiteral("No answer from 127.0.0.1:%1 within 2 seconds").arg(server.serverPort()));
 }
