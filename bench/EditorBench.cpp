@@ -457,7 +457,7 @@ void BenchDownKey(benchmark::State &state, TWhere where)
         }
         state.SetIterationTime(SecondsOf([&] { QTest::keyPress(editor, Qt::Key_Down); }));
         QTest::keyRelease(editor, Qt::Key_Down);
-        if (TvqRichHTML::PendingLine().dirty) {
+        if (editor->PendingLine().dirty) {
             state.SkipWithError("the line left was not coloured");
             break;
         }

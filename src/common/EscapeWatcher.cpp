@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EscapeWatcher.h"
 
+#include "LongRun.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
+
+#include <memory>
 
 namespace {
 constexpr qint64 PollIntervalMs = 25;
@@ -11,6 +15,9 @@ constexpr qint64 PollIntervalMs = 25;
 bool TEscapeWatcher::Pressed()
 {
     if (!m_sincePoll.isValid() || m_sincePoll.elapsed() >= PollIntervalMs) {
+        // Held input waits for the end of a run, also when the caller holds
+        // none itself.
+        TLongRun run;
         // Only while the waiting events run: a question asked between polls
         // must get its keys and clicks.
         QCoreApplication::instance()->installEventFilter(this);
@@ -27,18 +34,26 @@ bool TEscapeWatcher::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
-            m_pressed = true;
-        return true;
     case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            m_pressed |= event->type() == QEvent::KeyPress;
+            return true;
+        }
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::InputMethod:
-        return true;
+    // A menu command's key: the shortcut map sends it to the action once the
+    // focus widget did not claim the key (ShortcutOverride passes unchanged,
+    // as swallowing it unaccepted would fire the shortcut at once).
+    case QEvent::Shortcut:
+        break;
     default:
         return QObject::eventFilter(watched, event);
     }
+    std::shared_ptr<QEvent> held(event->clone());
+    TLongRun::WhenIdle(watched, [watched, held] { QCoreApplication::sendEvent(watched, held.get()); });
+    return true;
 }

@@ -3,9 +3,11 @@
 
 // Lets a long operation that runs on the user-interface thread notice the
 // Escape key. Pressed() lets waiting events run, at most every few
-// milliseconds, with user input held back from the widgets (the operation
-// owns the document) except that an Escape press is remembered, and tells
-// whether Escape was pressed since the last query.
+// milliseconds, and tells whether Escape was pressed since the last query.
+// The user's input that arrives meanwhile is held back, not lost: the
+// operation owns the document, so keys, clicks and menu shortcuts reach their
+// receivers in order once the outermost long run has ended (TLongRun). Only
+// Escape is taken.
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextUtils.h"
 
-#include <QStringDecoder>
+#include "TextEncoding.h"
 
 QString ReplaceChar(const QString &text, QChar from, QChar to)
 {
@@ -20,12 +20,5 @@ QString RemoveAllText(const QString &text, const QString &part)
 
 QString DecodeFileText(const QByteArray &bytes)
 {
-    QString text = QString::fromUtf8(bytes);
-    // Invalid bytes would have become replacement characters.
-    if (text.toUtf8() == bytes)
-        return text;
-    QStringDecoder ansi("windows-1252");
-    if (ansi.isValid())
-        return ansi(bytes);
-    return QString::fromLatin1(bytes);
+    return DecodeText(bytes, DetectEncoding(bytes).encoding);
 }

@@ -14,6 +14,6 @@ QString ReplaceChar(const QString &text, QChar from, QChar to);
 // leaves the text as it is.
 QString RemoveAllText(const QString &text, const QString &part);
 
-// File text the way the editor shows it: UTF-8 when the bytes are valid
-// UTF-8, else Windows-1252.
+// File text the way the editor shows it, in the encoding DetectEncoding
+// picks for the bytes.
 QString DecodeFileText(const QByteArray &bytes);

@@ -2,20 +2,8 @@
 #include "DocumentFile.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <utility>
-
-namespace {
-
-bool IsValidUtf8(const QByteArray &bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
-}
-
-} // namespace
 
 TLineEnds SystemLineEnds()
 {
@@ -29,33 +17,42 @@ TLineEnds SystemLineEnds()
 TDocumentText DocumentTextFromFile(const QByteArray &fileBytes)
 {
     TDocumentText text;
-    text.utf8 = fileBytes.startsWith("\xEF\xBB\xBF") || IsValidUtf8(fileBytes);
+    text.encoding = DetectEncoding(fileBytes);
+    text.bytes = text.encoding.encoding == TTextEncoding::Utf8 ? fileBytes : DecodeWindows1252(fileBytes).toUtf8();
 
     qsizetype crlf = 0;
     qsizetype lone = 0;
-    for (qsizetype i = fileBytes.indexOf('\n'); i >= 0; i = fileBytes.indexOf('\n', i + 1)) {
-        if (i > 0 && fileBytes[i - 1] == '\r')
+    for (qsizetype i = text.bytes.indexOf('\n'); i >= 0; i = text.bytes.indexOf('\n', i + 1)) {
+        if (i > 0 && text.bytes[i - 1] == '\r')
             ++crlf;
         else
             ++lone;
     }
-    if (lone == 0) {
-        text.bytes = fileBytes;
+    if (lone == 0)
         text.lineEnds = TLineEnds::CrLf;
-        return text;
-    }
-    text.lineEnds = lone >= crlf ? TLineEnds::Lf : TLineEnds::CrLf;
-    text.bytes.reserve(fileBytes.size() + lone);
+    else if (crlf > 0)
+        text.lineEnds = TLineEnds::Mixed;
+    else
+        text.lineEnds = TLineEnds::Lf;
+    if (text.lineEnds == TLineEnds::Lf)
+        text.bytes = CrLfLineBreaks(text.bytes);
+    return text;
+}
+
+QByteArray CrLfLineBreaks(const QByteArray &bytes)
+{
+    QByteArray result;
+    result.reserve(bytes.size() + bytes.count('\n'));
     qsizetype from = 0;
-    for (qsizetype i = fileBytes.indexOf('\n'); i >= 0; i = fileBytes.indexOf('\n', i + 1)) {
-        text.bytes.append(fileBytes.constData() + from, i - from);
-        if (i == 0 || fileBytes[i - 1] != '\r')
-            text.bytes.append('\r');
-        text.bytes.append('\n');
+    for (qsizetype i = bytes.indexOf('\n'); i >= 0; i = bytes.indexOf('\n', i + 1)) {
+        result.append(bytes.constData() + from, i - from);
+        if (i == 0 || bytes[i - 1] != '\r')
+            result.append('\r');
+        result.append('\n');
         from = i + 1;
     }
-    text.bytes.append(fileBytes.constData() + from, fileBytes.size() - from);
-    return text;
+    result.append(bytes.constData() + from, bytes.size() - from);
+    return result;
 }
 
 QByteArray FileBytesFromDocument(const char *data, qsizetype length, TLineEnds lineEnds)

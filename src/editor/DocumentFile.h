@@ -1,31 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The form of a document's text: held as the bytes of its file with every
-// line break as CR LF, remembering the line-end form and the encoding its file
-// had, so that a file saved unedited is written back byte for byte.
+// The form of a document's text: held as UTF-8 with every line break as CR LF,
+// remembering the line-end form and the encoding its file had, so that a file
+// saved unedited is written back byte for byte.
 
 #include "FileIO.h"
+#include "TextEncoding.h"
 
 #include <QByteArray>
 #include <QString>
 
-enum class TLineEnds { CrLf, Lf };
+// A file with both forms is held with its line breaks as they are and written
+// back so.
+enum class TLineEnds { CrLf, Lf, Mixed };
 
 // The line-end form new documents take on this system.
 TLineEnds SystemLineEnds();
 
 struct TDocumentText
 {
-    QByteArray bytes; // line breaks as CR LF
+    // UTF-8 (a UTF-8 file's stray bytes kept as they are), line breaks as
+    // CR LF unless the file mixed both forms.
+    QByteArray bytes;
     TLineEnds lineEnds = TLineEnds::CrLf;
-    bool utf8 = true; // shown as UTF-8; otherwise as a single-byte code page
+    TDetectedEncoding encoding;
 };
 
-// The editor's form of a file's bytes: lone line feeds become CR LF.
+// The editor's form of a file's bytes: decoded, lone line feeds made CR LF.
 TDocumentText DocumentTextFromFile(const QByteArray &fileBytes);
 
-// The bytes to write for text held with CR LF line breaks.
+// Every lone line feed made CR LF.
+QByteArray CrLfLineBreaks(const QByteArray &bytes);
+
+// The text held with CR LF line breaks, with its line breaks in a form; held
+// text of the mixed form is taken as it is.
 QByteArray FileBytesFromDocument(const char *data, qsizetype length, TLineEnds lineEnds);
 
 // The writer that saving goes through; tests replace it to play a file that

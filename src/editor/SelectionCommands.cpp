@@ -2,6 +2,7 @@
 #include "SelectionCommands.h"
 
 #include "Hourglass.h"
+#include "LongRun.h"
 #include "SpecialCharacters.h"
 #include "TvqRichHTML.h"
 
@@ -34,8 +35,8 @@ void SelectLineTexts(TvqRichHTML &editor, int first, int last)
     editor.SetSel(start, editor.LineIndex(last) + editor.LineLength(last) - start);
 }
 
-// Replaces the selection and pushes the undo record that puts the old text
-// back; the new text stays selected.
+// Replaces the selection, pushes the undo record that puts the old text back
+// and marks the document modified; the new text stays selected.
 void ReplaceWithUndo(TvqRichHTML &editor, const QString &text)
 {
     qsizetype start = 0;
@@ -49,6 +50,7 @@ void ReplaceWithUndo(TvqRichHTML &editor, const QString &text)
     }
     editor.PushUndo({start, bytes.size(), old});
     editor.SetSel(start, bytes.size());
+    editor.SetModified(true);
 }
 
 // Rewrites the lines first to last, line by line.
@@ -230,11 +232,12 @@ void UnindentLines(TvqRichHTML &editor)
 
 void ConvertTagCase(TvqRichHTML &editor, bool upper)
 {
-    const QByteArray text = editor.RawText();
-    if (text.isEmpty())
+    if (editor.TextLength() == 0)
         return;
     const qsizetype caret = editor.GetSelStart();
     THourglass hourglass;
+    // The progress display lets events run.
+    TLongRun run;
     editor.SetProgressCaption(QStringLiteral("Converting tags..."));
     editor.ReportProgress(0);
     editor.SetShowCursorWhileLocked(false);
@@ -249,6 +252,7 @@ void ConvertTagCase(TvqRichHTML &editor, bool upper)
         editor.SetModified(true);
     });
 
+    const QByteArray text = editor.RawText();
     QByteArray converted = text;
     const QByteArray upperText = text.toUpper();
     const qsizetype size = text.size();
@@ -283,6 +287,8 @@ void ConvertTagCase(TvqRichHTML &editor, bool upper)
             at = close + 1;
         }
     }
+    // Every byte keeps its place, so the older undo records still fit.
+    TvqRichHTML::TRecordedEdit recorded(&editor);
     ReplaceChangedSpan(editor, text, converted);
 }
 
@@ -303,6 +309,8 @@ int ReplaceExtendedCharacters(TvqRichHTML &editor, bool toEntities, const std::f
         pairs.push_back(toEntities ? TPair{letter, entity} : TPair{entity, letter});
     }
 
+    // The progress display lets events run.
+    TLongRun run;
     const QByteArray text = editor.RawText();
     const qsizetype size = text.size();
     QByteArray rewritten;

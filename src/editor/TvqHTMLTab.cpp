@@ -2,6 +2,7 @@
 #include "TvqHTMLTab.h"
 
 #include "Hourglass.h"
+#include "LongRun.h"
 #include "MessageService.h"
 
 #include <QCoreApplication>
@@ -188,8 +189,7 @@ TvqRichHTML *TvqHTMLTab::CreateEditor()
     connect(editor, &TvqRichHTML::KeyPress, this, [this, editor](QChar key) { emit OnActiveDocKeyPress(editor, key); });
     connect(editor, &TvqRichHTML::InsertModeChange, this,
             [this, editor](TInsertMode mode) { emit OnActiveDocInsertModeChange(editor, mode); });
-    connect(editor, &TvqRichHTML::ProgressChange, this,
-            [this, editor](int value) { emit OnActiveDocProgressChange(editor, value); });
+    ConnectProgress(editor);
     connect(editor, &TvqRichHTML::DocumentSaved, this, [this, editor] {
         const int index = IndexOf(editor);
         if (index >= 0)
@@ -202,6 +202,12 @@ TvqRichHTML *TvqHTMLTab::CreateEditor()
     return editor;
 }
 
+void TvqHTMLTab::ConnectProgress(TvqRichHTML *editor)
+{
+    connect(editor, &TvqRichHTML::ProgressChange, this,
+            [this, editor](int value) { emit OnActiveDocProgressChange(editor, value); });
+}
+
 void TvqHTMLTab::SetDocumentName(int index, const QString &fileName)
 {
     m_documents[index].fileName = fileName;
@@ -212,8 +218,9 @@ void TvqHTMLTab::SetDocumentName(int index, const QString &fileName)
 bool TvqHTMLTab::AddDocument(const QString &fileName, TColorCodeMode colorMode, int flags)
 {
     THourglass hourglass;
-    m_busy = true;
-    auto done = qScopeGuard([this] { m_busy = false; });
+    // A document may be added while another one is set up.
+    const bool wasBusy = std::exchange(m_busy, true);
+    auto done = qScopeGuard([this, wasBusy] { m_busy = wasBusy; });
 
     TvqRichHTML *editor = nullptr;
     try {
@@ -248,6 +255,9 @@ bool TvqHTMLTab::AddDocument(const QString &fileName, TColorCodeMode colorMode, 
 
     if (!fileName.isEmpty()) {
         editor->SetFilename(fileName);
+        // The load lets events run, which may have closed the document.
+        if (IndexOf(editor) < 0)
+            return false;
         if (editor->Filename().isEmpty())
             SetDocumentName(IndexOf(editor), QString());
     }
@@ -261,19 +271,36 @@ void TvqHTMLTab::CloseDocument(int index)
         MessageDlg(QStringLiteral("Error - page does not exist"), TMsgKind::Plain);
         return;
     }
-    const bool wasBusy = m_busy;
-    m_busy = true;
+    const bool wasBusy = std::exchange(m_busy, true);
     auto done = qScopeGuard([this, wasBusy] { m_busy = wasBusy; });
 
+    TvqRichHTML *editor = m_documents.at(index).editor;
     if (m_documents.size() == 1) {
-        TvqRichHTML *editor = m_documents.first().editor;
-        editor->SetFilename(QString());
-        editor->SetModified(false);
-        SetDocumentName(0, QString());
-        return;
+        if (!TLongRun::Active()) {
+            editor->SetFilename(QString());
+            editor->SetModified(false);
+            SetDocumentName(0, QString());
+            return;
+        }
+        // A long run may be working in the editor: an empty document takes
+        // its place instead of the editor being emptied under the run (it
+        // may have given way to the new one already).
+        AddDocument(QString(), editor->ColorCodeMode(), 0);
+        index = IndexOf(editor);
+        if (index < 0)
+            return;
     }
-    DestroyEditor(m_documents.takeAt(index).editor);
+    m_documents.removeAt(index);
     m_strip->removeTab(index);
+    if (TLongRun::Active()) {
+        m_stack->removeWidget(editor);
+        disconnect(editor, nullptr, this, nullptr);
+        // The run still reports its end, so that its progress display goes.
+        ConnectProgress(editor);
+        editor->CloseLater();
+    } else {
+        DestroyEditor(editor);
+    }
     QCoreApplication::processEvents();
 }
 

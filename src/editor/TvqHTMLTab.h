@@ -42,8 +42,13 @@ public:
 
     // Opens a new document, loading FileName when it is not empty, and makes
     // it the active one. An untouched untitled document gives way to it.
+    // False when no editor could be made, or when the document was closed by
+    // the events its load let run.
     bool AddDocument(const QString &fileName, TColorCodeMode colorMode, int flags);
     // Closes a document without asking; the last one is emptied instead.
+    // During a long run the editor is only taken out, and deleted after the
+    // run (TvqRichHTML::CloseLater); the last one then gives way to a new
+    // empty document.
     void CloseDocument(int index);
     void CloseActiveDocument();
 
@@ -105,6 +110,7 @@ private:
     };
 
     TvqRichHTML *CreateEditor();
+    void ConnectProgress(TvqRichHTML *editor);
     void DestroyEditor(TvqRichHTML *editor);
     int IndexOf(const TvqRichHTML *editor) const;
     void SetDocumentName(int index, const QString &fileName);

@@ -3,6 +3,7 @@
 
 #include "DocumentPrinter.h"
 #include "EscapeWatcher.h"
+#include "LongRun.h"
 #include "MessageService.h"
 #include "SettingsStore.h"
 #include "TagText.h"
@@ -10,7 +11,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -153,8 +156,6 @@ TvqRichHTML::~TvqRichHTML()
 {
     // The control may still report while its base class is torn down.
     disconnect(this, nullptr, this, nullptr);
-    if (PendingLine().editor == this)
-        PendingLine() = TPendingLine();
     if (m_cursorHidden)
         QGuiApplication::restoreOverrideCursor();
 }
@@ -169,10 +170,9 @@ const char *TvqRichHTML::CharacterPointer() const
     return static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
 }
 
-TvqRichHTML::TPendingLine &TvqRichHTML::PendingLine()
+QFont TvqRichHTML::DefaultFont()
 {
-    static TPendingLine pending;
-    return pending;
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 TStylePair TvqRichHTML::DefaultStylePair(TStyleClass style)
@@ -295,17 +295,37 @@ void TvqRichHTML::SelectLines(int first, int last)
 
 QByteArray TvqRichHTML::Encode(const QString &text) const
 {
-    return m_utf8 ? text.toUtf8() : text.toLatin1();
+    return text.toUtf8();
 }
 
 QString TvqRichHTML::Decode(const QByteArray &bytes) const
 {
-    return m_utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    return QString::fromUtf8(bytes);
 }
 
-void TvqRichHTML::ReplaceSel(const QString &text)
+bool TvqRichHTML::MayInsert(QStringView text)
 {
-    ReplaceSelBytes(Encode(text));
+    return m_encoding.encoding == TTextEncoding::Utf8 || EncodeWindows1252(text) || ConvertToUtf8();
+}
+
+bool TvqRichHTML::ConvertToUtf8()
+{
+    if (MessageDlg(QStringLiteral("Windows-1252, the encoding of this document, cannot hold some of these characters.  "
+                                  "Convert the document to UTF-8?"),
+                   TMsgKind::Confirmation, TMsgButtons::YesNo) != TMsgResult::Yes)
+        return false;
+    // The text is held as UTF-8 already: only the form of the file changes.
+    SetEncoding({});
+    SetModified(true);
+    return true;
+}
+
+void TvqRichHTML::SetEncoding(const TDetectedEncoding &encoding)
+{
+    if (encoding == m_encoding)
+        return;
+    m_encoding = encoding;
+    emit EncodingChange();
 }
 
 void TvqRichHTML::ReplaceSelBytes(const QByteArray &bytes)
@@ -341,7 +361,7 @@ void TvqRichHTML::ReplaceDocument(const QByteArray &text)
     Send(SCI_SETDOCPOINTER, 0, document);
     Send(SCI_RELEASEDOCUMENT, 0, document);
     // What a document keeps of its own settings.
-    Send(SCI_SETCODEPAGE, m_utf8 ? SC_CP_UTF8 : 0);
+    Send(SCI_SETCODEPAGE, SC_CP_UTF8);
     Send(SCI_SETEOLMODE, SC_EOL_CRLF);
     Send(SCI_SETUNDOCOLLECTION, 0);
     Send(SCI_SETLEXER, SCLEX_CONTAINER);
@@ -356,7 +376,7 @@ void TvqRichHTML::ReplaceDocument(const QByteArray &text)
 int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool matchCase)
 {
     const QByteArray pattern = Encode(find);
-    if (pattern.isEmpty())
+    if (pattern.isEmpty() || !MayInsert(replace))
         return 0;
     const QByteArray replacement = Encode(replace);
     const std::string_view text(CharacterPointer(), size_t(TextLength()));
@@ -433,6 +453,8 @@ bool TvqRichHTML::CanPaste() const
 
 void TvqRichHTML::InsertTag(const QString &startText, const QString &endText, bool replaceSelection)
 {
+    if (!MayInsert(startText + endText))
+        return;
     TRedrawSuspension suspension(this);
     auto finish = qScopeGuard([&] {
         suspension.Resume();
@@ -536,6 +558,8 @@ void TvqRichHTML::Undo()
 
 void TvqRichHTML::Paste()
 {
+    if (!MayInsert(QApplication::clipboard()->text()))
+        return;
     qsizetype start = 0;
     qsizetype length = 0;
     GetSel(start, length);
@@ -568,17 +592,24 @@ void TvqRichHTML::Cut()
     GetSel(start, length);
     if (length == 0)
         return;
+    Copy();
     PushUndo({start, 0, QByteArray(CharacterPointer() + start, length)});
     {
         TRecordedEdit recorded(this);
-        Send(SCI_CUT);
+        ReplaceSelBytes(QByteArray());
     }
     SetModified(true);
 }
 
 void TvqRichHTML::Copy()
 {
-    Send(SCI_COPY);
+    QString text = SelText();
+    if (text.isEmpty())
+        return;
+    // The clipboard carries the system's line ends.
+    if (SystemLineEnds() == TLineEnds::Lf)
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QApplication::clipboard()->setText(text);
 }
 
 // ---------------------------------------------------------------------------
@@ -615,7 +646,7 @@ TvqRichHTML::TRedrawSuspension::TRedrawSuspension(TvqRichHTML *editor)
 
 void TvqRichHTML::TRedrawSuspension::Resume()
 {
-    if (m_suspended) {
+    if (m_suspended && m_editor) {
         m_suspended = false;
         m_editor->SetUpdateLock(false);
     }
@@ -665,18 +696,17 @@ void TvqRichHTML::OnModified(qsizetype position, int type, qsizetype length)
 
 void TvqRichHTML::MarkPending(int line)
 {
-    PendingLine() = {line, true, this};
+    m_pending = {line, true};
 }
 
 void TvqRichHTML::ColorPendingLine()
 {
-    TPendingLine &pending = PendingLine();
-    if (!pending.dirty || pending.editor != this)
+    if (!m_pending.dirty)
         return;
-    pending.dirty = false;
+    m_pending.dirty = false;
     const qsizetype anchor = Send(SCI_GETANCHOR);
     const qsizetype caret = Send(SCI_GETCURRENTPOS);
-    ColorLine(pending.line);
+    ColorLine(m_pending.line);
     Send(SCI_SETSEL, anchor, caret);
 }
 
@@ -747,7 +777,7 @@ void TvqRichHTML::keyPressEvent(QKeyEvent *event)
             key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Up || key == Qt::Key_Down;
         if (leavesLine && !ctrl && !alt && m_colorCodeMode != ccNone) {
             ColorPendingLine();
-            PendingLine() = {CurrentLine(), false, this};
+            m_pending = {CurrentLine(), false};
         }
         return;
     }
@@ -769,10 +799,9 @@ void TvqRichHTML::keyPressEvent(QKeyEvent *event)
             record.Position = before;
             record.Text = QByteArray(text + before, start - before);
             const int line = LineFromChar(before);
-            TPendingLine &pending = PendingLine();
-            if (line != pending.line && pending.dirty && pending.editor == this) {
+            if (line != m_pending.line && m_pending.dirty) {
                 ColorPendingLine();
-                pending = {line, false, this};
+                m_pending = {line, false};
             }
         } else {
             qsizetype after = Send(SCI_POSITIONAFTER, start);
@@ -793,6 +822,8 @@ void TvqRichHTML::keyPressEvent(QKeyEvent *event)
 
 void TvqRichHTML::TypeText(const QString &text)
 {
+    if (!MayInsert(text))
+        return;
     qsizetype start = 0;
     qsizetype length = 0;
     GetSel(start, length);
@@ -818,11 +849,10 @@ void TvqRichHTML::TypeText(const QString &text)
 
 void TvqRichHTML::EnterKey(bool ctrl)
 {
-    TPendingLine &pending = PendingLine();
     if (ctrl) {
         InsertTag(CaseTag(QStringLiteral("<BR>")), QString(), false);
         ColorLine(CurrentLine());
-        pending.dirty = false;
+        m_pending.dirty = false;
     }
 
     int tabs = 0;
@@ -853,16 +883,16 @@ void TvqRichHTML::EnterKey(bool ctrl)
         return;
     const int newLine = CurrentLine();
     if (tabs > 0) {
-        if (pending.dirty && pending.editor == this) {
-            pending.dirty = false;
+        if (m_pending.dirty) {
+            m_pending.dirty = false;
             ColorLine(splitLine);
             const QString line = LineText(newLine);
-            pending = {newLine, LineLength(newLine) > tabs && line.contains(u'<'), this};
+            m_pending = {newLine, LineLength(newLine) > tabs && line.contains(u'<')};
         }
         return;
     }
     ColorPendingLine();
-    pending = {newLine, false, this};
+    m_pending = {newLine, false};
 }
 
 void TvqRichHTML::DeleteWord(bool left)
@@ -906,7 +936,7 @@ void TvqRichHTML::DeleteCurrentLine()
 
 void TvqRichHTML::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (event->commitString().isEmpty()) {
+    if (event->commitString().isEmpty() || !MayInsert(event->commitString())) {
         TRecordedEdit recorded(this);
         QsciScintillaBase::inputMethodEvent(event);
         return;
@@ -927,8 +957,7 @@ void TvqRichHTML::inputMethodEvent(QInputMethodEvent *event)
 
 void TvqRichHTML::mousePressEvent(QMouseEvent *event)
 {
-    const TPendingLine &pending = PendingLine();
-    if (pending.dirty && pending.editor == this && CurrentLine() != pending.line)
+    if (m_pending.dirty && CurrentLine() != m_pending.line)
         ColorPendingLine();
 
     if (event->button() == Qt::RightButton)
@@ -981,7 +1010,7 @@ bool TvqRichHTML::SetFilename(const QString &name)
         m_showCursorWhileLocked = true;
     });
 
-    m_utf8 = true;
+    SetEncoding({});
     m_lineEnds = SystemLineEnds();
     if (!name.isEmpty()) {
         QByteArray bytes;
@@ -993,23 +1022,19 @@ bool TvqRichHTML::SetFilename(const QString &name)
             else if (read.code == EFBIG)
                 text += QStringLiteral("  The file is too large.");
             MessageDlg(text, TMsgKind::Error);
-            Send(SCI_SETCODEPAGE, SC_CP_UTF8);
             SetModified(false);
             return false;
         }
         const TDocumentText document = DocumentTextFromFile(bytes);
         bytes = QByteArray();
-        m_utf8 = document.utf8;
+        SetEncoding(document.encoding);
         m_lineEnds = document.lineEnds;
-        Send(SCI_SETCODEPAGE, m_utf8 ? SC_CP_UTF8 : 0);
         {
             TRecordedEdit recorded(this);
             Send(SCI_APPENDTEXT, document.bytes.size(), reinterpret_cast<long>(document.bytes.constData()));
         }
         m_fileTime = QFileInfo(name).lastModified().toMSecsSinceEpoch();
         ColorAll();
-    } else {
-        Send(SCI_SETCODEPAGE, SC_CP_UTF8);
     }
     m_filename = name;
     SetModified(false);
@@ -1047,15 +1072,13 @@ void TvqRichHTML::InsertFile(const QString &name)
         MessageDlg(QStringLiteral("File \"") + name + QStringLiteral("\" does not exist."), TMsgKind::Error);
         return;
     }
-    const TDocumentText document = DocumentTextFromFile(bytes);
-    QString text = document.utf8 ? QString::fromUtf8(document.bytes) : QString::fromLatin1(document.bytes);
-    if (text.endsWith(QLatin1String("\r\n")))
-        text.chop(2);
+    // One insertion, undone in one step, ending with a line break.
+    QString text = Decode(CrLfLineBreaks(DocumentTextFromFile(bytes).bytes));
     if (text.isEmpty())
         return;
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    for (const QString &line : lines)
-        InsertTag(line + QStringLiteral("\r\n"), QString(), false);
+    if (!text.endsWith(QLatin1String("\r\n")))
+        text += QLatin1String("\r\n");
+    InsertTag(text, QString(), false);
 }
 
 bool TvqRichHTML::SaveToFile(const QString &name, bool unixLineEnds)
@@ -1068,27 +1091,31 @@ bool TvqRichHTML::SaveToFile(const QString &name, bool unixLineEnds)
     return true;
 }
 
+std::optional<QByteArray> TvqRichHTML::FileBytes(TLineEnds lineEnds) const
+{
+    QByteArray bytes = FileBytesFromDocument(CharacterPointer(), TextLength(), lineEnds);
+    if (m_encoding.encoding == TTextEncoding::Utf8)
+        return bytes;
+    return EncodeWindows1252(Decode(bytes));
+}
+
 bool TvqRichHTML::WriteFile(const QString &name, bool unixLineEnds)
 {
+    if (IsReadOnlyFile(name)) {
+        MessageDlg(QStringLiteral("Unable to save - file ") + name + QStringLiteral(" is read-only."),
+                   TMsgKind::Warning);
+        return false;
+    }
+    // Exactly what the document holds, new file or not.
     const TLineEnds lineEnds = unixLineEnds ? TLineEnds::Lf : m_lineEnds;
-    QByteArray bytes;
-    if (!QFileInfo::exists(name)) {
-        // A new file gets a line break after its last line.
-        bytes = FileBytesFromDocument(CharacterPointer(), TextLength(), TLineEnds::CrLf);
-        if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
-            bytes += "\r\n";
-        if (lineEnds == TLineEnds::Lf)
-            bytes.replace("\r\n", "\n");
-    } else {
-        if (IsReadOnlyFile(name)) {
-            MessageDlg(QStringLiteral("Unable to save - file ") + name + QStringLiteral(" is read-only."),
-                       TMsgKind::Warning);
+    std::optional<QByteArray> bytes = FileBytes(lineEnds);
+    if (!bytes) {
+        if (!ConvertToUtf8())
             return false;
-        }
-        bytes = FileBytesFromDocument(CharacterPointer(), TextLength(), lineEnds);
+        bytes = FileBytes(lineEnds);
     }
 
-    const TFileResult written = SaveDocumentFile(name, bytes);
+    const TFileResult written = SaveDocumentFile(name, *bytes);
     if (written.ok())
         return true;
     if (written.sharingViolation) {
@@ -1098,7 +1125,7 @@ bool TvqRichHTML::WriteFile(const QString &name, bool unixLineEnds)
         return answer == TMsgResult::Retry && WriteFile(name, unixLineEnds);
     }
     MessageDlg(QStringLiteral("Error ") + QString::number(written.code) + QStringLiteral(".  Unable to save file ") +
-                   name + u'.',
+                   name + QStringLiteral(".  ") + qt_error_string(written.code) + u'.',
                TMsgKind::Error);
     return false;
 }
@@ -1113,8 +1140,18 @@ void TvqRichHTML::PrintDocument(QPrinter &printer)
     // A document that ends with a line break has no further line to print.
     if (count > 1 && lines.last().isEmpty())
         lines.removeLast();
+    // The lines and the name are copies: the printing does not need the
+    // editor any more when the events it lets run close the document.
+    TLongRun run;
     TEscapeWatcher escape;
     TDocumentPrinter(lines, QFont(m_fontName, m_fontSize), m_filename).Print(printer, [&] { return escape.Pressed(); });
+}
+
+void TvqRichHTML::CloseLater()
+{
+    m_closing = true;
+    hide();
+    TLongRun::WhenIdle(this, [this] { deleteLater(); });
 }
 
 // ---------------------------------------------------------------------------
@@ -1227,12 +1264,16 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
     const qsizetype length = TextLength();
     start = std::clamp<qsizetype>(start, 0, length);
     const bool longRun = end - start > LongRunLength;
-    if (longRun) {
-        m_progressCaption = QStringLiteral("Color coding...");
-        ReportProgress(0);
-    }
+    // The events a long run lets through (from its first progress report
+    // on) must not close or change the document under it.
+    std::optional<TLongRun> run;
+    if (longRun)
+        run.emplace();
+    const QPointer<TvqRichHTML> self(this);
     TRedrawSuspension suspension(this);
     auto finish = qScopeGuard([&] {
+        if (!self)
+            return;
         if (longRun) {
             ReportProgress(100);
             m_progressCaption.clear();
@@ -1240,6 +1281,12 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
         SetSelStart(caret);
         suspension.Resume();
     });
+    if (longRun) {
+        m_progressCaption = QStringLiteral("Color coding...");
+        ReportProgress(0);
+        if (!self || m_closing)
+            return;
+    }
 
     // Scanning from the range's start onwards leaves the gap of the text
     // buffer in place when it lies before the range.
@@ -1250,11 +1297,12 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
     if (longRun) {
         tick = [&](qsizetype position) {
             ReportProgress(int(std::lround(double(start + position) * 100.0 / double(end + 1))));
-            return escape.Pressed();
+            return escape.Pressed() || !self || m_closing;
         };
     }
     TColorScanner::TResult result = TColorScanner::ColorRange(text, 0, end - start, m_colorCodeMode, tick);
-    PaintStyles(start + result.first, std::move(result.styles));
+    if (self && !m_closing)
+        PaintStyles(start + result.first, std::move(result.styles));
 }
 
 void TvqRichHTML::PaintStyles(qsizetype first, std::vector<char> styles)
@@ -1268,11 +1316,14 @@ void TvqRichHTML::PaintStyles(qsizetype first, std::vector<char> styles)
             ApplyDeferredStyles(deferredEnd);
     }
     // Paint what can be seen and a good way past it now, the rest when the
-    // control needs it.
+    // control needs it. Only one span waits at a time: while styles of
+    // another span still wait, these are painted whole.
     const int lastVisibleLine =
         int(Send(SCI_DOCLINEFROMVISIBLE, Send(SCI_GETFIRSTVISIBLELINE) + Send(SCI_LINESONSCREEN) + 1));
-    const qsizetype now = std::clamp<qsizetype>(std::max(first, LineIndex(lastVisibleLine)) + StyleChunk - first, 0,
-                                                qsizetype(styles.size()));
+    const qsizetype now = m_deferredStyles.empty()
+                              ? std::clamp<qsizetype>(std::max(first, LineIndex(lastVisibleLine)) + StyleChunk - first,
+                                                      0, qsizetype(styles.size()))
+                              : qsizetype(styles.size());
     if (now > 0) {
         Send(SCI_STARTSTYLING, first, 0);
         Send(SCI_SETSTYLINGEX, now, reinterpret_cast<long>(styles.data()));
@@ -1367,8 +1418,9 @@ void TvqRichHTML::ReadFontSettings(const QString &key)
         MessageDlg(QStringLiteral("ReadFontSettings - Invalid FFontRegistryKey."), TMsgKind::Information);
         return;
     }
-    m_fontName = ReadRegValue(key, QStringLiteral("DefaultFontName"), QStringLiteral("MS Sans Serif")).left(255);
-    m_fontSize = int(ReadRegInteger(key, QStringLiteral("DefaultFontSize"), 8));
+    const QFont fallback = DefaultFont();
+    m_fontName = ReadRegValue(key, QStringLiteral("DefaultFontName"), fallback.family()).left(255);
+    m_fontSize = int(ReadRegInteger(key, QStringLiteral("DefaultFontSize"), fallback.pointSize()));
     for (TStyleClass style : StyleStorageOrder) {
         const TStylePair fallback = DefaultStylePair(style);
         const TStyleValueNames &names = StyleValueNames[style - 1];

@@ -7,10 +7,10 @@
 // overwrite tracking, the line-delete key, "<BR>" on Ctrl+Enter, redraw
 // suspension for long operations and printing with line numbers.
 //
-// Positions are 0-based offsets into the document's bytes, in which a line
-// break counts as the two characters CR and LF; for ASCII text they are
-// character positions. Text handed in and out as QString is converted with
-// the document's encoding.
+// The text is held as UTF-8 whatever the file's encoding (a Windows-1252 file
+// is decoded at load and encoded back at save). Positions are 0-based offsets
+// into those bytes, in which a line break counts as the two characters CR and
+// LF; for ASCII text they are character positions.
 
 #include "ColorScanner.h"
 #include "Colors.h"
@@ -19,7 +19,11 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QFont>
+#include <QPointer>
+
 #include <array>
+#include <optional>
 #include <vector>
 
 class QPrinter;
@@ -74,10 +78,14 @@ public:
     void ReplaceSpan(const QByteArray &text, qsizetype start, qsizetype oldEnd, qsizetype newEnd);
     // Replaces the selection; the caret ends after the new text. Records no
     // undo, and unless a TRecordedEdit lives, drops the older records.
-    void ReplaceSel(const QString &text);
     void ReplaceSelBytes(const QByteArray &bytes);
+    // Between text and the bytes the editor holds.
     QByteArray Encode(const QString &text) const;
     QString Decode(const QByteArray &bytes) const;
+    // Whether text may enter the document. A Windows-1252 document asks once
+    // before it takes a character that encoding lacks: Yes makes it a UTF-8
+    // document, No cancels the edit.
+    bool MayInsert(QStringView text);
 
     bool CanUndo() const { return !m_undo.IsEmpty(); }
     bool CanPaste() const;
@@ -124,7 +132,7 @@ public:
         void Resume();
 
     private:
-        TvqRichHTML *m_editor;
+        QPointer<TvqRichHTML> m_editor; // events run during a long run
         bool m_suspended;
     };
     void SetUpdateLock(bool value);
@@ -144,15 +152,26 @@ public:
     void InsertFile(const QString &name);
     bool SaveToFile(const QString &name, bool unixLineEnds);
     bool WriteFile(const QString &name, bool unixLineEnds);
+    // The bytes a save writes with line breaks in a form; none when a
+    // Windows-1252 document holds a character that encoding lacks.
+    std::optional<QByteArray> FileBytes(TLineEnds lineEnds) const;
     // The file's modification time when it was last loaded or saved, in
     // milliseconds since the epoch.
     qint64 FileTime() const { return m_fileTime; }
     void SetFileTime(qint64 time) { m_fileTime = time; }
     TLineEnds LineEnds() const { return m_lineEnds; }
     void SetLineEnds(TLineEnds lineEnds) { m_lineEnds = lineEnds; }
-    bool IsUtf8() const { return m_utf8; }
+    TTextEncoding Encoding() const { return m_encoding.encoding; }
+    // The charset the file declares when it is neither UTF-8 nor of the
+    // Windows-1252 family (the file is then read as Windows-1252); else empty.
+    QString OtherCharset() const { return m_encoding.otherCharset; }
 
     void PrintDocument(QPrinter &printer);
+
+    // For a container that lets the document go: stops a long run working in
+    // the editor at its next tick and deletes the editor once no long run is
+    // active, so that nothing is destroyed under a run.
+    void CloseLater();
 
     // Properties.
     bool Modified() const { return m_modified; }
@@ -192,15 +211,16 @@ public:
     // Paints the styles still kept for text not shown yet.
     void FlushDeferredStyles();
 
-    // The line typed in whose colours are not yet up to date; one for the
-    // whole program.
+    // The line typed in whose colours are not yet up to date.
     struct TPendingLine
     {
         int line = 0;
         bool dirty = false;
-        const TvqRichHTML *editor = nullptr;
     };
-    static TPendingLine &PendingLine();
+    const TPendingLine &PendingLine() const { return m_pending; }
+
+    // Without a stored font: the system's fixed-width font.
+    static QFont DefaultFont();
 
     // The default colours of the seven classes, in the order the settings
     // store keeps them.
@@ -215,6 +235,9 @@ signals:
     void SelectionChange();
     // A key typed a character (Enter, Tab and Backspace included).
     void KeyPress(QChar key);
+    // The encoding or the other declared charset changed (a load, a
+    // conversion to UTF-8).
+    void EncodingChange();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -237,6 +260,9 @@ private:
     void DeleteCurrentLine();
     void TypeText(const QString &text);
     void ClearDocument();
+    void SetEncoding(const TDetectedEncoding &encoding);
+    // The question of MayInsert; true when the document became UTF-8.
+    bool ConvertToUtf8();
     void OnModified(qsizetype position, int type, qsizetype length);
     void OnStyleNeeded(int position);
     // Styles are painted for the visible text at once and kept for the rest
@@ -250,8 +276,8 @@ private:
     bool m_showCursorWhileLocked = true;
     bool m_autoIndent = false;
     TColorCodeMode m_colorCodeMode = ccFull;
-    QString m_fontName = QStringLiteral("MS Sans Serif");
-    int m_fontSize = 8;
+    QString m_fontName = DefaultFont().family();
+    int m_fontSize = DefaultFont().pointSize();
     bool m_permanentLock = false;
     QString m_filename;
     std::array<TStylePair, StyleClassCount> m_styles;
@@ -267,7 +293,9 @@ private:
     bool m_formatMargins = true;
     bool m_modified = false;
     TLineEnds m_lineEnds = SystemLineEnds();
-    bool m_utf8 = true;
+    TDetectedEncoding m_encoding;
+    TPendingLine m_pending;
+    bool m_closing = false;  // CloseLater was called
     int m_recordedEdits = 0; // edits that record their own undo are under way
     std::vector<char> m_deferredStyles;
     size_t m_deferredOffset = 0;  // the first style not painted yet

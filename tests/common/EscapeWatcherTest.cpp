@@ -1,24 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EscapeWatcher.h"
 
+#include "LongRun.h"
+
+#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-TEST(EscapeWatcher, SeesEscapeAndHoldsInputBackOnlyWhileEventsRun)
+namespace {
+void PostKey(QWidget *receiver, Qt::Key key, const QString &text = QString())
+{
+    QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+}
+} // namespace
+
+TEST(EscapeWatcher, SeesEscapeAndHoldsInputBackUntilTheRunEnds)
 {
     QLineEdit edit;
     edit.show();
-    TEscapeWatcher watcher;
-    QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
-    QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-    EXPECT_TRUE(watcher.Pressed());
-    EXPECT_FALSE(watcher.Pressed());
-    EXPECT_TRUE(edit.text().isEmpty());
-    // A question asked between two polls gets its keys.
-    QTest::keyClick(&edit, Qt::Key_B);
-    EXPECT_EQ(edit.text(), QStringLiteral("b"));
+    QAction close;
+    close.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    edit.addAction(&close);
+    QSignalSpy triggered(&close, &QAction::triggered);
+    {
+        TLongRun run;
+        TEscapeWatcher watcher;
+        PostKey(&edit, Qt::Key_A, QStringLiteral("a"));
+        PostKey(&edit, Qt::Key_Escape);
+        QCoreApplication::postEvent(&close, new QShortcutEvent(close.shortcut(), 0));
+        PostKey(&edit, Qt::Key_B, QStringLiteral("b"));
+        EXPECT_TRUE(watcher.Pressed());
+        EXPECT_FALSE(watcher.Pressed());
+        EXPECT_TRUE(edit.text().isEmpty());
+        EXPECT_EQ(triggered.count(), 0);
+        // A question asked between two polls gets its keys.
+        QTest::keyClick(&edit, Qt::Key_Q);
+        EXPECT_EQ(edit.text(), QStringLiteral("q"));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit.text(), QStringLiteral("qab"));
+    EXPECT_EQ(triggered.count(), 1);
 }

@@ -21,32 +21,36 @@ TEST(DocumentFile, LineEndsAreHeldAsCrLfAndWrittenBackInTheirForm)
         {"a\nb\n", "a\r\nb\r\n", TLineEnds::Lf},
         {"\n\n", "\r\n\r\n", TLineEnds::Lf},
         {"no break", "no break", TLineEnds::CrLf},
-        {"a\nb\nc\r\n", "a\r\nb\r\nc\r\n", TLineEnds::Lf},
-        {"a\r\nb\r\nc\n", "a\r\nb\r\nc\r\n", TLineEnds::CrLf},
+        // Both forms: the bytes are kept as they are.
+        {"a\nb\nc\r\n", "a\nb\nc\r\n", TLineEnds::Mixed},
+        {"a\r\nb\r\nc\n", "a\r\nb\r\nc\n", TLineEnds::Mixed},
     };
     for (const Case &c : cases) {
         const TDocumentText text = DocumentTextFromFile(c.file);
         EXPECT_EQ(text.bytes, c.held) << c.file.constData();
         EXPECT_EQ(text.lineEnds, c.form) << c.file.constData();
+        EXPECT_EQ(FileBytesFromDocument(text.bytes.constData(), text.bytes.size(), text.lineEnds), c.file)
+            << c.file.constData();
     }
-    // Consistent files come back byte for byte.
-    for (const QByteArray &file : {QByteArray("a\r\nb"), QByteArray("a\nb\n")}) {
-        const TDocumentText text = DocumentTextFromFile(file);
-        EXPECT_EQ(FileBytesFromDocument(text.bytes.constData(), text.bytes.size(), text.lineEnds), file);
-    }
+    EXPECT_EQ(CrLfLineBreaks("a\nb\r\n\n"), "a\r\nb\r\n\r\n");
 }
 
-TEST(DocumentFile, DetectsUtf8AndKeepsEveryOtherByte)
+TEST(DocumentFile, Windows1252IsHeldDecodedAndUtf8KeepsItsStrayBytes)
 {
-    EXPECT_TRUE(DocumentTextFromFile("caf\xC3\xA9").utf8);
-    EXPECT_TRUE(DocumentTextFromFile("plain ascii").utf8);
-    EXPECT_TRUE(DocumentTextFromFile("\xEF\xBB\xBFwith mark").utf8);
-    QByteArray cp1252("caf\xE9 \x80 \x93quoted\x94");
+    QByteArray cp1252("caf\xE9 ");
+    for (int byte = 0x80; byte <= 0x9F; ++byte)
+        cp1252.append(char(byte));
     cp1252.append('\0');
-    cp1252.append("after nul");
     const TDocumentText text = DocumentTextFromFile(cp1252);
-    EXPECT_FALSE(text.utf8);
-    EXPECT_EQ(text.bytes, cp1252);
+    EXPECT_EQ(text.encoding.encoding, TTextEncoding::Windows1252);
+    const QString held = QString::fromUtf8(text.bytes);
+    EXPECT_TRUE(held.startsWith(QStringLiteral("caf\u00e9 \u20ac\u0081\u201a")));
+    EXPECT_EQ(EncodeWindows1252(held), cp1252);
+
+    const QByteArray stray("Gr\xC3\xBC\xC3\x9F\xE9 \xE2\x82\xAC");
+    const TDocumentText utf8 = DocumentTextFromFile(stray);
+    EXPECT_EQ(utf8.encoding.encoding, TTextEncoding::Utf8);
+    EXPECT_EQ(utf8.bytes, stray);
 }
 
 TEST(DocumentFile, ReadOnlyMeansNoWritePermissionForTheOwner)

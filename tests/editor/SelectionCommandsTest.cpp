@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class SelectionCommands : public testing::Test
@@ -33,6 +35,21 @@ protected:
     }
 
     QString Text() const { return m_editor.Text(); }
+
+    // The command left the document modified with exactly one more undo
+    // step, which puts the text back.
+    void ExpectOneUndoStep(const std::function<void()> &command)
+    {
+        const QString before = Text();
+        m_editor.SetModified(false);
+        const qsizetype steps = m_editor.UndoList().Count();
+        command();
+        EXPECT_NE(Text(), before);
+        EXPECT_TRUE(m_editor.Modified());
+        EXPECT_EQ(m_editor.UndoList().Count(), steps + 1);
+        m_editor.Undo();
+        EXPECT_EQ(Text(), before);
+    }
 
     TvqRichHTML m_editor;
 };
@@ -130,6 +147,51 @@ TEST_F(SelectionCommands, TagCaseSparesQuotedValuesCommentsAndScripts)
     EXPECT_EQ(Text(), QStringLiteral("<B>x</B> 1 < 2"));
 }
 
+TEST_F(SelectionCommands, EveryCommandMarksTheDocumentModifiedWithOneUndoStep)
+{
+    const QString text = QStringLiteral("one <B>two</B>\r\nthree\r\n");
+    const struct
+    {
+        const char *name;
+        std::function<void()> command;
+    } commands[] = {
+        {"strip tags of the selection", [&] { StripTags(m_editor, false); }},
+        {"strip all tags", [&] { StripTags(m_editor, true); }},
+        {"strip outermost tags", [&] { StripOuterTags(m_editor); }},
+        {"uppercase", [&] { ChangeSelectionCase(m_editor, true); }},
+        {"lowercase", [&] { ChangeSelectionCase(m_editor, false); }},
+        {"lines to a list",
+         [&] {
+             ConvertLines(m_editor, QStringLiteral("<UL>"), QStringLiteral("</UL>"), QStringLiteral("\t<LI>"),
+                          QString());
+         }},
+        {"indent", [&] { IndentLines(m_editor); }},
+        {"unindent", [&] { UnindentLines(m_editor); }},
+        {"tag insertion", [&] { m_editor.InsertTag(QStringLiteral("<I>"), QStringLiteral("</I>"), false); }},
+    };
+    for (const auto &c : commands) {
+        SCOPED_TRACE(c.name);
+        SetText(QStringLiteral("\t") + text);
+        Select(QStringLiteral("<B>two</B>"));
+        ExpectOneUndoStep(c.command);
+    }
+}
+
+TEST_F(SelectionCommands, TagCaseKeepsTheEarlierUndoSteps)
+{
+    SetText(QStringLiteral("<b>x</b>"));
+    m_editor.SetSelStart(3);
+    m_editor.InsertTag(QStringLiteral("y"), QString(), false);
+    m_editor.SetModified(false);
+    const qsizetype steps = m_editor.UndoList().Count();
+    ConvertTagCase(m_editor, true);
+    EXPECT_EQ(Text(), QStringLiteral("<B>yx</B>"));
+    EXPECT_TRUE(m_editor.Modified());
+    ASSERT_EQ(m_editor.UndoList().Count(), steps);
+    m_editor.Undo();
+    EXPECT_EQ(Text(), QStringLiteral("<B>x</B>"));
+}
+
 TEST_F(SelectionCommands, ExtendedCharactersBothWays)
 {
     SetText(QStringLiteral("caf\u00e9 <b> & \u00c9t\u00e9"));
@@ -145,11 +207,11 @@ TEST_F(SelectionCommands, ExtendedCharactersOfASingleByteDocument)
     QTemporaryDir dir;
     const QString path = WriteTestFile(dir.filePath(QStringLiteral("latin.htm")), "caf\xe9\r\n");
     ASSERT_TRUE(m_editor.SetFilename(path));
-    ASSERT_FALSE(m_editor.IsUtf8());
+    ASSERT_EQ(m_editor.Encoding(), TTextEncoding::Windows1252);
     EXPECT_EQ(ReplaceExtendedCharacters(m_editor, true), 1);
-    EXPECT_EQ(m_editor.RawText(), QByteArray("caf&eacute;\r\n"));
+    EXPECT_EQ(m_editor.FileBytes(TLineEnds::CrLf), QByteArray("caf&eacute;\r\n"));
     EXPECT_EQ(ReplaceExtendedCharacters(m_editor, false), 1);
-    EXPECT_EQ(m_editor.RawText(), QByteArray("caf\xe9\r\n"));
+    EXPECT_EQ(m_editor.FileBytes(TLineEnds::CrLf), QByteArray("caf\xe9\r\n"));
 }
 
 TEST_F(SelectionCommands, ReplaceAllCountsAndFollowsCase)

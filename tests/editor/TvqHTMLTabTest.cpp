@@ -5,14 +5,20 @@
 #include "TestFiles.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -60,6 +66,27 @@ protected:
         QApplication::sendEvent(target, &enter);
         QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
+    }
+
+    // A page long enough for its colouring to let events run.
+    QString WriteLongPage(const QString &name)
+    {
+        QByteArray page;
+        for (int i = 0; i < 2000; ++i)
+            page += "<A>x</A>\r\n";
+        return WriteFile(name, page);
+    }
+
+    // Runs action once, inside the first long run of an editor of the tab,
+    // while that run lets events through; hands it the editor.
+    void DuringTheFirstRun(const std::function<void(TvqRichHTML *)> &action)
+    {
+        QObject::connect(&m_tabs, &TvqHTMLTab::OnActiveDocProgressChange, &m_tabs,
+                         [this, action, done = false](TvqRichHTML *editor, int value) mutable {
+                             if (value != 0 || std::exchange(done, true))
+                                 return;
+                             QTimer::singleShot(0, &m_tabs, [action, editor] { action(editor); });
+                         });
     }
 
     QTemporaryDir m_dir;
@@ -373,6 +400,61 @@ TEST_F(HTMLTab, AHandlerCanTakeADragOverAnEditor)
 
     EXPECT_EQ(droppedOn, QList<TvqRichHTML *>{m_tabs.ActiveEditor()});
     EXPECT_TRUE(m_tabs.ActiveEditor()->Text().isEmpty());
+}
+
+TEST_F(HTMLTab, ADocumentClosedWhileItsPageColoursGoesOnlyAfterTheRun)
+{
+    const QString path = WriteLongPage(QStringLiteral("long.htm"));
+    QPointer<TvqRichHTML> loading;
+    DuringTheFirstRun([&](TvqRichHTML *editor) {
+        loading = editor;
+        m_tabs.CloseActiveDocument();
+        EXPECT_FALSE(loading.isNull());
+    });
+    EXPECT_FALSE(m_tabs.AddDocument(path, ccFull, 0));
+    ASSERT_FALSE(loading.isNull());
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("[Untitled]")});
+    EXPECT_NE(m_tabs.ActiveEditor(), loading.data());
+    EXPECT_EQ(m_tabs.ActiveEditor()->TextLength(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return loading.isNull(); }));
+
+    // Among several documents the others stay.
+    Open(QStringLiteral("a.htm"));
+    DuringTheFirstRun([&](TvqRichHTML *) { m_tabs.CloseDocument(1); });
+    EXPECT_FALSE(m_tabs.AddDocument(WriteLongPage(QStringLiteral("b.htm")), ccFull, 0));
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("a.htm")});
+}
+
+TEST_F(HTMLTab, KeysTypedWhileAPageColoursArriveAfterwards)
+{
+    Open(QStringLiteral("a.htm"));
+    const QString path = WriteLongPage(QStringLiteral("long.htm"));
+    DuringTheFirstRun([](TvqRichHTML *editor) {
+        QCoreApplication::postEvent(editor, new QKeyEvent(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q"));
+    });
+    ASSERT_TRUE(m_tabs.AddDocument(path, ccFull, 0));
+    TvqRichHTML *editor = m_tabs.ActiveEditor();
+    EXPECT_FALSE(editor->Modified());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->Text().startsWith(u'q'); }));
+    EXPECT_TRUE(editor->Modified());
+    EXPECT_EQ(editor->UndoList().Count(), 1);
+}
+
+TEST_F(HTMLTab, ANestedAddDocumentKeepsTheOuterOneBusy)
+{
+    QSignalSpy modified(&m_tabs, &TvqHTMLTab::OnActiveDocModifyStatusChange);
+    bool nested = false;
+    QObject::connect(&m_tabs, &TvqHTMLTab::OnPageChange, &m_tabs, [&] {
+        if (std::exchange(nested, true))
+            return;
+        TvqRichHTML *outer = m_tabs.ActiveEditor();
+        Open(QStringLiteral("inner.htm"));
+        // The outer document is still being set up.
+        outer->SetModified(true);
+    });
+    Open(QStringLiteral("outer.htm"));
+    EXPECT_EQ(modified.count(), 0);
+    EXPECT_EQ(m_tabs.DocumentCount(), 2);
 }
 
 } // namespace

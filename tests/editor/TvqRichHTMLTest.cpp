@@ -7,9 +7,11 @@
 #include "TagText.h"
 #include "TestFiles.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFontDatabase>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <functional>
 
 namespace {
 
@@ -30,7 +34,6 @@ protected:
         m_editor->resize(640, 480);
         m_window.show();
         m_editor->setFocus();
-        TvqRichHTML::PendingLine() = TvqRichHTML::TPendingLine();
     }
 
     QString WriteFile(const QByteArray &bytes, const QString &name = QStringLiteral("page.htm"))
@@ -71,6 +74,14 @@ protected:
         QTest::keyClick(m_editor, Qt::Key(key), modifiers);
     }
     void Type(const char *text) { QTest::keyClicks(m_editor, QString::fromLatin1(text)); }
+    // Characters beyond Latin-1, as a keyboard layout types them.
+    void TypeCharacters(const QString &text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(m_editor, &press);
+        }
+    }
 
     QTemporaryDir m_dir;
     QWidget m_window;
@@ -159,18 +170,122 @@ TEST_F(RichHTML, InsertFilePutsEachLineAtTheCaret)
     EXPECT_TRUE(m_editor->Modified());
 }
 
+TEST_F(RichHTML, InsertingALongFileIsUndoneInOneStep)
+{
+    Load("ab");
+    QByteArray lines;
+    for (int i = 0; i < 300; ++i)
+        lines += "<P>line</P>\n";
+    const QString other = WriteFile(lines, QStringLiteral("part.htm"));
+    m_editor->SetSelStart(1);
+    m_editor->InsertFile(other);
+    EXPECT_EQ(m_editor->RawText(), "a" + CrLfLineBreaks(lines) + "b");
+    EXPECT_EQ(m_editor->UndoList().Count(), 1);
+    m_editor->Undo();
+    EXPECT_EQ(m_editor->RawText(), "ab");
+}
+
 TEST_F(RichHTML, FilesRoundTripByteForByte)
 {
-    QByteArray cp1252("<P>caf\xE9 \x80 \x93quoted\x94</P>\r\n");
+    QByteArray cp1252("<P>caf\xE9 \x93quoted\x94</P>\r\n");
+    for (int byte = 0x80; byte <= 0x9F; ++byte)
+        cp1252.append(char(byte));
     cp1252.append('\0');
     cp1252.append("tail\r\n");
-    const QByteArray utf8("<P>caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80</P>\n<P>line two</P>\n");
-    for (const QByteArray &bytes : {cp1252, utf8}) {
-        const QString path = Load(bytes);
-        EXPECT_EQ(m_editor->IsUtf8(), bytes == utf8);
+    struct Case
+    {
+        QByteArray bytes;
+        TTextEncoding encoding;
+        QString otherCharset;
+    } cases[] = {
+        {"<P>a</P>\r\n<P>b</P>\r\n", TTextEncoding::Utf8, {}},
+        {"<P>caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80</P>\n<P>line two</P>\n", TTextEncoding::Utf8, {}},
+        {"one\r\ntwo\nthree\r\nfour\n", TTextEncoding::Utf8, {}},
+        {cp1252, TTextEncoding::Windows1252, {}},
+        {"Gr\xC3\xBC\xC3\x9F\xE9 \xE2\x80\x94 stray\n", TTextEncoding::Utf8, {}},
+        {"\xEF\xBB\xBF<P>marked</P>\r\n", TTextEncoding::Utf8, {}},
+        {"<meta charset=\"koi8-r\">\xC1\xC2\r\n", TTextEncoding::Windows1252, QStringLiteral("koi8-r")},
+    };
+    for (const Case &c : cases) {
+        const QString path = Load(c.bytes);
+        EXPECT_EQ(m_editor->Encoding(), c.encoding) << c.bytes.constData();
+        EXPECT_EQ(m_editor->OtherCharset(), c.otherCharset);
         ASSERT_TRUE(m_editor->SaveToFile(path, false));
-        EXPECT_EQ(ReadFile(path), bytes);
+        EXPECT_EQ(ReadFile(path), c.bytes) << c.bytes.constData();
     }
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+}
+
+TEST_F(RichHTML, AWindows1252DocumentShowsAndTakesItsCharacters)
+{
+    const QString path = Load("caf\xE9 \x80 \x93x\x94\x81");
+    EXPECT_EQ(m_editor->Text(), QStringLiteral("caf\u00e9 \u20ac \u201cx\u201d\u0081"));
+    m_editor->SetSelStart(0);
+    TypeCharacters(QStringLiteral("\u2019\u2026"));
+    m_editor->InsertTag(QStringLiteral("\u2014"), QString(), false);
+    EXPECT_TRUE(m_editor->Modified());
+    EXPECT_EQ(m_editor->UndoList().Count(), 3);
+    ASSERT_TRUE(m_editor->SaveToFile(path, false));
+    EXPECT_EQ(ReadFile(path), "\x92\x85\x97"
+                              "caf\xE9 \x80 \x93x\x94\x81");
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+}
+
+TEST_F(RichHTML, ACharacterWindows1252LacksAsksToConvertOrCancels)
+{
+    const QString path = Load("caf\xE9");
+    QSignalSpy encodingChanges(m_editor, &TvqRichHTML::EncodingChange);
+    const QString foreign = QStringLiteral("\u0101");
+    const auto expectOneQuestion = [&] {
+        ASSERT_EQ(Scripted().messages.size(), 1);
+        EXPECT_EQ(Scripted().messages[0].kind, TMsgKind::Confirmation);
+        EXPECT_EQ(Scripted().messages[0].buttons, TMsgButtons::YesNo);
+        Scripted().messages.clear();
+    };
+    // No cancels each kind of edit and leaves everything as it was.
+    QApplication::clipboard()->setText(foreign);
+    for (const auto &edit : std::initializer_list<std::function<void()>>{
+             [&] { TypeCharacters(foreign); },
+             [&] { m_editor->InsertTag(QStringLiteral("<B>") + foreign, QStringLiteral("</B>"), false); },
+             [&] { m_editor->Paste(); },
+             [&] { m_editor->ReplaceAll(QStringLiteral("caf"), foreign, true); },
+         }) {
+        Scripted().answers = {TMsgResult::No};
+        edit();
+        expectOneQuestion();
+        EXPECT_EQ(m_editor->Text(), QStringLiteral("caf\u00e9"));
+        EXPECT_FALSE(m_editor->Modified());
+        EXPECT_FALSE(m_editor->CanUndo());
+        EXPECT_EQ(m_editor->Encoding(), TTextEncoding::Windows1252);
+    }
+    // Yes makes it a UTF-8 document and lets the edit through.
+    Scripted().answers = {TMsgResult::Yes};
+    m_editor->InsertTag(foreign, QString(), false);
+    expectOneQuestion();
+    EXPECT_EQ(m_editor->Encoding(), TTextEncoding::Utf8);
+    EXPECT_EQ(encodingChanges.count(), 1);
+    EXPECT_TRUE(m_editor->Modified());
+    EXPECT_EQ(m_editor->UndoList().Count(), 1);
+    ASSERT_TRUE(m_editor->SaveToFile(path, false));
+    EXPECT_EQ(ReadFile(path), "\xC4\x81"
+                              "caf\xC3\xA9");
+}
+
+TEST_F(RichHTML, SavingAWindows1252DocumentThatCannotHoldItsTextAsksFirst)
+{
+    const QString path = Load("caf\xE9");
+    // Text that came in without asking, as a drop does.
+    m_editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "\xE2\x86\x92");
+    Scripted().answers = {TMsgResult::No};
+    EXPECT_FALSE(m_editor->SaveToFile(path, false));
+    EXPECT_EQ(Scripted().messages.size(), 1);
+    EXPECT_EQ(ReadFile(path), "caf\xE9");
+    EXPECT_TRUE(m_editor->Modified());
+
+    Scripted().answers = {TMsgResult::Yes};
+    EXPECT_TRUE(m_editor->SaveToFile(path, false));
+    EXPECT_EQ(ReadFile(path), "\xE2\x86\x92"
+                              "caf\xC3\xA9");
 }
 
 TEST_F(RichHTML, SavingWritesTheChosenLineEnds)
@@ -182,14 +297,14 @@ TEST_F(RichHTML, SavingWritesTheChosenLineEnds)
     ASSERT_TRUE(m_editor->SaveToFile(path, false));
     EXPECT_EQ(ReadFile(path), "a\r\nb\r\n");
 
-    // A new file gets a line break after its last line.
+    // A new file holds exactly what was typed.
     const QString fresh = m_dir.filePath(QStringLiteral("new.htm"));
     ASSERT_TRUE(m_editor->SetFilename(QString()));
     Type("x");
     Key(Qt::Key_Return);
     Type("y");
     ASSERT_TRUE(m_editor->SaveToFile(fresh, true));
-    EXPECT_EQ(ReadFile(fresh), "x\ny\n");
+    EXPECT_EQ(ReadFile(fresh), "x\ny");
     EXPECT_EQ(m_editor->Filename(), fresh);
 
     // A file with LF line ends is saved with LF again.
@@ -230,7 +345,10 @@ TEST_F(RichHTML, AFailedSaveReportsTheErrorAndLosesNothing)
     ASSERT_EQ(Scripted().messages.size(), 2);
     for (const QString &name : {m_dir.filePath(QStringLiteral("other.htm")), path}) {
         const auto &message = Scripted().messages.takeFirst();
-        EXPECT_EQ(message.text, QStringLiteral("Error %1.  Unable to save file %2.").arg(EFBIG).arg(name));
+        // The code comes with the system's description of it.
+        EXPECT_EQ(
+            message.text,
+            QStringLiteral("Error %1.  Unable to save file %2.  %3.").arg(EFBIG).arg(name, qt_error_string(EFBIG)));
         EXPECT_EQ(message.kind, TMsgKind::Error);
     }
     EXPECT_EQ(ReadFile(path), "<P>the user's page</P>");
@@ -394,11 +512,11 @@ TEST_F(RichHTML, TypingColoursALineWhenTheCaretLeavesIt)
     Load("x\r\ny");
     Type("<A>");
     EXPECT_EQ(StyleAt(0), scPlain);
-    EXPECT_TRUE(TvqRichHTML::PendingLine().dirty);
+    EXPECT_TRUE(m_editor->PendingLine().dirty);
     Key(Qt::Key_Down);
     EXPECT_EQ(StyleAt(0), scAnchors);
-    EXPECT_FALSE(TvqRichHTML::PendingLine().dirty);
-    EXPECT_EQ(TvqRichHTML::PendingLine().line, 1);
+    EXPECT_FALSE(m_editor->PendingLine().dirty);
+    EXPECT_EQ(m_editor->PendingLine().line, 1);
 
     // A mouse press elsewhere colours the pending line too.
     m_editor->SetSelStart(m_editor->TextLength());
@@ -419,8 +537,8 @@ TEST_F(RichHTML, AutoIndentKeepsANewLineWithATagPending)
     // The split line is coloured at once; the new one holds "<" and waits.
     EXPECT_EQ(m_editor->RawText(), "\t<\r\n\tB><A>");
     EXPECT_EQ(StyleAt(1), scTags);
-    EXPECT_TRUE(TvqRichHTML::PendingLine().dirty);
-    EXPECT_EQ(TvqRichHTML::PendingLine().line, 1);
+    EXPECT_TRUE(m_editor->PendingLine().dirty);
+    EXPECT_EQ(m_editor->PendingLine().line, 1);
 }
 
 TEST_F(RichHTML, ColouringKeepsTheModifiedFlagAndCollapsesTheSelection)
@@ -507,6 +625,67 @@ TEST_F(RichHTML, StylesFarBeyondTheVisibleTextArePaintedWhenNeeded)
     EXPECT_EQ(StyleAt(lastTag), scPlain);
 }
 
+TEST_F(RichHTML, ALargeInsertionAheadOfWaitingStylesKeepsThemInStep)
+{
+    QByteArray page;
+    for (int i = 0; i < 20000; ++i)
+        page += "<A>x</A> text line\r\n";
+    Load(page);
+    const qsizetype lastTag = page.size() - 20;
+    ASSERT_EQ(StyleAt(lastTag), scPlain); // still waiting
+    QString inserted;
+    for (int i = 0; i < 5000; ++i)
+        inserted += QStringLiteral("<IMG> and more\r\n");
+    m_editor->SetSelStart(0);
+    m_editor->InsertTag(inserted, QString(), false);
+    EXPECT_EQ(m_editor->UndoList().Count(), 1);
+    EXPECT_TRUE(m_editor->Modified());
+    m_editor->FlushDeferredStyles();
+    EXPECT_EQ(StyleAt(inserted.size() - 16), scImages);
+    EXPECT_EQ(StyleAt(inserted.size() + lastTag), scAnchors);
+}
+
+TEST_F(RichHTML, EachEditorKeepsItsOwnPendingLine)
+{
+    Load("x\r\ny");
+    Type("<A>");
+    TvqRichHTML other(&m_window);
+    other.InsertTag(QStringLiteral("a\r\nb"), QString(), false);
+    other.SetSelStart(0);
+    QTest::keyClick(&other, Qt::Key_Down);
+    EXPECT_TRUE(m_editor->PendingLine().dirty);
+    EXPECT_EQ(StyleAt(0), scPlain);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(StyleAt(0), scAnchors);
+}
+
+TEST_F(RichHTML, InputDuringALongRunArrivesAfterItInOrder)
+{
+    QByteArray page;
+    for (int i = 0; i < 2000; ++i)
+        page += "<A>x</A>\r\n";
+    QAction close(&m_window);
+    close.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    m_window.addAction(&close);
+    QSignalSpy triggered(&close, &QAction::triggered);
+    int triggeredDuringRun = -1;
+    QObject::connect(m_editor, &TvqRichHTML::ProgressChange, m_editor, [&](int value) {
+        if (value == 100)
+            triggeredDuringRun = int(triggered.count());
+    });
+    for (const char *key : {"a", "b", "c"})
+        QCoreApplication::postEvent(m_editor, new QKeyEvent(QEvent::KeyPress, Qt::Key_A + (key[0] - 'a'),
+                                                            Qt::NoModifier, QString::fromLatin1(key)));
+    QCoreApplication::postEvent(&close, new QShortcutEvent(close.shortcut(), 0));
+    Load(page);
+    EXPECT_EQ(triggeredDuringRun, 0);
+    EXPECT_EQ(m_editor->RawText(), page);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(triggered.count(), 1);
+    EXPECT_EQ(m_editor->RawText(), "abc" + page);
+    EXPECT_TRUE(m_editor->Modified());
+}
+
 TEST_F(RichHTML, ModeNoneRemovesColoursAndKeepsTheSelection)
 {
     Load("<A>link</A>");
@@ -545,7 +724,7 @@ TEST_F(RichHTML, InsertTagWrapsTheSelectionAndUndoesInOneStep)
     EXPECT_TRUE(m_editor->Modified());
     // A one-line insertion waits as the pending line, plain for now.
     EXPECT_EQ(StyleAt(2), scPlain);
-    EXPECT_TRUE(TvqRichHTML::PendingLine().dirty);
+    EXPECT_TRUE(m_editor->PendingLine().dirty);
     m_editor->Undo();
     EXPECT_EQ(m_editor->RawText(), "a word here");
 
@@ -589,6 +768,23 @@ TEST_F(RichHTML, PastingRecordsUndoAndColoursSeveralLines)
     EXPECT_EQ(m_editor->RawText(), "");
     m_editor->Undo();
     EXPECT_EQ(m_editor->RawText(), "x");
+}
+
+TEST_F(RichHTML, TheClipboardCarriesTheSystemsLineEnds)
+{
+    Load("a\nb\nc");
+    const QString systemBreak = SystemLineEnds() == TLineEnds::Lf ? QStringLiteral("\n") : QStringLiteral("\r\n");
+    m_editor->SetSel(0, 4);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a") + systemBreak + QStringLiteral("b"));
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a") + systemBreak + QStringLiteral("b"));
+    EXPECT_EQ(m_editor->RawText(), "\r\nc");
+    EXPECT_TRUE(m_editor->Modified());
+    EXPECT_EQ(m_editor->UndoList().Count(), 1);
+    // Pasting brings them back as CR LF.
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_editor->RawText(), "a\r\nb\r\nc");
 }
 
 TEST_F(RichHTML, RightClickMovesTheCaretUnlessOnTheSelection)
@@ -641,8 +837,10 @@ TEST_F(RichHTML, FontSettingsReadDefaultsAndWriteEveryValue)
     EXPECT_EQ(m_editor->StylePair(scAnchors), (TStylePair{0, 0xFF}));
     EXPECT_EQ(m_editor->StylePair(scTags), (TStylePair{3, 0x800000}));
     EXPECT_EQ(m_editor->StylePair(scImages), TvqRichHTML::DefaultStylePair(scImages));
-    EXPECT_EQ(m_editor->FontName(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(m_editor->FontSize(), 8);
+    // Without stored values: the system's fixed-width font at its size.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    EXPECT_EQ(m_editor->FontName(), fixed.family());
+    EXPECT_EQ(m_editor->FontSize(), fixed.pointSize());
     EXPECT_EQ(m_editor->SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, long(scTags)), 1);
     EXPECT_EQ(m_editor->SendScintilla(QsciScintillaBase::SCI_STYLEGETITALIC, long(scTags)), 1);
     EXPECT_EQ(m_editor->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, long(scAnchors)), 0xFF);

@@ -143,7 +143,7 @@ TEST_F(DocumentCommands, UnixSaveOfAnUntitledDocumentAsksForAName)
     Scripted().fileNames = {path};
     ASSERT_TRUE(m_commands.SaveDocument());
     EXPECT_EQ(Scripted().fileDialogCaptions, QStringList{QStringLiteral("Save as Unix (LF only)")});
-    EXPECT_EQ(ReadFile(path), QByteArray("one\ntwo\n"));
+    EXPECT_EQ(ReadFile(path), QByteArray("one\ntwo"));
     EXPECT_FALSE(Editor()->Modified());
 }
 
