@@ -6,6 +6,7 @@
 #include "Hourglass.h"
 #include "Paths.h"
 #include "TagText.h"
+#include "TextEncoding.h"
 #include "TextUtils.h"
 #include "TvqFileViewThread.h"
 
@@ -45,7 +46,11 @@ QString ReadDocumentTitle(const QString &path)
     qsizetype end = lower.indexOf('<', start + 1);
     if (end < 0)
         end = bytes.size();
-    const QString title = DecodeFileText(bytes.mid(start + 1, end - start - 1)).simplified();
+    // The title is read in the page's encoding, which its head declares or
+    // its bytes show.
+    const QString title =
+        DecodeText(QByteArrayView(bytes).sliced(start + 1, end - start - 1), DetectEncoding(bytes).encoding)
+            .simplified();
     return title.isEmpty() ? Untitled : title;
 }
 

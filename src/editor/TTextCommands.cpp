@@ -3,6 +3,7 @@
 
 #include "CommandBinder.h"
 #include "Hourglass.h"
+#include "LongRun.h"
 #include "MessageService.h"
 #include "SelectionCommands.h"
 #include "TagText.h"
@@ -86,6 +87,7 @@ int TTextCommands::ReplaceSlashes()
 int TTextCommands::ReplaceExtendedCharacters(bool toEntities)
 {
     TvqRichHTML *editor = m_documents->ActiveEditor();
+    const TLongRun run;
     editor->SetProgressCaption(QStringLiteral("Scanning..."));
     editor->ReportProgress(0);
     int count = 0;

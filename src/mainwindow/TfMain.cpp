@@ -5,6 +5,7 @@
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
+#include "LongRun.h"
 #include "MainMenu.h"
 #include "MessageService.h"
 #include "Notices.h"
@@ -404,14 +405,18 @@ void TfMain::LoadSettings()
     ShowStatusMessage(QString());
 
     m_messageWindow = new TfVelicortMessageWindow(this);
-    connect(m_messageWindow, &TfVelicortMessageWindow::OpenFileMessage, this, &TfMain::MessageWindowOpenFile);
-    connect(m_messageWindow, &TfVelicortMessageWindow::ValidatorResultMessage, this,
-            &TfMain::MessageWindowValidatorResult);
+    // Files handed over, dropped from the desktop or changed on disk change
+    // the documents: they wait for a long run under way to end.
+    connect(m_messageWindow, &TfVelicortMessageWindow::OpenFileMessage, this,
+            [this](const QString &path) { TLongRun::WhenIdle(this, [this, path] { MessageWindowOpenFile(path); }); });
+    connect(m_messageWindow, &TfVelicortMessageWindow::ValidatorResultMessage, this, [this](const QString &path) {
+        TLongRun::WhenIdle(this, [this, path] { MessageWindowValidatorResult(path); });
+    });
     m_messageWindow->Listen();
     vqHTMLTabPageChange();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
-            AppOnActivate();
+            TLongRun::WhenIdle(this, [this] { AppOnActivate(); });
     });
 }
 
@@ -515,6 +520,12 @@ void TfMain::ConnectCommands()
     connect(m_commands, &TDocumentCommands::RecentFilesChanged, this, &TfMain::UpdateReopenMenu);
     connect(m_commands, &TDocumentCommands::DocumentStateChanged, this, [this] {
         UpdateCaption();
+        // A page that declares a charset Velicort does not read says so.
+        const QString charset = ActiveEditor()->OtherCharset();
+        ShowStatusMessage(charset.isEmpty() ? QString()
+                                            : QStringLiteral("The page declares the charset \"%1\"; it is read "
+                                                             "as Windows-1252.")
+                                                  .arg(charset));
         Action(QStringLiteral("spdSave"))->setEnabled(ActiveEditor()->Modified());
     });
 
@@ -986,7 +997,9 @@ void TfMain::vqHTMLTabActiveDocProgressChange(TvqRichHTML *sender, int value)
         m_progressBar->setValue(0);
         m_statusArea->setCurrentIndex(1);
         m_statusArea->show();
-        QCoreApplication::processEvents();
+        // Painted at once, without letting input through: the run that
+        // reports owns the document until it ends.
+        m_statusArea->repaint();
     } else if (value == 100) {
         m_progressBar->setValue(0);
         m_statusArea->setCurrentIndex(0);
@@ -1027,7 +1040,7 @@ void TfMain::vqHTMLTabActiveDocKeyPress()
 
 void TfMain::vqHTMLTabDropFiles(const QStringList &files)
 {
-    m_commands->DropFiles(files);
+    TLongRun::WhenIdle(this, [this, files] { m_commands->DropFiles(files); });
 }
 
 void TfMain::vqHTMLTabActiveDocDragOver(TvqRichHTML *, QDragMoveEvent *event)

@@ -386,8 +386,12 @@ QString TPreviewController::MakeTempCopy()
     m_tempCopies.DeleteAll();
     const TvqRichHTML *editor = ActiveEditor();
     const QString folder = m_host.DocumentFolder();
+    // A copy must show what the document holds: a character its encoding
+    // lacks goes into the copy as UTF-8 rather than not at all.
     const QString path = m_tempCopies.Make(
-        folder, FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds()));
+        folder,
+        editor->FileBytes(editor->LineEnds())
+            .value_or(FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds())));
     if (path.isEmpty())
         MessageDlg(QStringLiteral("Unable to create a temporary copy of the document in ") +
                        QDir::toNativeSeparators(folder) + u'.',

@@ -83,6 +83,13 @@ TEST_F(TvqFileViewTest, DetailsDescribeEachKindOfFile)
     EXPECT_EQ(details.description, QString::fromUtf8("Caf\xC3\xA9 au lait"));
     EXPECT_FALSE(details.modified.isEmpty());
 
+    // A page that declares Windows-1252 has its title read in it, even where
+    // the title alone would pass for UTF-8.
+    EXPECT_EQ(ReadFileDetails(File("cp.html", "<meta charset=\"windows-1252\"><title>\x93"
+                                              "Caf\xC3\xA9\x94</title>"),
+                              Extensions, true)
+                  .description,
+              QString::fromUtf8("\u201CCaf\u00C3\u00A9\u201D"));
     EXPECT_EQ(ReadFileDetails(File("bare.html", "<p>no title"), Extensions, true).description,
               QStringLiteral("[Untitled]"));
     EXPECT_EQ(ReadFileDetails(File("empty.html", "<title></title>"), Extensions, true).description,

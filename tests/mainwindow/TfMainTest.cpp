@@ -498,3 +498,39 @@ TEST_F(MainWindow, NewHTMLExtensionsAndOpeningFromTheListKeepTheListRight)
     EXPECT_EQ(list->topLevelItem(0)->text(fcName), QStringLiteral("c.htm"));
     EXPECT_EQ(list->topLevelItem(2)->text(fcName), QStringLiteral("a.htm"));
 }
+
+TEST_F(MainWindow, FilesDroppedWhileAPageColoursOpenAfterIt)
+{
+    QByteArray big;
+    while (big.size() < 64 * 1024)
+        big += "<P>A <B>long</B> page with <A HREF=\"x.htm\">links</A></P>\r\n";
+    const QString page = WriteFile(QStringLiteral("big.htm"), big);
+    const QString dropped = WriteFile(QStringLiteral("dropped.htm"));
+    TfMain window;
+    window.show();
+    int countDuringRun = -1;
+    QMetaObject::Connection during = QObject::connect(window.Documents(), &TvqHTMLTab::OnActiveDocProgressChange,
+                                                      &window, [&](TvqRichHTML *, int value) {
+                                                          if (value != 0 || countDuringRun >= 0)
+                                                              return;
+                                                          emit window.Documents()->OnDropFiles({dropped});
+                                                          QCoreApplication::processEvents();
+                                                          countDuringRun = window.Documents()->DocumentCount();
+                                                      });
+    window.OpenDocuments(page, 0);
+    QObject::disconnect(during);
+    EXPECT_EQ(countDuringRun, 1); // held back while the page coloured
+    EXPECT_TRUE(QTest::qWaitFor([&] { return OpenNames(window).contains(dropped); }, 5000));
+    EXPECT_TRUE(OpenNames(window).contains(page));
+    EXPECT_FALSE(window.ActiveEditor()->Modified());
+}
+
+TEST_F(MainWindow, APageInACharsetReadAsWindows1252SaysSo)
+{
+    TfMain window;
+    window.OpenDocuments(WriteFile(QStringLiteral("ru.htm"), "<meta charset=\"koi8-r\"><p>\xF0\xD2\xC9</p>"), 0);
+    EXPECT_TRUE(window.StatusPanelText(1).contains(QStringLiteral("\"koi8-r\"")))
+        << window.StatusPanelText(1).toStdString();
+    window.OpenDocuments(WriteFile(QStringLiteral("plain.htm"), "<p>plain</p>"), 0);
+    EXPECT_FALSE(window.StatusPanelText(1).contains(QStringLiteral("koi8-r")));
+}
