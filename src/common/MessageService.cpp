@@ -7,6 +7,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -158,9 +160,19 @@ TMsgResult TQtMessageService::ShowNotice(const QString &caption, const QString &
 
 bool TQtMessageService::InputQuery(const QString &caption, const QString &prompt, QString &value)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(DialogParent(), caption, prompt, QLineEdit::Normal, value, &ok);
-    if (ok)
-        value = text;
-    return ok;
+    QInputDialog dialog(DialogParent());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    // Wide enough for its whole title, and of a fixed size, as a question is.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(caption) + 140);
+    // Asking for its size makes the dialog lay itself out.
+    dialog.sizeHint();
+    if (QLayout *layout = dialog.layout())
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = dialog.textValue();
+    return true;
 }

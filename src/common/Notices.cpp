@@ -62,7 +62,7 @@ TMsgResult ShowOnceNotice(int id)
     if (entry == std::end(Notices))
         return TMsgResult::Ok;
     const QString valueName = QLatin1String(entry->valueName);
-    if (ReadRegValue(ShowAgainKey, valueName, QStringLiteral("-1")) == QLatin1String("0"))
+    if (!ReadRegBool(ShowAgainKey, valueName, true))
         return TMsgResult::Ok;
     bool dontShowAgain = entry->dontShowAgain;
     const TMsgResult result = TMessageService::Instance().ShowNotice(

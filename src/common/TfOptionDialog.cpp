@@ -58,6 +58,8 @@ TfOptionDialog::TfOptionDialog(const TOptionDialogSpec &spec, QWidget *parent)
     options->addWidget(m_first);
     options->addWidget(m_second);
     layout->addWidget(buttons);
+    // A choice, not a window to resize.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 std::optional<bool> TfOptionDialog::Choose(const TOptionDialogSpec &spec, QWidget *parent)

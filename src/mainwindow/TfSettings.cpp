@@ -174,6 +174,7 @@ QWidget *TfSettings::FilesPage()
     m_template->setObjectName(QStringLiteral("txtTemplate"));
     connect(m_template, &QLineEdit::textEdited, this, [this] { m_marks.Template = true; });
     auto *templBrowse = new QPushButton(QStringLiteral("..."));
+    templBrowse->setObjectName(QStringLiteral("btnTemplateBrowse"));
     connect(templBrowse, &QPushButton::clicked, this, [this] {
         const QString name = TMessageService::Instance().GetOpenFileName(
             QStringLiteral("Select HTML Document"), QFileInfo(m_template->text()).absolutePath(),

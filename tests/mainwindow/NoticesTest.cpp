@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -52,6 +53,29 @@ TEST(Notices, NoNoticeNamesAComponentThisSystemLacks)
         for (const char *name : {"Explorer", "MSIE", "Windows"})
             EXPECT_FALSE(notice.text.contains(QLatin1String(name)) || notice.caption.contains(QLatin1String(name)))
                 << notice.text.toStdString();
+}
+
+TEST(Notices, AnInputBoxFitsItsTitleAndHasAFixedSize)
+{
+    const QString caption = QStringLiteral("Open from the Web");
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->windowTitle(), caption);
+        EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(caption) + 100);
+        EXPECT_EQ(box->minimumSize(), box->maximumSize());
+        auto *field = box->findChild<QLineEdit *>();
+        ASSERT_TRUE(field);
+        field->setText(QStringLiteral("http://example.org/"));
+        QMetaObject::invokeMethod(box, "accept");
+        checked = true;
+    });
+    TQtMessageService service;
+    QString value = QStringLiteral("http://");
+    EXPECT_TRUE(service.InputQuery(caption, QStringLiteral("Address of the page:"), value));
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(value, QStringLiteral("http://example.org/"));
 }
 
 TEST(Notices, ANoticeNeverSilencedShowsAsItsTableSays)

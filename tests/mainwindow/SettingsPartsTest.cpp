@@ -346,6 +346,10 @@ TEST(OptionDialog, EditorSettingsPresetCurrentDocumentOnly)
 {
     TfOptionDialog form(ApplyDocSettingsDialog);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Editor Settings"));
+    // Of a fixed size: window managers then draw no resize handle.
+    form.show();
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    form.hide();
     EXPECT_TRUE(form.SecondOption()->isChecked());
     EXPECT_EQ(form.FirstOption()->text(), QStringLiteral("All open documents"));
 

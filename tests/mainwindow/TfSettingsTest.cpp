@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -84,6 +85,12 @@ TEST(Settings, AnEmptyDefaultExtensionIsRefusedAndBlanksGo)
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.State().DefaultExtension, QStringLiteral("htm"));
+
+    // The template is looked for among the documents of the extensions.
+    dialog.findChild<QPushButton *>(QStringLiteral("btnTemplateBrowse"))->click();
+    ASSERT_EQ(Scripted().fileDialogFilters.size(), 1);
+    EXPECT_TRUE(Scripted().fileDialogFilters[0].startsWith(QStringLiteral("HTML Documents (*.htm *.HTM)")))
+        << Scripted().fileDialogFilters[0].toStdString();
 
     // Extensions added with blanks around them are stored without.
     Scripted().inputs = {QStringLiteral(" php ")};

@@ -21,9 +21,10 @@ TMsgResult TScriptedMessageService::ShowMessage(TMsgKind kind, const QString &te
     }
 }
 
-QString TScriptedMessageService::GetOpenFileName(const QString &caption, const QString &, const QString &)
+QString TScriptedMessageService::GetOpenFileName(const QString &caption, const QString &, const QString &filter)
 {
     fileDialogCaptions.append(caption);
+    fileDialogFilters.append(filter);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
@@ -33,15 +34,17 @@ QString TScriptedMessageService::GetFolderName(const QString &caption, const QSt
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
-QStringList TScriptedMessageService::GetOpenFileNames(const QString &caption, const QString &, const QString &)
+QStringList TScriptedMessageService::GetOpenFileNames(const QString &caption, const QString &, const QString &filter)
 {
     fileDialogCaptions.append(caption);
+    fileDialogFilters.append(filter);
     return fileLists.isEmpty() ? QStringList() : fileLists.takeFirst();
 }
 
-QString TScriptedMessageService::GetSaveFileName(const QString &caption, const QString &, const QString &)
+QString TScriptedMessageService::GetSaveFileName(const QString &caption, const QString &, const QString &filter)
 {
     fileDialogCaptions.append(caption);
+    fileDialogFilters.append(filter);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 

@@ -61,6 +61,7 @@ public:
     QStringList fileNames;                                   // next answers to file dialogs; empty text cancels
     QList<QStringList> fileLists;                            // next answers to multiple-file dialogs
     QStringList fileDialogCaptions;                          // the caption of each file dialog shown
+    QStringList fileDialogFilters;                           // the filter of each file dialog with one
     QString printFile;                                       // a PDF to print to; empty cancels the print dialog
     std::function<void(const TRecordedMessage &)> onMessage; // runs as each message is shown
     QList<std::optional<TColor>> colors;                     // next answers to colour dialogs; none cancels
