@@ -86,7 +86,7 @@ TMainSettings ReadMainSettings()
     if (s.HTMLibTopicFile.isEmpty())
         s.HTMLibTopicFile = DataFilePath(QStringLiteral("HTMLHelp/htmlib.dat"));
     const int launch = Integer(RegistryKeys::Velicort, QStringLiteral("BrowserLaunchSetting"), 0);
-    s.BrowserLaunchSetting = launch >= 0 && launch <= 2 ? launch : 1;
+    s.Preview.LaunchSetting = launch >= 0 && launch <= 2 ? launch : 1;
     s.Timeout = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("Timeout"), 30, 5, 300);
     s.HTTPPort = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("HTTPPort"), 80, 1, 65535);
     s.ThumbnailDir = Text(RegistryKeys::Velicort, QStringLiteral("ThumbnailDir"));
@@ -117,16 +117,17 @@ TMainSettings ReadMainSettings()
     s.ListOnlyFileNames = ReadRegBool(RegistryKeys::DocumentList, QStringLiteral("ListOnlyFileNames"), false);
     s.ResetDirOnOpen = ReadRegBool(RegistryKeys::DocumentList, QStringLiteral("ResetDirOnOpen"), true);
 
-    s.UseMSIE = ReadRegBool(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), false);
-    s.DefFontName =
+    s.Preview.UseBrowserObject = ReadRegBool(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), false);
+    s.Preview.ViewerFontName =
         Text(RegistryKeys::InternalBrowser, QStringLiteral("DefFontName"), QStringLiteral("Times New Roman"));
-    s.DefFontSize = Integer(RegistryKeys::InternalBrowser, QStringLiteral("DefFontSize"), 12);
-    s.DefFontColor = TColor(ReadRegInteger(RegistryKeys::InternalBrowser, QStringLiteral("DefFontColor"), 0));
-    s.DefHotSpotColor =
+    s.Preview.ViewerFontSize = Integer(RegistryKeys::InternalBrowser, QStringLiteral("DefFontSize"), 12);
+    s.Preview.ViewerFontColor =
+        TColor(ReadRegInteger(RegistryKeys::InternalBrowser, QStringLiteral("DefFontColor"), 0));
+    s.Preview.ViewerLinkColor =
         TColor(ReadRegInteger(RegistryKeys::InternalBrowser, QStringLiteral("DefHotSpotColor"), 16711680));
 
-    s.CurrentMapFrom = Text(RegistryKeys::URLMappings, QStringLiteral("CurrentMapFrom"));
-    s.CurrentMapTo = Text(RegistryKeys::URLMappings, QStringLiteral("CurrentMapTo"));
+    s.Preview.MapFrom = Text(RegistryKeys::URLMappings, QStringLiteral("CurrentMapFrom"));
+    s.Preview.MapTo = Text(RegistryKeys::URLMappings, QStringLiteral("CurrentMapTo"));
     return s;
 }
 

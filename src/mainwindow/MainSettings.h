@@ -7,6 +7,7 @@
 
 #include "ColorScanner.h"
 #include "Colors.h"
+#include "PreviewOptions.h"
 
 #include <QString>
 
@@ -40,7 +41,6 @@ struct TMainSettings
     bool UseInternalHTMLHelp = true;
     QString ExternalHTMLHelp;
     QString HTMLibTopicFile;
-    int BrowserLaunchSetting = 1; // 0 prompt to save, 1 save, 2 temporary copy
     QString ThumbnailDir;
     int Timeout = 30;  // seconds each step of a fetch from the web may wait, 5 to 300
     int HTTPPort = 80; // the port of "http://" addresses that name none
@@ -66,16 +66,9 @@ struct TMainSettings
     bool ListOnlyFileNames = false;
     bool ResetDirOnOpen = true;
 
-    // Software\Velicort\InternalBrowser
-    bool UseMSIE = false;
-    QString DefFontName = QStringLiteral("Times New Roman");
-    int DefFontSize = 12;
-    TColor DefFontColor = 0;
-    TColor DefHotSpotColor = 16711680;
-
-    // Software\Velicort\URLMappings
-    QString CurrentMapFrom;
-    QString CurrentMapTo;
+    // Software\Velicort\InternalBrowser, URLMappings and BrowserLaunchSetting;
+    // the browser list is read later, with the other long-lived windows.
+    TPreviewOptions Preview;
 };
 
 TMainSettings ReadMainSettings();

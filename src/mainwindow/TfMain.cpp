@@ -425,16 +425,7 @@ void TfMain::LoadSettings()
 
 void TfMain::CreateControllers()
 {
-    TPreviewOptions preview;
-    preview.UseBrowserObject = m_settings.UseMSIE;
-    preview.MapFrom = m_settings.CurrentMapFrom;
-    preview.MapTo = m_settings.CurrentMapTo;
-    preview.LaunchSetting = m_settings.BrowserLaunchSetting;
-    preview.ViewerFontName = m_settings.DefFontName;
-    preview.ViewerFontSize = m_settings.DefFontSize;
-    preview.ViewerFontColor = m_settings.DefFontColor;
-    preview.ViewerLinkColor = m_settings.DefHotSpotColor;
-    m_preview = new TPreviewController(m_documents, m_pages, *this, preview, this);
+    m_preview = new TPreviewController(m_documents, m_pages, *this, m_settings.Preview, this);
     m_preview->Connect(m_binder);
     // A row of its own, where the speedbar stands.
     insertToolBar(m_speedbar, m_preview->BrowserToolbar());

@@ -6,9 +6,8 @@
 // browser object's toolbar, the temporary copies previews work on, and the
 // external browser programs.
 
-#include "Colors.h"
 #include "ExternalBrowserLaunch.h"
-#include "ExternalBrowsers.h"
+#include "PreviewOptions.h"
 
 #include <QObject>
 
@@ -23,20 +22,6 @@ class THTMLViewer;
 class TPreviewHost;
 class TvqHTMLTab;
 class TvqRichHTML;
-
-// The preview's stored options.
-struct TPreviewOptions
-{
-    bool UseBrowserObject = false;
-    QString MapFrom;
-    QString MapTo;
-    int LaunchSetting = 0; // 0 ask to save, 1 save, 2 browse a temporary copy
-    QString ViewerFontName;
-    int ViewerFontSize = 12;
-    TColor ViewerFontColor = 0;
-    TColor ViewerLinkColor = 0;
-    QList<TExternalBrowserInfo> Browsers;
-};
 
 class TPreviewController : public QObject
 {

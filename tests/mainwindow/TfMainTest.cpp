@@ -56,7 +56,7 @@ TEST(MainSettings, ValuesOutOfRangeFallBack)
     TMainSettings defaults = ReadMainSettings();
     EXPECT_EQ(defaults.ColorCodeMode, ccFull);
     EXPECT_EQ(defaults.FilterIndex, 2);
-    EXPECT_EQ(defaults.BrowserLaunchSetting, 0);
+    EXPECT_EQ(defaults.Preview.LaunchSetting, 0);
     EXPECT_TRUE(defaults.StatusBar);
     EXPECT_TRUE(defaults.WordWrap);
     EXPECT_EQ(defaults.DocListWidth, 138);
@@ -70,7 +70,7 @@ TEST(MainSettings, ValuesOutOfRangeFallBack)
     const TMainSettings s = ReadMainSettings();
     EXPECT_EQ(s.ColorCodeMode, ccMinimal);
     EXPECT_EQ(s.FilterIndex, 3);
-    EXPECT_EQ(s.BrowserLaunchSetting, 1);
+    EXPECT_EQ(s.Preview.LaunchSetting, 1);
     EXPECT_EQ(s.TabWidth, 20);
     // Every boolean is read the same way: "1" is true as "-1" is.
     EXPECT_TRUE(s.StatusBar);
@@ -97,7 +97,7 @@ TEST(MainSettings, AnEmptyProfileReadsTheDefaults)
     EXPECT_TRUE(s.SpellSkipTags);
     EXPECT_TRUE(s.UseInternalHTMLHelp);
     EXPECT_TRUE(s.ExternalHTMLHelp.isEmpty());
-    EXPECT_EQ(s.BrowserLaunchSetting, 0);
+    EXPECT_EQ(s.Preview.LaunchSetting, 0);
     EXPECT_EQ(s.BackgroundColor, clWindow);
     EXPECT_EQ(s.ForegroundColor, clBlack);
     EXPECT_TRUE(s.UseLockWindowUpdate);
@@ -112,12 +112,12 @@ TEST(MainSettings, AnEmptyProfileReadsTheDefaults)
     EXPECT_TRUE(s.FileListEnabled);
     EXPECT_FALSE(s.ListOnlyFileNames);
     EXPECT_TRUE(s.ResetDirOnOpen);
-    EXPECT_FALSE(s.UseMSIE);
-    EXPECT_EQ(s.DefFontName, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(s.DefFontSize, 12);
-    EXPECT_EQ(s.DefFontColor, 0u);
-    EXPECT_EQ(s.DefHotSpotColor, 16711680u);
-    EXPECT_TRUE(s.CurrentMapFrom.isEmpty());
+    EXPECT_FALSE(s.Preview.UseBrowserObject);
+    EXPECT_EQ(s.Preview.ViewerFontName, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(s.Preview.ViewerFontSize, 12);
+    EXPECT_EQ(s.Preview.ViewerFontColor, 0u);
+    EXPECT_EQ(s.Preview.ViewerLinkColor, 16711680u);
+    EXPECT_TRUE(s.Preview.MapFrom.isEmpty());
 }
 
 TEST(MainSettings, FirstRunAndSplash)
