@@ -13,6 +13,10 @@
 namespace {
 
 const QString MainFormKey = QStringLiteral("Software\\Velicort\\MainForm");
+// A first start takes this share of the screen, and at least the size the
+// window was designed for.
+constexpr qreal FirstStartShare = 0.8;
+constexpr QSize FirstStartSize(774, 550);
 
 QRect ScreenArea(const QWidget *window)
 {
@@ -60,6 +64,15 @@ void RestoreWindowPlacement(QWidget *window)
         return;
     }
     const QRect area = ScreenArea(window);
+    if (ReadRegValue(MainFormKey, QStringLiteral("Width"), QString()).isEmpty()) {
+        // A first start: a comfortable part of the screen, in its middle.
+        const QSize size =
+            (QSizeF(area.size()) * FirstStartShare).toSize().expandedTo(FirstStartSize).boundedTo(area.size());
+        window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
+        window->resize(size);
+        window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        return;
+    }
     QRect saved(int(ReadRegInteger(MainFormKey, QStringLiteral("Left"), 4)),
                 int(ReadRegInteger(MainFormKey, QStringLiteral("Top"), 4)),
                 int(ReadRegInteger(MainFormKey, QStringLiteral("Width"), 774)),

@@ -36,8 +36,11 @@ TEST(WindowPlacement, NormalAndMaximisedWindowsComeBackAsTheyWere)
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     {
         QWidget window;
-        RestoreWindowPlacement(&window); // the defaults
-        EXPECT_EQ(window.size(), KeepOnScreen(QRect(4, 4, 774, 550), area.size()).size());
+        RestoreWindowPlacement(&window); // a first start: most of the screen, in its middle
+        EXPECT_EQ(window.size(),
+                  (QSizeF(area.size()) * 0.8).toSize().expandedTo(QSize(774, 550)).boundedTo(area.size()));
+        EXPECT_TRUE(area.contains(window.geometry()));
+        EXPECT_LE(std::abs(window.geometry().center().x() - area.center().x()), 1);
         window.move(area.topLeft() + QPoint(20, 30));
         window.resize(500, 400);
         SaveWindowPlacement(&window);
