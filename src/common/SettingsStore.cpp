@@ -2,6 +2,7 @@
 #include "SettingsStore.h"
 
 #include <QDir>
+#include <QPluginLoader>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -137,9 +138,8 @@ bool ReadRegBool(const QString &section, const QString &name, bool defaultValue)
 
 bool BrowserObjectInstalled()
 {
-#ifdef VELICORT_HAVE_WEBENGINE
-    return true;
-#else
-    return false;
-#endif
+    // Reading the module's metadata does not load it, nor the engine's large
+    // libraries behind it.
+    static const bool installed = !QPluginLoader(QStringLiteral(VELICORT_BROWSER_MODULE)).metaData().isEmpty();
+    return installed;
 }

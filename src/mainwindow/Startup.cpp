@@ -6,11 +6,8 @@
 #include "TfMain.h"
 #include "TfSplash.h"
 
-#ifdef VELICORT_HAVE_WEBENGINE
-#include "TBrowserObject.h"
-#endif
-
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTimer>
@@ -28,12 +25,13 @@ int RunVelicort(int argc, char *argv[])
 {
     QElapsedTimer clock;
     clock.start();
-#ifdef VELICORT_HAVE_WEBENGINE
-    PrepareBrowserEngine();
-#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velicort"));
     QApplication::setOrganizationName(QStringLiteral("Velicort"));
+    // Where an installed program finds its web engine module; a build tree
+    // has it beside the program, on the library path already.
+    QCoreApplication::addLibraryPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELICORT_MODULE_DIR)));
 
     QStringList parameters = QApplication::arguments().mid(1);
     const bool quitWhenShown = parameters.removeAll(QuitWhenShown) > 0;

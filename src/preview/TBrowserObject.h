@@ -3,31 +3,30 @@
 
 // The browser object of the Browse page: a full web engine that shows the
 // page as the desktop's browsers do, from its file or through the server
-// mapping. Built only when the system has Qt WebEngine.
+// mapping. Part of the web engine module.
 
-#include <QWebEngineView>
+#include "TBrowserView.h"
 
-class TBrowserObject : public QWebEngineView
+class QWebEngineView;
+
+class TBrowserObject : public TBrowserView
 {
     Q_OBJECT
 
 public:
     explicit TBrowserObject(QWidget *parent = nullptr);
 
-    void Navigate(const QString &address);
-    void GoBack() { back(); }
-    void GoForward() { forward(); }
-    void Stop() { stop(); }
-    void Refresh() { reload(); }
-    // Stops the page and shows an empty one, so that nothing plays or runs
-    // while the browser is out of sight.
-    void Unload()
-    {
-        stop();
-        setUrl(QUrl(QStringLiteral("about:blank")));
-    }
-    QString LocationURL() const { return url().toString(); }
-};
+    void Navigate(const QString &address) override;
+    void GoBack() override;
+    void GoForward() override;
+    void Stop() override;
+    void Refresh() override;
+    void Unload() override;
+    QString LocationURL() const override;
 
-// Settings the engine needs before the application object exists.
-void PrepareBrowserEngine();
+signals:
+    void LoadFinished(bool ok);
+
+private:
+    QWebEngineView *m_view;
+};

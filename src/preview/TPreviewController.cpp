@@ -9,14 +9,12 @@
 #include "RegistryKeys.h"
 #include "ServerMapping.h"
 #include "SettingsStore.h"
+#include "TBrowserEngine.h"
+#include "TBrowserView.h"
 #include "THTMLViewer.h"
 #include "TPreviewHost.h"
 #include "TvqHTMLTab.h"
 #include "TvqRichHTML.h"
-
-#ifdef VELICORT_HAVE_WEBENGINE
-#include "TBrowserObject.h"
-#endif
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -113,12 +111,10 @@ void TPreviewController::CreateBrowserToolbar()
     m_mappingLabel->setObjectName(QStringLiteral("lblURLMapping"));
     m_browserToolbar->addWidget(m_mappingLabel);
     m_browserToolbar->hide();
-#ifdef VELICORT_HAVE_WEBENGINE
-    const std::pair<const char *, void (TBrowserObject::*)()> moves[] = {
-        {"spdBrowserBack", &TBrowserObject::GoBack},
-        {"spdBrowserNext", &TBrowserObject::GoForward},
-        {"spdBrowserStop", &TBrowserObject::Stop},
-        {"spdBrowserRefresh", &TBrowserObject::Refresh}};
+    const std::pair<const char *, void (TBrowserView::*)()> moves[] = {{"spdBrowserBack", &TBrowserView::GoBack},
+                                                                       {"spdBrowserNext", &TBrowserView::GoForward},
+                                                                       {"spdBrowserStop", &TBrowserView::Stop},
+                                                                       {"spdBrowserRefresh", &TBrowserView::Refresh}};
     const TCommandBinder toolbar(m_browserToolbar);
     for (const auto &[name, move] : moves)
         connect(toolbar.Action(QLatin1String(name)), &QAction::triggered, this, [this, move = move] {
@@ -129,7 +125,6 @@ void TPreviewController::CreateBrowserToolbar()
             &TPreviewController::spdBrowserEditClick);
     connect(toolbar.Action(QStringLiteral("spdBrowserServerMapping")), &QAction::triggered, this,
             &TPreviewController::spdBrowserServerMappingClick);
-#endif
 }
 
 void TPreviewController::Connect(const TCommandBinder &commands)
@@ -185,10 +180,8 @@ void TPreviewController::SetBrowsers(const QList<TExternalBrowserInfo> &browsers
 
 void TPreviewController::SetUseBrowserObject(bool on)
 {
-#ifdef VELICORT_HAVE_WEBENGINE
     delete m_browserObject;
     m_browserObject = nullptr;
-#endif
     m_browseStack->setCurrentWidget(m_htmlView);
     m_options.UseBrowserObject = on;
     WriteRegValue(RegistryKeys::InternalBrowser, QStringLiteral("UseMSIE"), on);
@@ -208,10 +201,8 @@ void TPreviewController::pgHTMLChange(int page)
     if (page == EditPage) {
         m_browserToolbar->hide();
         m_host.BrowsePageShown(false, false);
-#ifdef VELICORT_HAVE_WEBENGINE
         if (m_browserObject)
             m_browserObject->Unload();
-#endif
         m_htmlView->Clear();
         QCoreApplication::processEvents();
         m_tempCopies.DeleteAll();
@@ -266,27 +257,26 @@ void TPreviewController::RefreshPreview()
 
 bool TPreviewController::CreateBrowserObject()
 {
-#ifdef VELICORT_HAVE_WEBENGINE
     if (!m_browserObject) {
         THourglass hourglass;
         m_host.ShowStatusMessage(QStringLiteral("Creating the web engine..."));
         QCoreApplication::processEvents();
-        m_browserObject = new TBrowserObject;
-        m_browseStack->addWidget(m_browserObject);
+        TBrowserEngine *engine = BrowserEngine();
         m_host.ShowStatusMessage(QString());
+        if (!engine) {
+            MessageDlg(QStringLiteral("Velicort was unable to communicate with the built-in web engine. "
+                                      "Press 'Help' for more information on this error."),
+                       TMsgKind::Error);
+            return false;
+        }
+        m_browserObject = engine->CreateBrowserObject();
+        m_browseStack->addWidget(m_browserObject);
     }
     return true;
-#else
-    MessageDlg(QStringLiteral("Velicort was unable to communicate with the built-in web engine. "
-                              "Press 'Help' for more information on this error."),
-               TMsgKind::Error);
-    return false;
-#endif
 }
 
 void TPreviewController::ShowInBrowserObject()
 {
-#ifdef VELICORT_HAVE_WEBENGINE
     ShowOnceNotice(nmMSIE301);
     QString address = MakeTempCopy();
     if (address.isEmpty())
@@ -303,12 +293,10 @@ void TPreviewController::ShowInBrowserObject()
     }
     m_browserObject->Navigate(address);
     m_browseStack->setCurrentWidget(m_browserObject);
-#endif
 }
 
 void TPreviewController::spdBrowserEditClick()
 {
-#ifdef VELICORT_HAVE_WEBENGINE
     const std::optional<QString> path =
         LocalPathOfAddress(m_browserObject->LocationURL(), m_options.MapFrom, m_options.MapTo);
     if (!path)
@@ -327,7 +315,6 @@ void TPreviewController::spdBrowserEditClick()
     m_pages->setCurrentIndex(EditPage);
     QCoreApplication::processEvents();
     m_host.OpenDocument(file);
-#endif
 }
 
 void TPreviewController::spdBrowserServerMappingClick()

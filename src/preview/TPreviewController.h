@@ -16,7 +16,7 @@ class QMenu;
 class QStackedLayout;
 class QTabWidget;
 class QToolBar;
-class TBrowserObject;
+class TBrowserView;
 class TCommandBinder;
 class THTMLViewer;
 class TPreviewHost;
@@ -55,6 +55,7 @@ public:
     void RefreshIfBrowsing();
     void pgHTMLChange(int page);
     bool CreateBrowserObject();
+    TBrowserView *BrowserObject() const { return m_browserObject; }
     // Shows a temporary copy of the document in the browser object, through
     // the server mapping when there is one.
     void ShowInBrowserObject();
@@ -85,7 +86,7 @@ private:
     QWidget *m_window;
     THTMLViewer *m_htmlView = nullptr;
     QStackedLayout *m_browseStack = nullptr;
-    TBrowserObject *m_browserObject = nullptr; // with Qt WebEngine only
+    TBrowserView *m_browserObject = nullptr;
     QToolBar *m_browserToolbar = nullptr;
     QLabel *m_mappingLabel = nullptr;
     QMenu *m_browserList = nullptr;

@@ -17,9 +17,7 @@
 #include <QToolBar>
 #include <QUrl>
 
-#ifdef VELICORT_HAVE_WEBENGINE
-#include "TBrowserObject.h"
-#endif
+#include "TBrowserView.h"
 #include "TestFiles.h"
 #include "TvqHTMLTab.h"
 
@@ -245,9 +243,10 @@ TEST(OpenFromWeb, TheStoredPortServesAddressesWithoutOneAndFailuresShowInTheStat
     EXPECT_EQ(Scripted().messages[0].text, refused);
 }
 
-#ifdef VELICORT_HAVE_WEBENGINE
 TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
 {
+    if (!BrowserObjectInstalled())
+        GTEST_SKIP() << "this build has no browser object";
     TLoopbackServer server(m_dir.path());
     ASSERT_TRUE(server.isListening());
     const QString page = WriteTestFile(m_dir.filePath(QStringLiteral("page.htm")), "<p>Served page</p>");
@@ -261,9 +260,10 @@ TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
     m_window.ApplySettings(state, marks);
 
     Pages()->setCurrentIndex(1);
-    auto *browser = m_window.findChild<TBrowserObject *>(QStringLiteral("msie"));
+    TBrowserView *browser = m_window.Preview()->BrowserObject();
     ASSERT_NE(browser, nullptr);
-    QSignalSpy loaded(browser, &QWebEngineView::loadFinished);
+    EXPECT_EQ(browser->objectName(), QStringLiteral("msie"));
+    QSignalSpy loaded(browser, SIGNAL(LoadFinished(bool)));
     ASSERT_TRUE(loaded.count() > 0 || loaded.wait(15000));
     EXPECT_TRUE(loaded.last().first().toBool());
     EXPECT_TRUE(browser->LocationURL().startsWith(state.MapTo));
@@ -282,8 +282,8 @@ TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
               QStringLiteral("URL mapping failed"));
     ASSERT_FALSE(Scripted().notices.isEmpty());
     EXPECT_EQ(Scripted().notices.last().caption, QStringLiteral("URL Mapping Failed"));
-    browser = m_window.findChild<TBrowserObject *>(QStringLiteral("msie"));
-    QSignalSpy local(browser, &QWebEngineView::loadFinished);
+    browser = m_window.Preview()->BrowserObject();
+    QSignalSpy local(browser, SIGNAL(LoadFinished(bool)));
     ASSERT_TRUE(local.count() > 0 || local.wait(15000));
     EXPECT_TRUE(browser->LocationURL().startsWith(QStringLiteral("file://")));
 
@@ -296,9 +296,38 @@ TEST_F(Preview, TheBrowserObjectShowsThePageThroughTheServerMapping)
 
     // Back on the Edit page nothing keeps running out of sight.
     Pages()->setCurrentIndex(0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return browser->url() == QUrl(QStringLiteral("about:blank")); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return browser->LocationURL() == QStringLiteral("about:blank"); }, 10000));
 }
-#endif
+
+// Whether a library whose file name holds the text is mapped into this process.
+bool LibraryLoaded(const char *name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
+TEST_F(Preview, TheWebEngineLoadsWithTheFirstBrowserObjectPreviewOnly)
+{
+    if (!BrowserObjectInstalled())
+        GTEST_SKIP() << "this build has no browser object";
+    EXPECT_FALSE(LibraryLoaded("libQt6WebEngineCore"));
+    const QString page = WriteTestFile(m_dir.filePath(QStringLiteral("page.htm")), "<p>Engine</p>");
+    m_window.OpenDocuments(page, 0);
+    Pages()->setCurrentIndex(1);
+    Pages()->setCurrentIndex(0);
+    TSettingsState state = m_window.CurrentSettings();
+    state.UseMSIE = true;
+    m_window.ApplySettings(state, TSettingsMarks());
+    EXPECT_FALSE(LibraryLoaded("libQt6WebEngineCore")); // chosen, not used yet
+
+    Pages()->setCurrentIndex(1);
+    EXPECT_TRUE(LibraryLoaded("libQt6WebEngineCore"));
+    ASSERT_NE(m_window.Preview()->BrowserObject(), nullptr);
+    EXPECT_TRUE(Scripted().messages.isEmpty());
+    QSignalSpy loaded(m_window.Preview()->BrowserObject(), SIGNAL(LoadFinished(bool)));
+    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(15000));
+    EXPECT_TRUE(loaded.last().first().toBool());
+}
 
 TEST_F(Preview, AnUntitledDocumentGoesToTheBrowserAsATemporaryCopy)
 {

@@ -5,10 +5,6 @@
 
 #include "ScriptedMessageService.h"
 
-#ifdef VELICORT_HAVE_WEBENGINE
-#include "TBrowserObject.h"
-#endif
-
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -60,9 +56,6 @@ int main(int argc, char **argv)
     QTemporaryDir settingsDir;
     qputenv("VELICORT_SETTINGS", settingsDir.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
 
-#ifdef VELICORT_HAVE_WEBENGINE
-    PrepareBrowserEngine();
-#endif
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     auto scripted = std::make_unique<TScriptedMessageService>();
