@@ -7,12 +7,14 @@
 #include "TfSplash.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -58,5 +60,17 @@ int RunVelicort(int argc, char *argv[])
             QCoreApplication::quit();
         });
     }
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // Qt hands what the user copied to the desktop's clipboard manager as it
+    // tears down, and only then.
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard->ownsClipboard() || clipboard->ownsSelection())
+        return exitCode;
+    // Otherwise nothing is left to keep: closing the window offered every
+    // document for saving and deleted the preview's temporary copies, and
+    // each setting went to disk as it was written. Tearing down the windows,
+    // waiting for the threads that list folders and unloading the web engine
+    // would only keep the user waiting for a program that has gone.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

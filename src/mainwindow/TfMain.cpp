@@ -1155,6 +1155,10 @@ bool TfMain::FormCloseQuery()
 void TfMain::FormClose()
 {
     m_reloadPromptOnChange = false;
+    // A program started from now on runs on its own instead of handing its
+    // files to this one, which is ending.
+    delete m_messageWindow;
+    m_messageWindow = nullptr;
     m_fileBrowser->vqFileList->StopScan();
     m_preview->DeleteTempCopies();
     WriteRegValue(RegistryKeys::Velicort, QStringLiteral("InitialDir"), m_fileBrowser->CurrentFolder());
