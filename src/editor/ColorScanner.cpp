@@ -156,3 +156,22 @@ void TColorScanner::ColorSpans(std::string_view text, qsizetype start, qsizetype
         p = spanEnd;
     }
 }
+
+void TColorScanner::MarkWords(std::string_view text, qsizetype first, std::vector<char> &styles)
+{
+    bool twin = false;
+    char previousClass = -1;
+    bool previousBlank = true;
+    for (size_t i = 0; i < styles.size(); ++i) {
+        const char styleClass = char(StyleClassOf(uchar(styles[i])));
+        const char c = text[size_t(first) + i];
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (styleClass != previousClass)
+            twin = false;
+        else if (previousBlank && !blank)
+            twin = !twin; // a new word of the same run
+        styles[i] = char(styleClass | (twin ? StyleTwin : 0));
+        previousClass = styleClass;
+        previousBlank = blank;
+    }
+}

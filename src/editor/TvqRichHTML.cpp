@@ -26,6 +26,8 @@
 
 namespace {
 
+// Pieces of measured text the control remembers (about 1 MB at most).
+constexpr int PositionCacheEntries = 65536;
 // Replacements spanning more bytes than this go into a fresh document.
 constexpr qsizetype LargeReplacement = 256 * 1024;
 // Ranges longer than this show progress and can be stopped with Escape.
@@ -117,6 +119,9 @@ TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
     // each edit of a large document.
     Send(SCI_SETMODEVENTMASK, WatchedChanges);
     Send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
+    // Markup repeats its words, tag names and attributes: a large cache of
+    // measured pieces makes wrapping long lines several times cheaper.
+    Send(SCI_SETPOSITIONCACHE, PositionCacheEntries);
     Send(SCI_SETWRAPMODE, SC_WRAP_NONE);
     Send(SCI_SETUSETABS, 1);
     Send(SCI_SETSCROLLWIDTH, 1);
@@ -1192,10 +1197,12 @@ void TvqRichHTML::CheckFormatMargins()
 void TvqRichHTML::ApplyStyle(TStyleClass style)
 {
     const TStylePair pair = m_styles[style - 1];
-    Send(SCI_STYLESETFORE, style, ScintillaColor(pair.Effects & EffectAutoColor ? m_foregroundColor : pair.Color));
-    Send(SCI_STYLESETBOLD, style, (pair.Effects & EffectBold) != 0);
-    Send(SCI_STYLESETITALIC, style, (pair.Effects & EffectItalic) != 0);
-    Send(SCI_STYLESETUNDERLINE, style, (pair.Effects & EffectUnderline) != 0);
+    for (const int number : {int(style), style | StyleTwin}) {
+        Send(SCI_STYLESETFORE, number, ScintillaColor(pair.Effects & EffectAutoColor ? m_foregroundColor : pair.Color));
+        Send(SCI_STYLESETBOLD, number, (pair.Effects & EffectBold) != 0);
+        Send(SCI_STYLESETITALIC, number, (pair.Effects & EffectItalic) != 0);
+        Send(SCI_STYLESETUNDERLINE, number, (pair.Effects & EffectUnderline) != 0);
+    }
 }
 
 void TvqRichHTML::ApplyStyles()
@@ -1301,8 +1308,10 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
         };
     }
     TColorScanner::TResult result = TColorScanner::ColorRange(text, 0, end - start, m_colorCodeMode, tick);
-    if (self && !m_closing)
-        PaintStyles(start + result.first, std::move(result.styles));
+    if (!self || m_closing)
+        return;
+    TColorScanner::MarkWords(text, result.first, result.styles);
+    PaintStyles(start + result.first, std::move(result.styles));
 }
 
 void TvqRichHTML::PaintStyles(qsizetype first, std::vector<char> styles)

@@ -54,9 +54,12 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // The class of the style at a position (a word in a twin style counts
+    // as its class).
     int StyleAt(qsizetype position) const
     {
-        return int(m_editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position)));
+        return StyleClassOf(
+            int(m_editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position))));
     }
 
     // The style of each position as letters: '.' plain, 'T' tags,
