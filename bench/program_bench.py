@@ -82,8 +82,9 @@ def read_report(path: str) -> dict:
     try:
         with open(path) as report:
             for line in report:
-                name, value = line.split()
-                figures[name] = float(value)
+                fields = line.split()
+                if len(fields) == 2 and line.endswith("\n"):  # not a line still being written
+                    figures[fields[0]] = float(fields[1])
     except FileNotFoundError:
         pass
     return figures
