@@ -24,8 +24,10 @@ void TMedianRecorder::ReportRuns(const std::vector<Run> &runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run &run : runs) {
-        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred) {
             m_medians[run.run_name.function_name] = ToMilliseconds(run.GetAdjustedRealTime(), run.time_unit);
+            m_counters[run.run_name.function_name] = run.counters;
+        }
     }
 }
 
@@ -35,4 +37,15 @@ std::optional<double> TMedianRecorder::MedianMs(const std::string &name) const
     if (it == m_medians.end())
         return std::nullopt;
     return it->second;
+}
+
+std::optional<double> TMedianRecorder::MedianCounter(const std::string &name, const std::string &counter) const
+{
+    const auto it = m_counters.find(name);
+    if (it == m_counters.end())
+        return std::nullopt;
+    const auto found = it->second.find(counter);
+    if (found == it->second.end())
+        return std::nullopt;
+    return found->second.value;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Google Benchmark's console output, plus the median of each benchmark kept
-// for the summary table that follows the runs.
+// Google Benchmark's console output, plus the median of each benchmark and of
+// each of its counters kept for the summary table that follows the runs.
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +18,10 @@ public:
 
     // The median of a benchmark in milliseconds, by its registered name.
     std::optional<double> MedianMs(const std::string &name) const;
+    // The median over the repetitions of one of a benchmark's counters.
+    std::optional<double> MedianCounter(const std::string &name, const std::string &counter) const;
 
 private:
     std::map<std::string, double> m_medians;
+    std::map<std::string, benchmark::UserCounters> m_counters;
 };

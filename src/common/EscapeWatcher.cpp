@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include <chrono>
+#include <future>
 #include <memory>
 
 namespace {
@@ -56,4 +58,14 @@ bool TEscapeWatcher::eventFilter(QObject *watched, QEvent *event)
     std::shared_ptr<QEvent> held(event->clone());
     TLongRun::WhenIdle(watched, [watched, held] { QCoreApplication::sendEvent(watched, held.get()); });
     return true;
+}
+
+void RunAside(const std::function<void()> &work)
+{
+    const TLongRun run;
+    TEscapeWatcher pump;
+    auto done = std::async(std::launch::async, work);
+    while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        pump.Pressed();
+    done.get();
 }

@@ -12,6 +12,8 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <functional>
+
 class TEscapeWatcher : public QObject
 {
 public:
@@ -24,3 +26,9 @@ private:
     QElapsedTimer m_sincePoll;
     bool m_pressed = false;
 };
+
+// Runs the work on a thread of its own while the window goes on answering,
+// input held back until the work is done, as during any long run. For work
+// that touches no widget and takes long enough to be felt (reading a large
+// file).
+void RunAside(const std::function<void()> &work);

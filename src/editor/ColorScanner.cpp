@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -130,17 +131,21 @@ TColorScanner::TResult TColorScanner::ColorRange(std::string_view text, qsizetyp
     }
 
     if (mode == ccFull) {
-        ColorSpans(text, start, end, scComments, "<!-", "->", result);
-        ColorSpans(text, start, end, scComments, "/*", "*/", result);
-        ColorSpans(text, start, end, scScripts, "<%", "%>", result);
-        ColorSpans(text, start, end, scQuotes, "\"", "\"", result);
+        const std::tuple<TStyleClass, std::string_view, std::string_view> passes[] = {
+            {scComments, "<!-", "->"}, {scComments, "/*", "*/"}, {scScripts, "<%", "%>"}, {scQuotes, "\"", "\""}};
+        for (const auto &[style, opener, closer] : passes) {
+            ColorSpans(text, start, end, style, opener, closer, result, tick);
+            if (result.aborted)
+                break;
+        }
     }
     return result;
 }
 
 void TColorScanner::ColorSpans(std::string_view text, qsizetype start, qsizetype end, TStyleClass style,
-                               std::string_view opener, std::string_view closer, TResult &result)
+                               std::string_view opener, std::string_view closer, TResult &result, const TTick &tick)
 {
+    int spans = 0;
     const qsizetype textLength = qsizetype(text.size());
     const qsizetype limit = std::min(end + 1, textLength);
     // A closer of two characters takes one more character into the span.
@@ -154,5 +159,32 @@ void TColorScanner::ColorSpans(std::string_view text, qsizetype start, qsizetype
         const qsizetype spanEnd = close < 0 ? limit : close + closerLength;
         Paint(result, textLength, open, spanEnd, char(style));
         p = spanEnd;
+        // The tag pass is over: the position reported is its end.
+        if (tick && ++spans > TagsPerTick - 1) {
+            spans = 0;
+            if (tick(limit)) {
+                result.aborted = true;
+                return;
+            }
+        }
+    }
+}
+
+void TColorScanner::MarkWords(std::string_view text, char *styles)
+{
+    bool twin = false;
+    char previousClass = -1;
+    bool previousBlank = true;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char styleClass = char(StyleClassOf(uchar(styles[i])));
+        const char c = text[i];
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (styleClass != previousClass)
+            twin = false;
+        else if (previousBlank && !blank)
+            twin = !twin; // a new word of the same run
+        styles[i] = char(styleClass | (twin ? StyleTwin : 0));
+        previousClass = styleClass;
+        previousBlank = blank;
     }
 }

@@ -26,6 +26,13 @@ enum TStyleClass : unsigned char {
     scScripts,
 };
 inline constexpr int StyleClassCount = 7;
+// Each class has a twin style number that looks the same: words alternate
+// between a class and its twin (see MarkWords).
+inline constexpr int StyleTwin = 8;
+inline constexpr TStyleClass StyleClassOf(int style)
+{
+    return TStyleClass(style & (StyleTwin - 1));
+}
 
 // The mode a stored "ColorCodeMode" number selects.
 TColorCodeMode ColorCodeModeFromNumber(qint64 number);
@@ -44,8 +51,8 @@ public:
         bool aborted = false;
     };
 
-    // Asked every 21 tags with the position reached; returning true stops the
-    // tag pass at once and skips the span passes.
+    // Asked every 21 tags (or spans) with the position reached; returning
+    // true stops at once.
     using TTick = std::function<bool(qsizetype position)>;
 
     // Colours the positions start .. end inclusive. A tag that starts in the
@@ -56,5 +63,13 @@ public:
     // One span pass: paints every opener .. closer span of [start, end] with
     // the style. Spans that end beyond the result's styles extend them.
     static void ColorSpans(std::string_view text, qsizetype start, qsizetype end, TStyleClass style,
-                           std::string_view opener, std::string_view closer, TResult &result);
+                           std::string_view opener, std::string_view closer, TResult &result, const TTick &tick = {});
+
+    // Gives every other word of a run of one class its class's twin style.
+    // The editor measures text in pieces of one style; short pieces that
+    // repeat (words, tag names, attributes) are measured once and then come
+    // from its cache, where a long run of one style would be measured whole,
+    // again on every line. Wrapping long lines costs a fraction then.
+    // styles[i] belongs to text[i].
+    static void MarkWords(std::string_view text, char *styles);
 };

@@ -24,8 +24,27 @@
 #include <string_view>
 #include <vector>
 
+// The control's interface for filling a document away from the control, on
+// any thread (its header is not installed with the control). Declared
+// outside an anonymous namespace: the control implements it.
+class ILoader
+{
+public:
+    virtual int Release() = 0;
+    virtual int AddData(const char *data, ptrdiff_t length) = 0;
+    virtual void *ConvertToDocument() = 0;
+
+protected:
+    ~ILoader() = default;
+};
+
 namespace {
 
+// A file larger than this is read and put into a document away from the
+// window's thread.
+constexpr qint64 LargeFile = 512 * 1024;
+// Pieces of measured text the control remembers (about 1 MB at most).
+constexpr int PositionCacheEntries = 65536;
 // Replacements spanning more bytes than this go into a fresh document.
 constexpr qsizetype LargeReplacement = 256 * 1024;
 // Ranges longer than this show progress and can be stopped with Escape.
@@ -81,6 +100,39 @@ QAccessibleInterface *EditorAccessible(const QString &className, QObject *object
     return nullptr;
 }
 
+// A document of the control filled with text, to be attached with
+// TvqRichHTML::AttachDocument. Putting a large text into a document that no
+// control shows is much faster than appending it to the shown one, and can
+// run on another thread.
+class TDocumentLoader
+{
+public:
+    TDocumentLoader(QsciScintillaBase *control, qint64 sizeHint)
+        : m_loader(reinterpret_cast<ILoader *>(control->SendScintilla(
+              QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(std::max<qint64>(sizeHint, 0)))))
+    {
+    }
+    ~TDocumentLoader()
+    {
+        if (m_loader)
+            m_loader->Release();
+    }
+    TDocumentLoader(const TDocumentLoader &) = delete;
+    TDocumentLoader &operator=(const TDocumentLoader &) = delete;
+
+    // The filled document, owned by the caller; null when the control could
+    // not take the text (out of memory).
+    void *Fill(const QByteArray &text)
+    {
+        if (!m_loader || m_loader->AddData(text.constData(), text.size()) != QsciScintillaBase::SC_STATUS_OK)
+            return nullptr;
+        return std::exchange(m_loader, nullptr)->ConvertToDocument();
+    }
+
+private:
+    ILoader *m_loader;
+};
+
 } // namespace
 
 // Marks an edit that records its own undo. Any other change of the text (a
@@ -117,6 +169,9 @@ TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
     // each edit of a large document.
     Send(SCI_SETMODEVENTMASK, WatchedChanges);
     Send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
+    // Markup repeats its words, tag names and attributes: a large cache of
+    // measured pieces makes wrapping long lines several times cheaper.
+    Send(SCI_SETPOSITIONCACHE, PositionCacheEntries);
     Send(SCI_SETWRAPMODE, SC_WRAP_NONE);
     Send(SCI_SETUSETABS, 1);
     Send(SCI_SETSCROLLWIDTH, 1);
@@ -354,12 +409,26 @@ void TvqRichHTML::ReplaceDocument(const QByteArray &text)
 {
     const long firstLine = Send(SCI_GETFIRSTVISIBLELINE);
     const long xOffset = Send(SCI_GETXOFFSET);
+    TDocumentLoader loader(this, text.size());
+    if (void *document = loader.Fill(text)) {
+        AttachDocument(document);
+    } else {
+        // No room for a second document: the slow way, in place.
+        DropDeferredStyles();
+        Send(SCI_CLEARALL);
+        Send(SCI_APPENDTEXT, text.size(), reinterpret_cast<long>(text.constData()));
+    }
+    Send(SCI_SETFIRSTVISIBLELINE, firstLine);
+    Send(SCI_SETXOFFSET, xOffset);
+}
+
+void TvqRichHTML::AttachDocument(void *document)
+{
     const long tabWidth = Send(SCI_GETTABWIDTH);
     DropDeferredStyles();
-    const long document = Send(SCI_CREATEDOCUMENT, static_cast<unsigned long>(text.size()), 0);
     // The control drops the old document; the new one is its only owner.
-    Send(SCI_SETDOCPOINTER, 0, document);
-    Send(SCI_RELEASEDOCUMENT, 0, document);
+    Send(SCI_SETDOCPOINTER, 0, reinterpret_cast<long>(document));
+    Send(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<long>(document));
     // What a document keeps of its own settings.
     Send(SCI_SETCODEPAGE, SC_CP_UTF8);
     Send(SCI_SETEOLMODE, SC_EOL_CRLF);
@@ -367,10 +436,6 @@ void TvqRichHTML::ReplaceDocument(const QByteArray &text)
     Send(SCI_SETLEXER, SCLEX_CONTAINER);
     Send(SCI_SETUSETABS, 1);
     Send(SCI_SETTABWIDTH, tabWidth);
-    Send(SCI_ALLOCATE, static_cast<unsigned long>(text.size() + 1));
-    Send(SCI_APPENDTEXT, text.size(), reinterpret_cast<long>(text.constData()));
-    Send(SCI_SETFIRSTVISIBLELINE, firstLine);
-    Send(SCI_SETXOFFSET, xOffset);
 }
 
 int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool matchCase)
@@ -1002,6 +1067,7 @@ bool TvqRichHTML::SetFilename(const QString &name)
 {
     m_filename.clear();
     ClearDocument();
+    const QPointer<TvqRichHTML> self(this);
     m_showCursorWhileLocked = false;
     TRedrawSuspension suspension(this);
     auto finish = qScopeGuard([&] {
@@ -1014,7 +1080,30 @@ bool TvqRichHTML::SetFilename(const QString &name)
     m_lineEnds = SystemLineEnds();
     if (!name.isEmpty()) {
         QByteArray bytes;
-        const TFileResult read = ReadWholeFile(name, bytes);
+        TFileResult read;
+        TDocumentText document;
+        const qint64 size = QFileInfo(name).size();
+        // Sized as it fills, on the thread that fills it.
+        TDocumentLoader loader(this, 0);
+        void *loaded = nullptr;
+        const auto readFile = [&] {
+            read = ReadWholeFile(name, bytes);
+            if (!read.ok())
+                return;
+            document = DocumentTextFromFile(bytes);
+            bytes = QByteArray();
+            loaded = loader.Fill(document.bytes);
+            document.bytes = QByteArray();
+            // The control could not hold it: refused, never cut.
+            if (!loaded)
+                read.code = EFBIG;
+        };
+        // Reading, decoding and filling the control's document away from
+        // the window keeps a large page from freezing it.
+        if (size > LargeFile)
+            RunAside(readFile);
+        else
+            readFile();
         if (!read.ok()) {
             QString text = QStringLiteral("Unable to open ") + name + u'.';
             if (read.sharingViolation)
@@ -1025,16 +1114,25 @@ bool TvqRichHTML::SetFilename(const QString &name)
             SetModified(false);
             return false;
         }
-        const TDocumentText document = DocumentTextFromFile(bytes);
-        bytes = QByteArray();
         SetEncoding(document.encoding);
         m_lineEnds = document.lineEnds;
+        // Lines wrap once the page is in and coloured: wrapping while it
+        // goes in costs more and freezes the window.
+        const long wrapMode = Send(SCI_GETWRAPMODE);
+        Send(SCI_SETWRAPMODE, SC_WRAP_NONE);
+        if (!self)
+            return false; // closed while it loaded
+        if (m_closing) {
+            Send(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<long>(loaded));
+            return false;
+        }
         {
             TRecordedEdit recorded(this);
-            Send(SCI_APPENDTEXT, document.bytes.size(), reinterpret_cast<long>(document.bytes.constData()));
+            AttachDocument(loaded);
         }
         m_fileTime = QFileInfo(name).lastModified().toMSecsSinceEpoch();
         ColorAll();
+        Send(SCI_SETWRAPMODE, wrapMode);
     }
     m_filename = name;
     SetModified(false);
@@ -1192,10 +1290,12 @@ void TvqRichHTML::CheckFormatMargins()
 void TvqRichHTML::ApplyStyle(TStyleClass style)
 {
     const TStylePair pair = m_styles[style - 1];
-    Send(SCI_STYLESETFORE, style, ScintillaColor(pair.Effects & EffectAutoColor ? m_foregroundColor : pair.Color));
-    Send(SCI_STYLESETBOLD, style, (pair.Effects & EffectBold) != 0);
-    Send(SCI_STYLESETITALIC, style, (pair.Effects & EffectItalic) != 0);
-    Send(SCI_STYLESETUNDERLINE, style, (pair.Effects & EffectUnderline) != 0);
+    for (const int number : {int(style), style | StyleTwin}) {
+        Send(SCI_STYLESETFORE, number, ScintillaColor(pair.Effects & EffectAutoColor ? m_foregroundColor : pair.Color));
+        Send(SCI_STYLESETBOLD, number, (pair.Effects & EffectBold) != 0);
+        Send(SCI_STYLESETITALIC, number, (pair.Effects & EffectItalic) != 0);
+        Send(SCI_STYLESETUNDERLINE, number, (pair.Effects & EffectUnderline) != 0);
+    }
 }
 
 void TvqRichHTML::ApplyStyles()
@@ -1301,8 +1401,9 @@ void TvqRichHTML::ColorRange(qsizetype start, qsizetype end)
         };
     }
     TColorScanner::TResult result = TColorScanner::ColorRange(text, 0, end - start, m_colorCodeMode, tick);
-    if (self && !m_closing)
-        PaintStyles(start + result.first, std::move(result.styles));
+    if (!self || m_closing)
+        return;
+    PaintStyles(start + result.first, std::move(result.styles));
 }
 
 void TvqRichHTML::PaintStyles(qsizetype first, std::vector<char> styles)
@@ -1324,10 +1425,8 @@ void TvqRichHTML::PaintStyles(qsizetype first, std::vector<char> styles)
                               ? std::clamp<qsizetype>(std::max(first, LineIndex(lastVisibleLine)) + StyleChunk - first,
                                                       0, qsizetype(styles.size()))
                               : qsizetype(styles.size());
-    if (now > 0) {
-        Send(SCI_STARTSTYLING, first, 0);
-        Send(SCI_SETSTYLINGEX, now, reinterpret_cast<long>(styles.data()));
-    }
+    if (now > 0)
+        SetStyling(first, styles.data(), now);
     if (now < qsizetype(styles.size())) {
         m_deferredStyles = std::move(styles);
         m_deferredOffset = size_t(now);
@@ -1335,13 +1434,22 @@ void TvqRichHTML::PaintStyles(qsizetype first, std::vector<char> styles)
     }
 }
 
+void TvqRichHTML::SetStyling(qsizetype position, char *styles, qsizetype count)
+{
+    // Words are marked as they are painted, so that a large page pays for
+    // it piece by piece.
+    const auto *text = reinterpret_cast<const char *>(Send(SCI_GETRANGEPOINTER, position, long(count)));
+    TColorScanner::MarkWords(std::string_view(text, size_t(count)), styles);
+    Send(SCI_STARTSTYLING, position, 0);
+    Send(SCI_SETSTYLINGEX, count, reinterpret_cast<long>(styles));
+}
+
 void TvqRichHTML::ApplyDeferredStyles(qsizetype upTo)
 {
     if (m_deferredStyles.empty() || upTo <= m_deferredFrom)
         return;
     const qsizetype count = std::min(upTo - m_deferredFrom, qsizetype(m_deferredStyles.size() - m_deferredOffset));
-    Send(SCI_STARTSTYLING, m_deferredFrom, 0);
-    Send(SCI_SETSTYLINGEX, count, reinterpret_cast<long>(m_deferredStyles.data() + m_deferredOffset));
+    SetStyling(m_deferredFrom, m_deferredStyles.data() + m_deferredOffset, count);
     m_deferredOffset += size_t(count);
     m_deferredFrom += count;
     if (m_deferredOffset == m_deferredStyles.size())

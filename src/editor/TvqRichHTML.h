@@ -260,6 +260,9 @@ private:
     void DeleteCurrentLine();
     void TypeText(const QString &text);
     void ClearDocument();
+    // Puts a document filled by a TDocumentLoader in place of the current
+    // one.
+    void AttachDocument(void *document);
     void SetEncoding(const TDetectedEncoding &encoding);
     // The question of MayInsert; true when the document became UTF-8.
     bool ConvertToUtf8();
@@ -268,6 +271,8 @@ private:
     // Styles are painted for the visible text at once and kept for the rest
     // until the control needs them.
     void PaintStyles(qsizetype first, std::vector<char> styles);
+    // Styles a span with words marked (see TColorScanner::MarkWords).
+    void SetStyling(qsizetype position, char *styles, qsizetype count);
     void ApplyDeferredStyles(qsizetype upTo);
     void DropDeferredStyles();
     void KeepDeferredStylesInStep(qsizetype position, int type, qsizetype length);

@@ -5,6 +5,8 @@
 #include "SingleInstance.h"
 #include "TfMain.h"
 #include "TfSplash.h"
+#include "TimingReport.h"
+#include "TvqRichHTML.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,6 +50,10 @@ int RunVelicort(int argc, char *argv[])
         splash = TfSplash::ShowNow();
 
     TfMain main;
+    TTimingReport::StartIfAsked([&main, withFile = !parameters.isEmpty()]() -> QWidget * {
+        TvqRichHTML *editor = main.ActiveEditor();
+        return editor && (!withFile || editor->TextLength() > 0) ? editor->viewport() : nullptr;
+    });
     main.OpenCommandLine(parameters);
     main.CreateLongLivedWindows();
     main.LoadSettings();

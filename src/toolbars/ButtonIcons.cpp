@@ -5,18 +5,53 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
+namespace {
+
+// Most buttons sit on speedbar pages that are never shown in a run: their
+// pictures are read and drawn only when first painted, not at start-up.
+class TButtonIconEngine : public QIconEngine
+{
+public:
+    TButtonIconEngine(const QString &name, const QString &caption) : m_name(name), m_caption(caption) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine *clone() const override { return new TButtonIconEngine(*this); }
+
+private:
+    const QIcon &Icon()
+    {
+        if (m_icon.isNull()) {
+            const QString file = DataFilePath(QStringLiteral("icons/") + m_name + QStringLiteral(".svg"));
+            if (QFileInfo::exists(file))
+                m_icon = QIcon(file);
+            if (m_icon.isNull() || m_icon.pixmap(16, 16).isNull())
+                m_icon = GlyphIcon(m_caption);
+        }
+        return m_icon;
+    }
+
+    QString m_name;
+    QString m_caption;
+    QIcon m_icon;
+};
+
+} // namespace
+
 QIcon ButtonIcon(const QString &name, const QString &caption)
 {
-    const QString file = DataFilePath(QStringLiteral("icons/") + name + QStringLiteral(".svg"));
-    if (QFileInfo::exists(file)) {
-        const QIcon icon(file);
-        if (!icon.pixmap(16, 16).isNull())
-            return icon;
-    }
-    return GlyphIcon(caption);
+    return QIcon(new TButtonIconEngine(name, caption));
 }
 
 QIcon GlyphIcon(const QString &text)

@@ -119,6 +119,29 @@ TEST(ColorScanner, StopsWhenTheTickAsksAndSkipsTheSpanPasses)
     EXPECT_EQ(result.styles[size_t(22 * 6)], scPlain);
 }
 
+TEST(ColorScanner, TheSpanPassesTickTooAndStopWhenAsked)
+{
+    // No tags at all: every tick comes from the passes over quotes.
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += "\"q\" ";
+    const auto size = qsizetype(text.size());
+    int ticks = 0;
+    auto result = TColorScanner::ColorRange(text, 0, size, ccFull, [&](qsizetype p) {
+        ++ticks;
+        EXPECT_EQ(p, size);
+        return false;
+    });
+    EXPECT_FALSE(result.aborted);
+    EXPECT_EQ(ticks, 100 / 21);
+    EXPECT_EQ(result.styles[size_t(size) - 2], scQuotes);
+
+    result = TColorScanner::ColorRange(text, 0, size, ccFull, [](qsizetype) { return true; });
+    EXPECT_TRUE(result.aborted);
+    EXPECT_EQ(result.styles[0], scQuotes);
+    EXPECT_EQ(result.styles[size_t(size) - 2], scPlain); // stopped before the last span
+}
+
 TEST(ColorScanner, StoredModeNumbers)
 {
     EXPECT_EQ(ColorCodeModeFromNumber(0), ccNone);
@@ -127,3 +150,42 @@ TEST(ColorScanner, StoredModeNumbers)
     EXPECT_EQ(ColorCodeModeFromNumber(7), ccMinimal);
     EXPECT_EQ(ColorCodeModeFromNumber(-1), ccMinimal);
 }
+
+namespace {
+
+// Which positions MarkWords gives a twin style: '1' twin, '0' not.
+std::string Twins(const std::string &text, TColorCodeMode mode)
+{
+    auto result = TColorScanner::ColorRange(text, 0, qsizetype(text.size()), mode);
+    const std::vector<char> classes = result.styles;
+    TColorScanner::MarkWords(std::string_view(text).substr(size_t(result.first), result.styles.size()),
+                             result.styles.data());
+    std::string out;
+    for (size_t i = 0; i < result.styles.size(); ++i) {
+        // The class itself never changes.
+        EXPECT_EQ(StyleClassOf(uchar(result.styles[i])), classes[i]) << i;
+        out += uchar(result.styles[i]) & StyleTwin ? '1' : '0';
+    }
+    return out;
+}
+
+TEST(ColorScanner, WordsOfOneRunAlternateWithTheTwinStyleAndEachRunStartsPlain)
+{
+    const struct
+    {
+        std::string text;
+        std::string twins;
+    } cases[] = {
+        // Plain words alternate, their blanks going with the word before.
+        {"one two three four", "000011110000001111"},
+        // A new class starts afresh; the tag's own words alternate too.
+        {"ab cd<P CLASS=x>ef gh", "000110001111111100011"},
+        // Line breaks and tabs separate words as blanks do.
+        {"a\r\nb\tc", "000110"},
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Twins(c.text, ccFull), c.twins) << c.text;
+}
+
+} // namespace

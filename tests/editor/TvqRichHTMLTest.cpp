@@ -54,9 +54,12 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // The class of the style at a position (a word in a twin style counts
+    // as its class).
     int StyleAt(qsizetype position) const
     {
-        return int(m_editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position)));
+        return StyleClassOf(
+            int(m_editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position))));
     }
 
     // The style of each position as letters: '.' plain, 'T' tags,
@@ -205,13 +208,16 @@ TEST_F(RichHTML, FilesRoundTripByteForByte)
         {"Gr\xC3\xBC\xC3\x9F\xE9 \xE2\x80\x94 stray\n", TTextEncoding::Utf8, {}},
         {"\xEF\xBB\xBF<P>marked</P>\r\n", TTextEncoding::Utf8, {}},
         {"<meta charset=\"koi8-r\">\xC1\xC2\r\n", TTextEncoding::Windows1252, QStringLiteral("koi8-r")},
+        // Large files are read and filled in away from the window.
+        {cp1252.repeated(40000), TTextEncoding::Windows1252, {}},
+        {QByteArray("<P>mixed</P>\r\n<P>ends</P>\n").repeated(40000), TTextEncoding::Utf8, {}},
     };
     for (const Case &c : cases) {
         const QString path = Load(c.bytes);
         EXPECT_EQ(m_editor->Encoding(), c.encoding) << c.bytes.constData();
         EXPECT_EQ(m_editor->OtherCharset(), c.otherCharset);
         ASSERT_TRUE(m_editor->SaveToFile(path, false));
-        EXPECT_EQ(ReadFile(path), c.bytes) << c.bytes.constData();
+        EXPECT_TRUE(ReadFile(path) == c.bytes) << c.bytes.left(80).constData();
     }
     EXPECT_TRUE(Scripted().messages.isEmpty());
 }
