@@ -44,6 +44,7 @@ std::optional<qint64> ParseIntegerText(const QString &text);
 // The text a value is stored as: booleans "-1"/"0", numbers in decimal.
 QString RegValueText(const QVariant &value);
 
-// Whether the build has a browser object to show previews with (the settings
-// of other software that the Windows form read are answered here).
+// Whether the web engine module is installed beside the program, to show
+// previews with (the settings of other software that the Windows form read
+// are answered here).
 bool BrowserObjectInstalled();

@@ -11,24 +11,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QScreen>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
-namespace {
-
-const QString QuitWhenShown = QStringLiteral("--quit-when-shown");
-
-} // namespace
-
 int RunVelicort(int argc, char *argv[])
 {
-    QElapsedTimer clock;
-    clock.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velicort"));
     QApplication::setOrganizationName(QStringLiteral("Velicort"));
@@ -37,8 +27,7 @@ int RunVelicort(int argc, char *argv[])
     QCoreApplication::addLibraryPath(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELICORT_MODULE_DIR)));
 
-    QStringList parameters = QApplication::arguments().mid(1);
-    const bool quitWhenShown = parameters.removeAll(QuitWhenShown) > 0;
+    const QStringList parameters = QApplication::arguments().mid(1);
     if (HandOffToRunningInstance(parameters))
         return 0;
 
@@ -59,13 +48,6 @@ int RunVelicort(int argc, char *argv[])
     main.LoadSettings();
     splash.reset();
 
-    if (quitWhenShown) {
-        QTimer::singleShot(0, &app, [&] {
-            std::printf("main window shown after %.1f ms\n", clock.nsecsElapsed() / 1e6);
-            std::fflush(stdout);
-            QCoreApplication::quit();
-        });
-    }
     const int exitCode = QApplication::exec();
     // Qt hands what the user copied to the desktop's clipboard manager as it
     // tears down, and only then.
