@@ -6,13 +6,40 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
-std::unique_ptr<QSettings> OpenStore()
+// The settings of a batch under way, shared by every call until it ends.
+QSettings *g_batch = nullptr;
+
+// The store for one call: a batch's settings, or settings of its own that
+// write the file as the call ends.
+class TStore
 {
-    auto settings = std::make_unique<QSettings>(SettingsFilePath(), QSettings::IniFormat);
-    return settings;
-}
+public:
+    TStore()
+        : m_owned(g_batch ? nullptr : std::make_unique<QSettings>(SettingsFilePath(), QSettings::IniFormat)),
+          m_settings(g_batch ? g_batch : m_owned.get())
+    {
+    }
+    ~TStore()
+    {
+        // A shared store goes back to its top for the next call.
+        while (!m_settings->group().isEmpty())
+            m_settings->endGroup();
+    }
+    TStore(const TStore &) = delete;
+    TStore &operator=(const TStore &) = delete;
+
+    QSettings &operator*() const { return *m_settings; }
+    QSettings *operator->() const { return m_settings; }
+
+private:
+    std::unique_ptr<QSettings> m_owned;
+    QSettings *m_settings;
+};
 
 // Enters the groups of a key path, matching each component without case
 // against what is stored. Returns false when a component is missing and
@@ -51,6 +78,20 @@ QString StoredName(const QSettings &settings, const QString &name)
 
 } // namespace
 
+TSettingsBatch::TSettingsBatch() : m_outermost(!g_batch)
+{
+    if (m_outermost)
+        g_batch = new QSettings(SettingsFilePath(), QSettings::IniFormat);
+}
+
+TSettingsBatch::~TSettingsBatch()
+{
+    if (!m_outermost)
+        return;
+    g_batch->sync();
+    delete std::exchange(g_batch, nullptr);
+}
+
 QString SettingsFilePath()
 {
     const QString overridden = qEnvironmentVariable("VELICORT_SETTINGS");
@@ -79,7 +120,7 @@ QString RegValueText(const QVariant &value)
 
 QString ReadRegValue(const QString &section, const QString &name, const QVariant &defaultValue)
 {
-    auto settings = OpenStore();
+    const TStore settings;
     if (!EnterKey(*settings, section, false))
         return RegValueText(defaultValue);
     const QString stored = StoredName(*settings, name);
@@ -90,7 +131,7 @@ QString ReadRegValue(const QString &section, const QString &name, const QVariant
 
 void WriteRegValue(const QString &section, const QString &name, const QVariant &value)
 {
-    auto settings = OpenStore();
+    const TStore settings;
     EnterKey(*settings, section, true);
     QString stored = StoredName(*settings, name);
     settings->setValue(stored.isEmpty() ? name : stored, RegValueText(value));
@@ -98,7 +139,7 @@ void WriteRegValue(const QString &section, const QString &name, const QVariant &
 
 void EraseRegKey(const QString &section)
 {
-    auto settings = OpenStore();
+    const TStore settings;
     const QStringList parts = QString(section).replace(u'/', u'\\').split(u'\\', Qt::SkipEmptyParts);
     if (parts.isEmpty())
         return;

@@ -17,6 +17,21 @@
 // The file that holds the settings.
 QString SettingsFilePath();
 
+// While one lives, the values written reach the file together when it ends:
+// one rewrite of the file instead of one per value (closing the main window
+// writes some thirty). Batches nest; the outermost one writes.
+class TSettingsBatch
+{
+public:
+    TSettingsBatch();
+    ~TSettingsBatch();
+    TSettingsBatch(const TSettingsBatch &) = delete;
+    TSettingsBatch &operator=(const TSettingsBatch &) = delete;
+
+private:
+    bool m_outermost;
+};
+
 // The stored string, or the default converted to a string when the key or the
 // value is missing. Never creates anything.
 QString ReadRegValue(const QString &section, const QString &name, const QVariant &defaultValue);

@@ -299,6 +299,7 @@ void TfMain::changeEvent(QEvent *event)
 
 void TfMain::ApplyStoredSettings()
 {
+    const TSettingsBatch batch;
     const TMainSettings &s = m_settings;
     m_fileBrowser->SetFileListEnabled(s.FileListEnabled);
     m_documents->SetFontRegistryKey(RegistryKeys::ColorCoding);
@@ -599,6 +600,7 @@ void TfMain::ShowSettings(int page)
 
 void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
 {
+    const TSettingsBatch batch;
     TMainSettings &m = m_settings;
     if (marks.General) {
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("AutoFillImageSize"), s.AutoFillImageSize);
@@ -1154,6 +1156,7 @@ bool TfMain::FormCloseQuery()
 
 void TfMain::FormClose()
 {
+    const TSettingsBatch batch;
     m_reloadPromptOnChange = false;
     // A program started from now on runs on its own instead of handing its
     // files to this one, which is ending.

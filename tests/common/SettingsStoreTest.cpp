@@ -76,3 +76,31 @@ TEST(SettingsStore, ErasingAKeyTakesItsValuesAndSubkeys)
     EXPECT_EQ(ReadRegValue(Key + QStringLiteral("\\LinkVerify\\Sub"), QStringLiteral("B"), 0), QStringLiteral("0"));
     EXPECT_EQ(ReadRegValue(Key, QStringLiteral("Kept"), 0), QStringLiteral("3"));
 }
+
+TEST(SettingsStore, ABatchWritesItsValuesTogetherWhenItEnds)
+{
+    const QString key = QStringLiteral("Software\\Velicort\\Batch");
+    // What the file on disk holds.
+    const auto stored = [](const char *line) {
+        QFile file(SettingsFilePath());
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(line);
+    };
+    {
+        const TSettingsBatch batch;
+        WriteRegValue(key, QStringLiteral("One"), 1);
+        {
+            const TSettingsBatch inner;
+            WriteRegValue(key, QStringLiteral("Two"), true);
+        }
+        // Read back within the batch, without regard to case, before the file has it.
+        EXPECT_EQ(ReadRegValue(QStringLiteral("software\\velicort\\batch"), QStringLiteral("two"), 0),
+                  QStringLiteral("-1"));
+        EXPECT_FALSE(stored("One=1"));
+        EraseRegKey(QStringLiteral("Software\\Velicort\\Gone"));
+    }
+    EXPECT_TRUE(stored("One=1"));
+    EXPECT_TRUE(stored("Two=-1"));
+    // Without a batch each value reaches the file at once.
+    WriteRegValue(key, QStringLiteral("Three"), 3);
+    EXPECT_TRUE(stored("Three=3"));
+}
