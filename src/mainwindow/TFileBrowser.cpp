@@ -170,9 +170,12 @@ void TFileBrowser::BuildFolderModel()
     for (int column = 1; column < m_folders->columnCount(); ++column)
         vqDirList->hideColumn(column);
     delete old;
+    // Only the user changes the folder here. The tree's current row also
+    // moves on its own when folders beside it come and go (another program
+    // making and deleting temporary folders), and the list must not follow.
     connect(vqDirList->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (!m_settingFolder && current.isValid())
+                if (!m_settingFolder && current.isValid() && vqDirList->hasFocus())
                     vqDirListChange(m_folders->filePath(current));
             });
     // The tree reads folders in the background: the shown folder's row

@@ -10,10 +10,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -390,4 +392,31 @@ TEST_F(FileBrowserTest, ADisabledListIsEmptyAndStaysSo)
     Run("mnuPI_DisableFileList");
     Wait();
     EXPECT_EQ(Names(), QStringList{"a.htm"});
+}
+
+TEST_F(FileBrowserTest, FoldersComingAndGoingBesideTheShownOneLeaveItShown)
+{
+    const QString shown = m_dir.filePath(QStringLiteral("shown"));
+    const QString beside = m_dir.filePath(QStringLiteral("beside"));
+    ASSERT_TRUE(QDir().mkdir(shown));
+    ASSERT_TRUE(QDir().mkdir(beside));
+    m_pane.show();
+    m_pane.ChangeFolder(shown, true);
+    // The tree reads the folders in the background and then marks the shown one.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QModelIndex current = m_pane.vqDirList->currentIndex();
+            return current.isValid() && current.data(QFileSystemModel::FilePathRole).toString() == shown;
+        },
+        10000));
+    // The shown folder goes away under the tree, whose current row moves to
+    // the folder beside it: the pane stays where the user put it.
+    ASSERT_TRUE(QDir(shown).removeRecursively());
+    QTest::qWaitFor(
+        [&] {
+            const QModelIndex current = m_pane.vqDirList->currentIndex();
+            return !current.isValid() || current.data(QFileSystemModel::FilePathRole).toString() != shown;
+        },
+        3000);
+    EXPECT_EQ(m_pane.CurrentFolder(), shown);
 }
