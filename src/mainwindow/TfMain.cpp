@@ -38,27 +38,19 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDateTime>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
-#include <QPainter>
 #include <QProgressBar>
-#include <QScreen>
 #include <QSplitter>
-#include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
-#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 

@@ -24,7 +24,6 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QMenu;
-class QStackedLayout;
 class QToolBar;
 class TDocumentCommands;
 class TPreviewController;

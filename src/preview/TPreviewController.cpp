@@ -375,10 +375,10 @@ QString TPreviewController::MakeTempCopy()
     const QString folder = m_host.DocumentFolder();
     // A copy must show what the document holds: a character its encoding
     // lacks goes into the copy as UTF-8 rather than not at all.
-    const QString path = m_tempCopies.Make(
-        folder,
-        editor->FileBytes(editor->LineEnds())
-            .value_or(FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds())));
+    std::optional<QByteArray> bytes = editor->FileBytes(editor->LineEnds());
+    if (!bytes)
+        bytes = FileBytesFromDocument(editor->RawText().constData(), editor->TextLength(), editor->LineEnds());
+    const QString path = m_tempCopies.Make(folder, *bytes);
     if (path.isEmpty())
         MessageDlg(QStringLiteral("Unable to create a temporary copy of the document in ") +
                        QDir::toNativeSeparators(folder) + u'.',
