@@ -1058,9 +1058,9 @@ void TvqRichHTML::resizeEvent(QResizeEvent *event)
 
 void TvqRichHTML::ClearDocument()
 {
-    TRecordedEdit recorded(this);
-    DropDeferredStyles();
-    Send(SCI_CLEARALL);
+    // A fresh document in place of the old one: deleting a large text would
+    // take the control through every one of its lines.
+    AttachDocument(reinterpret_cast<void *>(Send(SCI_CREATEDOCUMENT)));
 }
 
 bool TvqRichHTML::SetFilename(const QString &name)

@@ -259,13 +259,15 @@ void TDocumentCommands::CloseDocument()
     emit DocumentStateChanged();
 }
 
-bool TDocumentCommands::CloseAllDocuments()
+bool TDocumentCommands::CloseAllDocuments(TCloseAll mode)
 {
     for (int n = m_documents->DocumentCount(); n > 0; --n) {
         if (!AskSaveChanges()) {
             emit DocumentStateChanged();
             return false;
         }
+        if (n == 1 && mode == TCloseAll::ForExit)
+            break;
         m_documents->CloseActiveDocument();
         QCoreApplication::processEvents();
     }

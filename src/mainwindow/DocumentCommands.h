@@ -62,7 +62,10 @@ public:
     void CloseDocument();
     // Closes every document, each after the question; false when one
     // question was cancelled (the documents closed before stay closed).
-    bool CloseAllDocuments();
+    // When the program ends, the last document is only asked about: emptying
+    // it would keep the user waiting for nothing.
+    enum class TCloseAll { Documents, ForExit };
+    bool CloseAllDocuments(TCloseAll mode = TCloseAll::Documents);
     void PrintDocument();
     // Links each file into the active document at the selection, one tag
     // after the other: an HTML document or an unknown file by an anchor, an

@@ -1143,7 +1143,7 @@ bool TfMain::FormCloseQuery()
 {
     if (m_closingBlocked)
         return false;
-    return m_commands->CloseAllDocuments();
+    return m_commands->CloseAllDocuments(TDocumentCommands::TCloseAll::ForExit);
 }
 
 void TfMain::FormClose()

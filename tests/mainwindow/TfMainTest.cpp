@@ -246,8 +246,15 @@ TEST_F(MainWindow, ClosingWithCancelKeepsTheWindowAndItsDocuments)
     EXPECT_FALSE(window.close());
     window.SetClosingBlocked(false);
 
-    Scripted().answers = {TMsgResult::No};
+    // Every modified document is asked about, the last one too.
+    window.Documents()->SetTabIndex(0);
+    QTest::keyClicks(window.ActiveEditor(), QStringLiteral("y"));
+    window.Documents()->SetTabIndex(1);
+    Scripted().messages.clear();
+    Scripted().answers = {TMsgResult::No, TMsgResult::No};
     EXPECT_TRUE(window.close());
+    ASSERT_EQ(Scripted().messages.size(), 2);
+    EXPECT_EQ(Scripted().messages[1].text, QStringLiteral("Save changes to ") + m_dir.filePath("a.htm") + u'?');
     EXPECT_EQ(ReadRegValue(MainForm, QStringLiteral("WindowState"), QString()), QStringLiteral("Normal"));
     EXPECT_EQ(ReadRegValue(QStringLiteral("Software\\Velicort\\Toolbars"), QStringLiteral("MainVisible"), QString()),
               QStringLiteral("-1"));
