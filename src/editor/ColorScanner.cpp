@@ -101,44 +101,51 @@ TColorScanner::TResult TColorScanner::ColorRange(std::string_view text, qsizetyp
         return result;
 
     const qsizetype limit = std::min(end + 1, textLength);
-    result.styles.assign(size_t(limit - start), scPlain);
+    // Reserved, not filled: the styles grow as the scan reaches them, so a
+    // large text does not hold the window while all of its memory is
+    // touched at once.
+    result.styles.reserve(size_t(limit - start));
+    const auto scan = [&] {
+        if (mode == ccNone)
+            return;
 
-    if (mode == ccNone)
-        return result;
-
-    int tags = 0;
-    qsizetype p = start;
-    while (p <= end + 1) {
-        const qsizetype open = Find(text, '<', p, limit);
-        if (open < 0)
-            break;
-        qsizetype close = Find(text, '>', open + 1, limit);
-        if (close < 0)
-            close = Find(text, '>', std::max(open + 1, limit), textLength);
-        if (close < 0)
-            close = end + 1;
-        const std::string_view tag = text.substr(size_t(open), size_t(std::min(close + 1, textLength) - open));
-        const char style = char(mode == ccMinimal ? scTags : ClassifyTagStyle(tag));
-        Paint(result, textLength, open, close + 1, style);
-        p = close + 1;
-        if (tick && ++tags > TagsPerTick - 1) {
-            tags = 0;
-            if (tick(p)) {
-                result.aborted = true;
-                return result;
+        int tags = 0;
+        qsizetype p = start;
+        while (p <= end + 1) {
+            const qsizetype open = Find(text, '<', p, limit);
+            if (open < 0)
+                break;
+            qsizetype close = Find(text, '>', open + 1, limit);
+            if (close < 0)
+                close = Find(text, '>', std::max(open + 1, limit), textLength);
+            if (close < 0)
+                close = end + 1;
+            const std::string_view tag = text.substr(size_t(open), size_t(std::min(close + 1, textLength) - open));
+            const char style = char(mode == ccMinimal ? scTags : ClassifyTagStyle(tag));
+            Paint(result, textLength, open, close + 1, style);
+            p = close + 1;
+            if (tick && ++tags > TagsPerTick - 1) {
+                tags = 0;
+                if (tick(p)) {
+                    result.aborted = true;
+                    return;
+                }
             }
         }
-    }
 
-    if (mode == ccFull) {
-        const std::tuple<TStyleClass, std::string_view, std::string_view> passes[] = {
-            {scComments, "<!-", "->"}, {scComments, "/*", "*/"}, {scScripts, "<%", "%>"}, {scQuotes, "\"", "\""}};
-        for (const auto &[style, opener, closer] : passes) {
-            ColorSpans(text, start, end, style, opener, closer, result, tick);
-            if (result.aborted)
-                break;
+        if (mode == ccFull) {
+            const std::tuple<TStyleClass, std::string_view, std::string_view> passes[] = {
+                {scComments, "<!-", "->"}, {scComments, "/*", "*/"}, {scScripts, "<%", "%>"}, {scQuotes, "\"", "\""}};
+            for (const auto &[style, opener, closer] : passes) {
+                ColorSpans(text, start, end, style, opener, closer, result, tick);
+                if (result.aborted)
+                    break;
+            }
         }
-    }
+    };
+    scan();
+    if (qsizetype(result.styles.size()) < limit - start)
+        result.styles.resize(size_t(limit - start), scPlain);
     return result;
 }
 

@@ -17,7 +17,9 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScopeGuard>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cctype>
@@ -47,6 +49,8 @@ constexpr qint64 LargeFile = 512 * 1024;
 constexpr int PositionCacheEntries = 65536;
 // Replacements spanning more bytes than this go into a fresh document.
 constexpr qsizetype LargeReplacement = 256 * 1024;
+// While a long page wraps, the view is repainted at most this often.
+constexpr int WrapRepaintMs = 100;
 // Ranges longer than this show progress and can be stopped with Escape.
 constexpr qsizetype LongRunLength = 4096;
 // Auto-indent repeats at most the tabs among a line's first characters.
@@ -203,6 +207,8 @@ TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
         if (updated & SC_UPDATE_SELECTION)
             emit SelectionChange();
     });
+    m_heldPaint.setSingleShot(true);
+    connect(&m_heldPaint, &QTimer::timeout, viewport(), qOverload<>(&QWidget::update));
     ApplyStyles();
     SetFormatMargins(true);
 }
@@ -1051,6 +1057,43 @@ void TvqRichHTML::resizeEvent(QResizeEvent *event)
 {
     QsciScintillaBase::resizeEvent(event);
     CheckFormatMargins();
+}
+
+bool TvqRichHTML::TPaintedView::SameSightAs(const TPaintedView &other) const
+{
+    return firstLine == other.firstLine && xOffset == other.xOffset && caret == other.caret &&
+           anchor == other.anchor && length == other.length && size == other.size;
+}
+
+TvqRichHTML::TPaintedView TvqRichHTML::PaintedViewNow() const
+{
+    return {Send(SCI_DOCLINEFROMVISIBLE, Send(SCI_GETFIRSTVISIBLELINE)),
+            Send(SCI_GETXOFFSET),
+            Send(SCI_GETCURRENTPOS),
+            Send(SCI_GETANCHOR),
+            Send(SCI_GETLENGTH),
+            viewport()->size(),
+            verticalScrollBar()->maximum()};
+}
+
+void TvqRichHTML::paintEvent(QPaintEvent *event)
+{
+    // After each slice of wrapping a long page in idle time the control
+    // repaints the whole view, although only the scroll range changed: the
+    // lines in view were wrapped before they were first shown. Those
+    // repaints come at most every WrapRepaintMs; anything else that shows
+    // (an edit, a scroll, the caret, a resize) is painted at once.
+    const TPaintedView now = PaintedViewNow();
+    const bool wholeView = (QRegion(viewport()->rect()) - event->region()).isEmpty();
+    if (wholeView && now.scrollMaximum != m_paintedView.scrollMaximum && now.SameSightAs(m_paintedView) &&
+        m_sincePaint.isValid() && m_sincePaint.elapsed() < WrapRepaintMs) {
+        if (!m_heldPaint.isActive())
+            m_heldPaint.start(int(WrapRepaintMs - m_sincePaint.elapsed()));
+        return;
+    }
+    m_paintedView = now;
+    m_sincePaint.start();
+    QsciScintillaBase::paintEvent(event);
 }
 
 // ---------------------------------------------------------------------------

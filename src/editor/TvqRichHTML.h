@@ -19,8 +19,10 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -245,6 +247,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     const char *CharacterPointer() const;
@@ -305,4 +308,21 @@ private:
     std::vector<char> m_deferredStyles;
     size_t m_deferredOffset = 0;  // the first style not painted yet
     qsizetype m_deferredFrom = 0; // the position it belongs to
+    // What the last paint showed, to tell the repaints after each slice of
+    // wrapping, which show nothing new, from those that do.
+    struct TPaintedView
+    {
+        long firstLine = -1;
+        long xOffset = 0;
+        long caret = 0;
+        long anchor = 0;
+        long length = 0;
+        QSize size;
+        int scrollMaximum = 0;
+        bool SameSightAs(const TPaintedView &other) const;
+    };
+    TPaintedView PaintedViewNow() const;
+    TPaintedView m_paintedView;
+    QElapsedTimer m_sincePaint;
+    QTimer m_heldPaint;
 };

@@ -10,8 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontDatabase>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -629,6 +631,45 @@ TEST_F(RichHTML, StylesFarBeyondTheVisibleTextArePaintedWhenNeeded)
     m_editor->SetColorCodeMode(ccNone);
     m_editor->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
     EXPECT_EQ(StyleAt(lastTag), scPlain);
+}
+
+TEST_F(RichHTML, WrappingALongPageRepaintsSeldomButShowsAnEditAtOnce)
+{
+    QByteArray page;
+    for (int i = 0; i < 20000; ++i)
+        page += "<P>" + QByteArray(150, 'w').replace(9, 1, " ") + " line</P>\r\n";
+    Load(page);
+    int paints = 0;
+    QElapsedTimer clock;
+    qint64 lastPaintMs = 0;
+    QObject::connect(m_editor, &QsciScintillaBase::SCN_PAINTED, m_editor, [&] {
+        ++paints;
+        lastPaintMs = clock.elapsed();
+    });
+    qint64 lastRangeMs = 0;
+    QObject::connect(m_editor->verticalScrollBar(), &QScrollBar::rangeChanged, m_editor,
+                     [&] { lastRangeMs = clock.elapsed(); });
+
+    clock.start();
+    m_editor->SetWordWrap(true);
+    // Until the control has wrapped every line and the view shows it.
+    while (clock.elapsed() < 20000 && (clock.elapsed() - lastRangeMs < 400 || lastPaintMs < lastRangeMs))
+        QTest::qWait(5);
+    ASSERT_GT(m_editor->verticalScrollBar()->maximum(), 20000); // the lines did wrap
+    EXPECT_GE(lastPaintMs, lastRangeMs);
+    EXPECT_LE(paints, lastRangeMs / 100 + 5) << "in " << lastRangeMs << " ms";
+
+    // While lines still wrap, an edit shows without waiting.
+    m_editor->SetWordWrap(false);
+    QTest::qWait(50);
+    m_editor->SetWordWrap(true);
+    QTest::qWait(20);
+    const int before = paints;
+    Type("x");
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_GT(paints, before);
+    EXPECT_TRUE(m_editor->Modified());
 }
 
 TEST_F(RichHTML, ALargeInsertionAheadOfWaitingStylesKeepsThemInStep)
