@@ -24,6 +24,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QPrinter;
@@ -50,6 +51,8 @@ public:
     // Text and selection primitives.
     qsizetype TextLength() const;
     QByteArray RawText() const;
+    // The bytes held, without a copy; valid until the next edit.
+    std::string_view TextView() const;
     QString Text() const;
     QString TextRange(qsizetype start, qsizetype length) const;
     qsizetype GetSelStart() const;
@@ -67,6 +70,12 @@ public:
     qsizetype LineLength(int line) const; // without its line break
     QString LineText(int line) const;
     void SelectLines(int first, int last);
+    // The first position of the first line shown and the end of the last.
+    std::pair<qsizetype, qsizetype> VisibleSpan() const;
+    // The marks on the matches of a search.
+    void MarkFound(qsizetype start, qsizetype length);
+    void ClearFoundMarks(qsizetype start, qsizetype end);
+    bool FoundMarkAt(qsizetype position) const;
     // Replaces every occurrence of find (case-sensitive with matchCase, else
     // without regard to ASCII case) in one edit, recolours the span that
     // changed and returns the count. Records no undo.
@@ -186,6 +195,10 @@ public:
     bool FormatMargins() const { return m_formatMargins; }
     void SetFormatMargins(bool value);
     void CheckFormatMargins();
+    // The margin of line numbers, as wide as the line count needs.
+    bool LineNumbers() const { return m_lineNumbers; }
+    void SetLineNumbers(bool value);
+    int LineNumberWidth() const;
 
     // Colour coding.
     TColorCodeMode ColorCodeMode() const { return m_colorCodeMode; }
@@ -238,6 +251,8 @@ signals:
     // The encoding or the other declared charset changed (a load, a
     // conversion to UTF-8).
     void EncodingChange();
+    // The text scrolled up or down.
+    void ViewChange();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -276,6 +291,7 @@ private:
     void ApplyDeferredStyles(qsizetype upTo);
     void DropDeferredStyles();
     void KeepDeferredStylesInStep(qsizetype position, int type, qsizetype length);
+    void FitLineNumbers();
 
     TUndoList m_undo;
     bool m_showCursorWhileLocked = true;
@@ -296,6 +312,8 @@ private:
     bool m_cursorHidden = false;
     bool m_useLockWindowUpdate = true;
     bool m_formatMargins = true;
+    bool m_lineNumbers = false;
+    int m_lineNumberDigits = 0; // the digits the margin is wide enough for
     bool m_modified = false;
     TLineEnds m_lineEnds = SystemLineEnds();
     TDetectedEncoding m_encoding;
