@@ -125,7 +125,7 @@ void TFindBar::Open(bool replace)
 
 bool TFindBar::ReplaceShown() const
 {
-    return isVisible() && cboReplace->isVisible();
+    return !isHidden() && !cboReplace->isHidden();
 }
 
 QString TFindBar::FindText() const

@@ -297,8 +297,10 @@ bool TFindCommands::FindNext(bool forward)
         qsizetype from = selStart + selLength;
         match = search.Next(text, from, start, end);
         // An empty match where the caret stands was found last time.
-        if (match.Found() && match.length == 0 && selLength == 0 && match.start == selStart)
-            match = search.Next(text, NextCharacter(text, from), start, end);
+        if (match.Found() && match.length == 0 && selLength == 0 && match.start == selStart) {
+            const qsizetype after = NextCharacter(text, from);
+            match = after > end ? TSearchMatch() : search.Next(text, after, start, end);
+        }
         if (!match.Found() && search.Options().wrapAround) {
             match = search.Next(text, start, start, end);
             wrapped = match.Found();

@@ -1320,7 +1320,7 @@ void TvqRichHTML::SetFormatMargins(bool value)
 void TvqRichHTML::SetLineNumbers(bool value)
 {
     m_lineNumbers = value;
-    m_lineNumberDigits = 0;
+    m_lineNumberDigits = -1; // fit anew
     FitLineNumbers();
 }
 
