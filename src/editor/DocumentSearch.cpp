@@ -4,6 +4,8 @@
 #include <QChar>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -200,22 +202,14 @@ TDocumentSearch::TDocumentSearch(const QString &pattern, const TSearchOptions &o
         return;
     // Plain text whose letters are all ASCII, or whose case matters, is
     // found byte for byte; other letters need Unicode's case folding.
-    const bool foldsBeyondAscii =
-        !options.matchCase && std::any_of(pattern.begin(), pattern.end(), [](QChar c) {
-            return c.unicode() >= 0x80 && (c.toLower() != c || c.toUpper() != c);
-        });
+    const bool foldsBeyondAscii = !options.matchCase && std::any_of(pattern.begin(), pattern.end(), [](QChar c) {
+        return c.unicode() >= 0x80 && (c.toLower() != c || c.toUpper() != c);
+    });
     m_bytewise = !options.regularExpression && !foldsBeyondAscii;
     if (m_bytewise) {
         m_needle = pattern.toUtf8();
         for (char &c : m_needle)
             c = char(Fold(uchar(c), options.matchCase));
-        const qsizetype length = m_needle.size();
-        std::array<qsizetype, 256> folded;
-        folded.fill(length);
-        for (qsizetype i = 0; i + 1 < length; ++i)
-            folded[uchar(m_needle.at(i))] = length - 1 - i;
-        for (int c = 0; c < 256; ++c)
-            m_skip[c] = folded[Fold(uchar(c), options.matchCase)];
         return;
     }
     QString expression =
@@ -250,31 +244,45 @@ void TDocumentSearch::Search(std::string_view text, qsizetype start, qsizetype e
 void TDocumentSearch::SearchBytes(std::string_view text, qsizetype start, qsizetype end, qsizetype from,
                                   const TFound &found) const
 {
-    const auto *bytes = reinterpret_cast<const uchar *>(text.data());
+    const char *base = text.data();
     const auto *needle = reinterpret_cast<const uchar *>(m_needle.constData());
     const qsizetype length = m_needle.size();
-    const uchar last = needle[length - 1];
     const bool matchCase = m_options.matchCase;
-    // Horspool's search: the byte under the needle's end says how far to
-    // move on.
-    qsizetype at = from;
-    while (at + length <= end) {
-        const uchar c = bytes[at + length - 1];
-        if (Fold(c, matchCase) != last) {
-            at += m_skip[c];
-            continue;
+    // Candidates are where the first byte stands, in either case: memchr
+    // finds them fastest.
+    const char lower = char(needle[0]);
+    const char upper = matchCase ? lower : char(std::toupper(needle[0]));
+    const qsizetype last = end - length; // the last place a match may start
+    const auto next = [&](char c, qsizetype at) {
+        if (at > last)
+            return end;
+        const void *hit = std::memchr(base + at, c, size_t(last + 1 - at));
+        return hit ? qsizetype(static_cast<const char *>(hit) - base) : end;
+    };
+    qsizetype lowerAt = next(lower, from);
+    qsizetype upperAt = upper == lower ? end : next(upper, from);
+    for (;;) {
+        const qsizetype at = std::min(lowerAt, upperAt);
+        if (at >= end)
+            return;
+        qsizetype i = 1;
+        if (matchCase) {
+            i = std::memcmp(base + at + 1, needle + 1, size_t(length - 1)) == 0 ? length : 0;
+        } else {
+            while (i < length && Fold(uchar(base[at + i]), false) == needle[i])
+                ++i;
         }
-        qsizetype i = 0;
-        while (i < length - 1 && Fold(bytes[at + i], matchCase) == needle[i])
-            ++i;
-        if (i == length - 1 &&
+        qsizetype resume = at + 1;
+        if (i == length &&
             (!m_options.wholeWord || (!WordBefore(text, at, start) && !WordAt(text, at + length, end)))) {
             if (!found({at, length}, nullptr))
                 return;
-            at += length;
-        } else {
-            ++at;
+            resume = at + length;
         }
+        if (lowerAt < resume)
+            lowerAt = next(lower, resume);
+        if (upper != lower && upperAt < resume)
+            upperAt = next(upper, resume);
     }
 }
 
@@ -326,8 +334,7 @@ TSearchMatch TDocumentSearch::Next(std::string_view text, qsizetype from, qsizet
     return next;
 }
 
-TSearchMatch TDocumentSearch::Previous(std::string_view text, qsizetype before, qsizetype start,
-                                       qsizetype end) const
+TSearchMatch TDocumentSearch::Previous(std::string_view text, qsizetype before, qsizetype start, qsizetype end) const
 {
     TSearchMatch previous;
     Search(text, start, end, start, [&](TSearchMatch match, const TGroups *) {
@@ -373,8 +380,8 @@ QByteArray TDocumentSearch::Expand(std::string_view text, const TGroups *groups,
     return result;
 }
 
-QByteArray TDocumentSearch::Replacement(std::string_view text, TSearchMatch match, qsizetype start,
-                                        qsizetype end, const QString &replace) const
+QByteArray TDocumentSearch::Replacement(std::string_view text, TSearchMatch match, qsizetype start, qsizetype end,
+                                        const QString &replace) const
 {
     QByteArray bytes = replace.toUtf8();
     Search(text, start, end, match.start, [&](TSearchMatch found, const TGroups *groups) {

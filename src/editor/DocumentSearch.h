@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <string_view>
 
@@ -83,8 +82,7 @@ private:
     // The matches in [start, end) that start at or after from; the range is
     // what the pattern sees (its edges are line and word boundaries).
     void Search(std::string_view text, qsizetype start, qsizetype end, qsizetype from, const TFound &found) const;
-    void SearchBytes(std::string_view text, qsizetype start, qsizetype end, qsizetype from,
-                     const TFound &found) const;
+    void SearchBytes(std::string_view text, qsizetype start, qsizetype end, qsizetype from, const TFound &found) const;
     void SearchExpression(std::string_view text, qsizetype start, qsizetype end, qsizetype from,
                           const TFound &found) const;
     QByteArray Expand(std::string_view text, const TGroups *groups, const QString &replace) const;
@@ -94,6 +92,5 @@ private:
     QString m_error;
     bool m_bytewise = false; // plain text searched in the bytes
     QByteArray m_needle;     // its UTF-8, ASCII letters folded when case does not matter
-    std::array<qsizetype, 256> m_skip{}; // the shift of each byte after a mismatch
     QRegularExpression m_expression;
 };

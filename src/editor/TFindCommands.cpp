@@ -128,6 +128,7 @@ void TFindCommands::ReadSettings()
     options.regularExpression = ReadRegBool(FindKey, QStringLiteral("RegularExpression"), false);
     options.wrapAround = ReadRegBool(FindKey, QStringLiteral("WrapAround"), true);
     m_bar->SetOptions(options);
+    m_storedOptions = options;
     m_finds = ReadHistory(QStringLiteral("Find"));
     m_replacements = ReadHistory(QStringLiteral("Replace"));
     m_bar->SetHistory(m_finds, m_replacements);
@@ -135,20 +136,27 @@ void TFindCommands::ReadSettings()
 
 void TFindCommands::Remember()
 {
-    const TSearchOptions options = m_bar->Options();
-    bool changed = AddToHistory(m_finds, m_bar->FindText());
+    TSearchOptions options = m_bar->Options();
+    options.inSelection = false; // a matter of each search
+    bool historyChanged = AddToHistory(m_finds, m_bar->FindText());
     if (m_bar->ReplaceShown())
-        changed |= AddToHistory(m_replacements, m_bar->ReplaceText());
-    const TSettingsBatch batch;
-    WriteRegValue(FindKey, QStringLiteral("MatchCase"), options.matchCase);
-    WriteRegValue(FindKey, QStringLiteral("WholeWord"), options.wholeWord);
-    WriteRegValue(FindKey, QStringLiteral("RegularExpression"), options.regularExpression);
-    WriteRegValue(FindKey, QStringLiteral("WrapAround"), options.wrapAround);
-    if (!changed)
+        historyChanged |= AddToHistory(m_replacements, m_bar->ReplaceText());
+    // Writing the settings file costs more than a search: only what changed.
+    if (options == m_storedOptions && !historyChanged)
         return;
-    WriteHistory(QStringLiteral("Find"), m_finds);
-    WriteHistory(QStringLiteral("Replace"), m_replacements);
-    m_bar->SetHistory(m_finds, m_replacements);
+    const TSettingsBatch batch;
+    if (options != m_storedOptions) {
+        WriteRegValue(FindKey, QStringLiteral("MatchCase"), options.matchCase);
+        WriteRegValue(FindKey, QStringLiteral("WholeWord"), options.wholeWord);
+        WriteRegValue(FindKey, QStringLiteral("RegularExpression"), options.regularExpression);
+        WriteRegValue(FindKey, QStringLiteral("WrapAround"), options.wrapAround);
+        m_storedOptions = options;
+    }
+    if (historyChanged) {
+        WriteHistory(QStringLiteral("Find"), m_finds);
+        WriteHistory(QStringLiteral("Replace"), m_replacements);
+        m_bar->SetHistory(m_finds, m_replacements);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -243,8 +251,7 @@ void TFindCommands::ShowCount()
     if (!Usable(search, false))
         return;
     const auto [start, end] = Range();
-    m_bar->ShowResult(search.IsEmpty() ? QString() : CountText(search.Count(m_editor->TextView(), start, end)),
-                      false);
+    m_bar->ShowResult(search.IsEmpty() ? QString() : CountText(search.Count(m_editor->TextView(), start, end)), false);
 }
 
 TDocumentSearch TFindCommands::CurrentSearch() const

@@ -77,6 +77,7 @@ private:
     // The selection searched "In selection", moved along by the replacements.
     qsizetype m_scopeStart = 0;
     qsizetype m_scopeEnd = 0;
+    TSearchOptions m_storedOptions; // as the settings file has them
     QStringList m_finds;
     QStringList m_replacements;
 };

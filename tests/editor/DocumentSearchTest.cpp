@@ -61,7 +61,8 @@ TEST(DocumentSearch, CaseMattersOnlyWhenAskedAndPlainTextIsLiteral)
 TEST(DocumentSearch, NonAsciiLettersFoldTheirCaseAndPositionsAreBytes)
 {
     // "Größe" takes 7 bytes, "é" 2.
-    const std::string_view text = "Gr\xC3\xB6\xC3\x9F" "e caf\xC3\xA9 CAF\xC3\x89";
+    const std::string_view text = "Gr\xC3\xB6\xC3\x9F"
+                                  "e caf\xC3\xA9 CAF\xC3\x89";
     EXPECT_EQ(Matches(QStringLiteral("café"), Plain(), text), (Spans{{8, 5}, {14, 5}}));
     EXPECT_EQ(Matches(QStringLiteral("café"), Plain(true), text), (Spans{{8, 5}}));
     EXPECT_EQ(Matches(QStringLiteral("GRÖSSE"), Plain(true), text), Spans{});
@@ -71,7 +72,8 @@ TEST(DocumentSearch, NonAsciiLettersFoldTheirCaseAndPositionsAreBytes)
 TEST(DocumentSearch, WholeWordsAreTheSameForPlainTextAndExpressions)
 {
     // Letters beyond ASCII and "_" belong to words; "." does not.
-    const std::string_view text = "cat catalog cat_ \xC3\xA9" "cat scat cat. (cat)";
+    const std::string_view text = "cat catalog cat_ \xC3\xA9"
+                                  "cat scat cat. (cat)";
     const Spans expected{{0, 3}, {28, 3}, {34, 3}};
     EXPECT_EQ(Matches(QStringLiteral("cat"), Plain(false, true), text), expected);
     EXPECT_EQ(Matches(QStringLiteral("c.t"), Expression(false, true), text), expected);
@@ -108,8 +110,7 @@ TEST(DocumentSearch, EmptyMatchesMoveOnAndNeverSplitALineBreak)
     EXPECT_EQ(Matches(QStringLiteral("^"), Expression(), text), (Spans{{0, 0}, {4, 0}}));
     EXPECT_EQ(ReplaceAll(QStringLiteral("x*"), Expression(), text, QStringLiteral("-")),
               QByteArray("-a-b-\r\n-c-d-\n-"));
-    EXPECT_EQ(ReplaceAll(QStringLiteral("^"), Expression(), text, QStringLiteral("> ")),
-              QByteArray("> ab\r\n> cd\n"));
+    EXPECT_EQ(ReplaceAll(QStringLiteral("^"), Expression(), text, QStringLiteral("> ")), QByteArray("> ab\r\n> cd\n"));
 }
 
 TEST(DocumentSearch, AnInvalidExpressionSaysWhyAndFindsNothing)
@@ -125,10 +126,14 @@ TEST(DocumentSearch, AnInvalidExpressionSaysWhyAndFindsNothing)
 TEST(DocumentSearch, StrayBytesAreOneCharacterEachAndKeptByTheReplacement)
 {
     // A byte that is not UTF-8 between two letters, as a damaged page has.
-    const std::string_view text = "xa\xE9" "b a\xC3\xA9" "b";
+    const std::string_view text = "xa\xE9"
+                                  "b a\xC3\xA9"
+                                  "b";
     EXPECT_EQ(Matches(QStringLiteral("a.b"), Expression(), text), (Spans{{1, 3}, {5, 4}}));
     EXPECT_EQ(ReplaceAll(QStringLiteral("(a.b)"), Expression(), text, QStringLiteral("[\\1]")),
-              QByteArray("x[a\xE9" "b] [a\xC3\xA9" "b]"));
+              QByteArray("x[a\xE9"
+                         "b] [a\xC3\xA9"
+                         "b]"));
 }
 
 TEST(DocumentSearch, NextAndPreviousStayWithinTheRange)
