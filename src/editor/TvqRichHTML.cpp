@@ -1338,8 +1338,7 @@ void TvqRichHTML::FitLineNumbers()
         return;
     m_lineNumberDigits = digits;
     const QByteArray widest(digits, '9');
-    const long width =
-        digits == 0 ? 0 : SendScintilla(SCI_TEXTWIDTH, STYLE_LINENUMBER, widest.constData()) + 8;
+    const long width = digits == 0 ? 0 : SendScintilla(SCI_TEXTWIDTH, STYLE_LINENUMBER, widest.constData()) + 8;
     Send(SCI_SETMARGINWIDTHN, LineNumberMargin, width);
 }
 

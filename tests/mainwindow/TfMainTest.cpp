@@ -5,23 +5,23 @@
 #include "MainSettings.h"
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
+#include "TFileBrowser.h"
 #include "TFindBar.h"
 #include "TFindCommands.h"
-#include "TFileBrowser.h"
 #include "TestFiles.h"
 #include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QComboBox>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
