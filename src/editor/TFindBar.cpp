@@ -21,7 +21,7 @@ QComboBox *HistoryBox(const QString &name)
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(15);
     box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    box->setMinimumContentsLength(24);
+    box->setMinimumContentsLength(12);
     return box;
 }
 
@@ -45,31 +45,32 @@ QCheckBox *Option(const QString &name, const QString &caption)
 TFindBar::TFindBar(QWidget *parent)
     : QWidget(parent), cboFind(HistoryBox(QStringLiteral("cboFind"))),
       cboReplace(HistoryBox(QStringLiteral("cboReplace"))),
-      m_matchCase(Option(QStringLiteral("chkMatchCase"), tr("Match &case"))),
+      m_matchCase(Option(QStringLiteral("chkMatchCase"), tr("&Match case"))),
       m_wholeWord(Option(QStringLiteral("chkWholeWord"), tr("&Whole word"))),
-      m_regularExpression(Option(QStringLiteral("chkRegularExpression"), tr("Regular e&xpression"))),
-      m_wrapAround(Option(QStringLiteral("chkWrapAround"), tr("Wra&p around"))),
-      m_inSelection(Option(QStringLiteral("chkInSelection"), tr("In se&lection"))), m_result(new QLabel)
+      m_regularExpression(Option(QStringLiteral("chkRegularExpression"), tr("Re&gular expression"))),
+      m_wrapAround(Option(QStringLiteral("chkWrapAround"), tr("Wrap aroun&d"))),
+      m_inSelection(Option(QStringLiteral("chkInSelection"), tr("In sele&ction"))), m_result(new QLabel)
 {
     setObjectName(QStringLiteral("pnlFind"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
     m_result->setObjectName(QStringLiteral("lblFindResult"));
     m_result->setMinimumWidth(120);
+    // The mnemonics keep clear of the menu bar's letters and of Alt+X (Exit).
 
     QPushButton *next = Button(QStringLiteral("btnFindNext"), tr("&Next"));
-    QPushButton *previous = Button(QStringLiteral("btnFindPrevious"), tr("Pre&vious"));
+    QPushButton *previous = Button(QStringLiteral("btnFindPrevious"), tr("Previo&us"));
     QPushButton *replace = Button(QStringLiteral("btnReplace"), tr("&Replace"));
-    QPushButton *replaceAll = Button(QStringLiteral("btnReplaceAll"), tr("Replace &All"));
+    QPushButton *replaceAll = Button(QStringLiteral("btnReplaceAll"), tr("Replace a&ll"));
     auto *close = new QToolButton;
     close->setObjectName(QStringLiteral("btnFindClose"));
     close->setText(QStringLiteral("\u2715"));
     close->setToolTip(tr("Close (Escape)"));
     close->setAutoRaise(true);
 
-    auto *findLabel = new QLabel(tr("&Find:"));
+    auto *findLabel = new QLabel(tr("F&ind:"));
     findLabel->setBuddy(cboFind);
-    auto *replaceLabel = new QLabel(tr("Replace w&ith:"));
+    auto *replaceLabel = new QLabel(tr("Re&place with:"));
     replaceLabel->setBuddy(cboReplace);
 
     auto *grid = new QGridLayout(this);
@@ -80,14 +81,15 @@ TFindBar::TFindBar(QWidget *parent)
     grid->addWidget(cboFind, 0, 1);
     grid->addWidget(next, 0, 2);
     grid->addWidget(previous, 0, 3);
-    auto *options = new QHBoxLayout;
-    for (QWidget *widget : {static_cast<QWidget *>(m_matchCase), static_cast<QWidget *>(m_wholeWord),
-                            static_cast<QWidget *>(m_regularExpression), static_cast<QWidget *>(m_wrapAround),
-                            static_cast<QWidget *>(m_inSelection), static_cast<QWidget *>(m_result)})
-        options->addWidget(widget);
-    options->addStretch(1);
-    grid->addLayout(options, 0, 4);
-    grid->addWidget(close, 0, 5, Qt::AlignTop);
+    // The options in two rows beside the buttons, so that the bar fits a
+    // narrow window; the second row stays when the replacement is hidden.
+    grid->addWidget(m_matchCase, 0, 4);
+    grid->addWidget(m_wholeWord, 0, 5);
+    grid->addWidget(m_regularExpression, 0, 6);
+    grid->addWidget(close, 0, 8);
+    grid->addWidget(m_wrapAround, 1, 4);
+    grid->addWidget(m_inSelection, 1, 5);
+    grid->addWidget(m_result, 1, 6, 1, 2);
 
     // The replacement row lines up with the first one.
     grid->addWidget(replaceLabel, 1, 0);
@@ -96,10 +98,14 @@ TFindBar::TFindBar(QWidget *parent)
     grid->addWidget(replaceAll, 1, 3);
     m_replaceRow = {replaceLabel, cboReplace, replace, replaceAll};
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(7, 1);
 
-    for (QComboBox *box : {cboFind, cboReplace})
+    // The box takes the keys while it has the focus and hands them to its
+    // line edit without passing the line edit's filters.
+    for (QComboBox *box : {cboFind, cboReplace}) {
+        box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);
+    }
     connect(next, &QPushButton::clicked, this, &TFindBar::FindNext);
     connect(previous, &QPushButton::clicked, this, &TFindBar::FindPrevious);
     connect(replace, &QPushButton::clicked, this, &TFindBar::Replace);
@@ -198,7 +204,7 @@ bool TFindBar::eventFilter(QObject *watched, QEvent *event)
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (watched == cboReplace->lineEdit())
+        if (watched == cboReplace || watched == cboReplace->lineEdit())
             emit Replace();
         else if (key->modifiers() & Qt::ShiftModifier)
             emit FindPrevious();

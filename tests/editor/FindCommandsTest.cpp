@@ -242,10 +242,10 @@ TEST_F(FindCommands, TheMatchesInViewAreMarkedAndFollowTheView)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Editor()->FoundMarkAt(far); }, 2000));
 
     // A key in the bar marks anew; closing it takes the marks away.
-    QTest::keyClick(m_find->Bar()->cboFind->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClick(m_find->Bar()->cboFind, Qt::Key_Backspace);
     EXPECT_FALSE(Editor()->FoundMarkAt(far + 3));
     EXPECT_TRUE(Editor()->FoundMarkAt(far));
-    QTest::keyClick(m_find->Bar()->cboFind->lineEdit(), Qt::Key_Escape);
+    QTest::keyClick(m_find->Bar()->cboFind, Qt::Key_Escape);
     EXPECT_TRUE(m_find->Bar()->isHidden());
     EXPECT_FALSE(Editor()->FoundMarkAt(far));
 }
@@ -254,13 +254,14 @@ TEST_F(FindCommands, KeysInTheBarFindAndReplace)
 {
     SetText(QStringLiteral("x1 x2 x3"));
     Search(QStringLiteral("x"), {}, true, QStringLiteral("y"));
-    QLineEdit *find = m_find->Bar()->cboFind->lineEdit();
+    // The keys reach the box that has the focus, as typed.
+    QComboBox *find = m_find->Bar()->cboFind;
     QTest::keyClick(find, Qt::Key_Return);
     QTest::keyClick(find, Qt::Key_Return);
     EXPECT_EQ(Selection().first, 3);
     QTest::keyClick(find, Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(Selection().first, 0);
-    QTest::keyClick(m_find->Bar()->cboReplace->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(m_find->Bar()->cboReplace, Qt::Key_Return);
     EXPECT_EQ(Editor()->Text(), QStringLiteral("y1 x2 x3"));
 }
 
