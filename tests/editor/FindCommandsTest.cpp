@@ -180,6 +180,10 @@ TEST_F(FindCommands, ASelectionOverSeveralLinesIsTheRangeSearched)
         places.append(Selection().first);
     }
     EXPECT_EQ(places, (QList<qsizetype>{3, 4, 8, 9, 3}));
+
+    // Another document is searched whole.
+    m_tabs.AddDocument(QString(), ccFull, 0);
+    EXPECT_FALSE(m_find->Bar()->Options().inSelection);
 }
 
 TEST_F(FindCommands, Windows1252AndUtf8PagesAreSearchedByCharacter)
