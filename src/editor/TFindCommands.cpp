@@ -85,10 +85,12 @@ TFindCommands::TFindCommands(TvqHTMLTab *documents, QObject *parent)
     connect(m_countTimer, &QTimer::timeout, this, &TFindCommands::ShowCount);
     ReadSettings();
 
-    connect(m_bar, &TFindBar::FindNext, this, [this] { WhenIdle([this] { FindNext(true); }); });
-    connect(m_bar, &TFindBar::FindPrevious, this, [this] { WhenIdle([this] { FindNext(false); }); });
-    connect(m_bar, &TFindBar::Replace, this, [this] { WhenIdle([this] { Replace(); }); });
-    connect(m_bar, &TFindBar::ReplaceAll, this, [this] { WhenIdle([this] { ReplaceAll(); }); });
+    // The commands wait while a long run holds the document (a click or key
+    // that arrives during one is held back by the run itself).
+    connect(m_bar, &TFindBar::FindNext, this, [this] { TLongRun::WhenIdle(this, [this] { FindNext(true); }); });
+    connect(m_bar, &TFindBar::FindPrevious, this, [this] { TLongRun::WhenIdle(this, [this] { FindNext(false); }); });
+    connect(m_bar, &TFindBar::Replace, this, [this] { TLongRun::WhenIdle(this, [this] { Replace(); }); });
+    connect(m_bar, &TFindBar::ReplaceAll, this, [this] { TLongRun::WhenIdle(this, [this] { ReplaceAll(); }); });
     connect(m_bar, &TFindBar::SearchChange, this, [this] {
         MarkVisibleMatches();
         ShowCount();
@@ -101,20 +103,13 @@ TFindCommands::TFindCommands(TvqHTMLTab *documents, QObject *parent)
     connect(m_documents, &TvqHTMLTab::OnPageChange, this, &TFindCommands::FollowActiveEditor);
 }
 
-TFindCommands::~TFindCommands() = default;
-
 void TFindCommands::Connect(const TCommandBinder &commands)
 {
     commands.On({"mnuSearchFind", "spdFind"}, this, [this] { OpenBar(false); });
     commands.On({"mnuSearchReplace", "spdReplace"}, this, [this] { OpenBar(true); });
-    commands.On({"mnuSearchFindNext"}, this, [this] { WhenIdle([this] { FindNext(true); }); });
-    commands.On({"mnuSearchFindPrevious"}, this, [this] { WhenIdle([this] { FindNext(false); }); });
-    commands.On({"mnuSearchGoToLine"}, this, [this] { WhenIdle([this] { GoToLine(); }); });
-}
-
-void TFindCommands::WhenIdle(const std::function<void()> &command)
-{
-    TLongRun::WhenIdle(this, command);
+    commands.On({"mnuSearchFindNext"}, this, [this] { TLongRun::WhenIdle(this, [this] { FindNext(true); }); });
+    commands.On({"mnuSearchFindPrevious"}, this, [this] { TLongRun::WhenIdle(this, [this] { FindNext(false); }); });
+    commands.On({"mnuSearchGoToLine"}, this, [this] { TLongRun::WhenIdle(this, [this] { GoToLine(); }); });
 }
 
 // ---------------------------------------------------------------------------
@@ -234,9 +229,10 @@ void TFindCommands::ClearMarks()
 
 void TFindCommands::MarkVisibleMatches()
 {
-    ClearMarks();
+    // Closing the bar took the marks away.
     if (!m_editor || m_bar->isHidden())
         return;
+    ClearMarks();
     const TDocumentSearch search = CurrentSearch();
     if (search.IsEmpty() || !search.ErrorText().isEmpty())
         return;

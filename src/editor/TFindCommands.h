@@ -13,8 +13,6 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <functional>
-
 class QTimer;
 class TCommandBinder;
 class TFindBar;
@@ -28,7 +26,6 @@ class TFindCommands : public QObject
 public:
     // The bar goes between the documents and their tabs.
     TFindCommands(TvqHTMLTab *documents, QObject *parent);
-    ~TFindCommands() override;
 
     void Connect(const TCommandBinder &commands);
     TFindBar *Bar() const { return m_bar; }
@@ -66,8 +63,6 @@ private:
     void ClearMarks();
     void Remember();
     void ReadSettings();
-    // Runs an edit or a move once no long run holds the document.
-    void WhenIdle(const std::function<void()> &command);
 
     TvqHTMLTab *m_documents;
     TFindBar *m_bar;
