@@ -351,33 +351,37 @@ QByteArray TDocumentSearch::Expand(std::string_view text, const TGroups *groups,
     if (!m_options.regularExpression || !groups)
         return replace.toUtf8();
     QByteArray result;
+    QString literal; // written out whole, so that surrogate pairs stay together
     TByteMap map(text, groups->subjectStart);
     for (qsizetype i = 0; i < replace.size(); ++i) {
         const QChar c = replace.at(i);
         if (c != u'\\' || i + 1 == replace.size()) {
-            result += QString(c).toUtf8();
+            literal += c;
             continue;
         }
         const QChar next = replace.at(++i);
-        if (next.isDigit() && next.unicode() < 0x80) {
+        if (next == u'n') {
+            literal += QLatin1String("\r\n");
+        } else if (next == u't') {
+            literal += u'\t';
+        } else if (next == u'\\') {
+            literal += u'\\';
+        } else if (next >= u'0' && next <= u'9') {
             // The group's own bytes, stray bytes included.
+            result += literal.toUtf8();
+            literal.clear();
             const int group = next.digitValue();
             if (group <= groups->match.lastCapturedIndex() && groups->match.hasCaptured(group)) {
                 const qsizetype first = map.ByteOffset(groups->match.capturedStart(group));
                 const qsizetype last = map.ByteOffset(groups->match.capturedEnd(group));
                 result.append(text.data() + first, last - first);
             }
-        } else if (next == u'n') {
-            result += "\r\n";
-        } else if (next == u't') {
-            result += '\t';
-        } else if (next == u'\\') {
-            result += '\\';
         } else {
-            result += QString(c).toUtf8() + QString(next).toUtf8();
+            literal += c;
+            literal += next;
         }
     }
-    return result;
+    return result + literal.toUtf8();
 }
 
 QByteArray TDocumentSearch::Replacement(std::string_view text, TSearchMatch match, qsizetype start, qsizetype end,

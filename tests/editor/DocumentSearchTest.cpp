@@ -87,6 +87,10 @@ TEST(DocumentSearch, ExpressionGroupsAndEscapesInTheReplacement)
               QByteArray("mail example at anna and test at bob"));
     EXPECT_EQ(ReplaceAll(QStringLiteral("a(n)"), Expression(), "and", QStringLiteral("[\\0|\\1|\\t|\\\\|\\n|\\q]")),
               QByteArray("[an|n|\t|\\|\r\n|\\q]d"));
+    // A character beyond the first plane stays whole.
+    EXPECT_EQ(ReplaceAll(QStringLiteral("(a)"), Expression(), "a", QStringLiteral("\U0001F600\\1")),
+              QByteArray("\xF0\x9F\x98\x80"
+                         "a"));
     // A group that took no part is empty; plain text puts the replacement
     // in as written.
     EXPECT_EQ(ReplaceAll(QStringLiteral("x(y)?"), Expression(), "x", QStringLiteral("<\\1>")), QByteArray("<>"));
