@@ -397,9 +397,10 @@ QByteArray TDocumentSearch::Replacement(std::string_view text, TSearchMatch matc
 }
 
 TDocumentSearch::TReplaced TDocumentSearch::ReplaceAll(std::string_view text, qsizetype start, qsizetype end,
-                                                       const QString &replace) const
+                                                       const QString &replace, qsizetype keep) const
 {
     TReplaced result;
+    result.kept = keep;
     const QByteArray literal = replace.toUtf8();
     const bool expands = m_options.regularExpression && replace.contains(u'\\');
     QByteArray &out = result.text;
@@ -409,8 +410,12 @@ TDocumentSearch::TReplaced TDocumentSearch::ReplaceAll(std::string_view text, qs
         if (result.count++ == 0)
             result.first = match.start;
         out.append(text.data() + copied, match.start - copied);
+        if (match.start < keep && keep < match.End())
+            result.kept = out.size();
         out.append(expands ? Expand(text, groups, replace) : literal);
         copied = match.End();
+        if (copied <= keep)
+            result.kept = out.size() + (keep - copied);
         result.oldEnd = copied;
         result.newEnd = out.size();
         return true;

@@ -63,7 +63,8 @@ public:
                            const QString &replace) const;
 
     // Every match in [start, end) replaced: the whole new text, the span of
-    // the old text that changed and where it ends in the new one.
+    // the old text that changed and where it ends in the new one, and where
+    // a position of the old text (the caret) went.
     struct TReplaced
     {
         QByteArray text;
@@ -71,8 +72,10 @@ public:
         qsizetype first = 0;  // where the first replacement starts
         qsizetype oldEnd = 0; // the end of the last match in the old text
         qsizetype newEnd = 0; // the end of its replacement in the new text
+        qsizetype kept = 0;   // the position kept; inside a match, that match's start
     };
-    TReplaced ReplaceAll(std::string_view text, qsizetype start, qsizetype end, const QString &replace) const;
+    TReplaced ReplaceAll(std::string_view text, qsizetype start, qsizetype end, const QString &replace,
+                         qsizetype keep = 0) const;
 
 private:
     // A match of the regular expression with its groups, for the

@@ -381,24 +381,21 @@ qsizetype TFindCommands::ReplaceAll()
     Remember();
     const auto [start, end] = Range();
     const std::string_view text = editor->TextView();
-    TDocumentSearch::TReplaced replaced = search.ReplaceAll(text, start, end, m_bar->ReplaceText());
+    TDocumentSearch::TReplaced replaced =
+        search.ReplaceAll(text, start, end, m_bar->ReplaceText(), editor->GetSelStart());
     if (replaced.count > 0) {
         const QByteArray old(text.data() + replaced.first, replaced.oldEnd - replaced.first);
         const qsizetype growth = replaced.text.size() - qsizetype(text.size());
-        const qsizetype caret = editor->GetSelStart();
         {
-            // The span changed in place: its replacements lie apart, and a
+            // The span changes in place: its replacements lie apart, and a
             // fresh document for them (ReplaceSpan) measured twice as slow,
             // most of it the new memory's page faults.
             TvqRichHTML::TRedrawSuspension suspension(editor);
             TvqRichHTML::TRecordedEdit recorded(editor);
-            editor->SetSel(replaced.first, replaced.oldEnd - replaced.first);
-            editor->ReplaceSelBytes(
-                QByteArray::fromRawData(replaced.text.constData() + replaced.first, replaced.newEnd - replaced.first));
-            // A caret within the span goes to its end.
-            editor->SetSelStart(caret <= replaced.first    ? caret
-                                : caret >= replaced.oldEnd ? caret + growth
-                                                           : replaced.newEnd);
+            editor->ReplaceRange(
+                replaced.first, replaced.oldEnd,
+                QByteArrayView(replaced.text).sliced(replaced.first, replaced.newEnd - replaced.first));
+            editor->SetSelStart(replaced.kept);
         }
         editor->PushUndo({replaced.first, replaced.newEnd - replaced.first, old});
         if (editor->ColorCodeMode() != ccNone)

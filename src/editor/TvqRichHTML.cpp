@@ -436,6 +436,12 @@ void TvqRichHTML::ReplaceSelBytes(const QByteArray &bytes)
     Send(SCI_SETEMPTYSELECTION, Send(SCI_GETTARGETEND));
 }
 
+void TvqRichHTML::ReplaceRange(qsizetype start, qsizetype end, QByteArrayView bytes)
+{
+    Send(SCI_SETTARGETRANGE, start, long(end));
+    Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
+}
+
 void TvqRichHTML::ReplaceSpan(const QByteArray &text, qsizetype start, qsizetype oldEnd, qsizetype newEnd)
 {
     TRedrawSuspension suspension(this);

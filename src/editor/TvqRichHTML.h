@@ -85,6 +85,9 @@ public:
     // changed, and they became text's bytes from start to newEnd. The new
     // bytes are left uncoloured.
     void ReplaceSpan(const QByteArray &text, qsizetype start, qsizetype oldEnd, qsizetype newEnd);
+    // Replaces the bytes from start to end in place, the view where it was.
+    // Records no undo.
+    void ReplaceRange(qsizetype start, qsizetype end, QByteArrayView bytes);
     // Replaces the selection; the caret ends after the new text. Records no
     // undo, and unless a TRecordedEdit lives, drops the older records.
     void ReplaceSelBytes(const QByteArray &bytes);

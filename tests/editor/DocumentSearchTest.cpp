@@ -172,6 +172,11 @@ TEST(DocumentSearch, ReplaceAllReportsTheSpanThatChanged)
     EXPECT_EQ(replaced.first, 3);
     EXPECT_EQ(replaced.oldEnd, 13);
     EXPECT_EQ(replaced.newEnd, 17);
+    // A position after, before and inside a match.
+    const TDocumentSearch one(QStringLiteral("one"), Plain());
+    EXPECT_EQ(one.ReplaceAll(text, 0, 16, QStringLiteral("three"), 14).kept, 18);
+    EXPECT_EQ(one.ReplaceAll(text, 0, 16, QStringLiteral("three"), 2).kept, 2);
+    EXPECT_EQ(one.ReplaceAll(text, 0, 16, QStringLiteral("three"), 11).kept, 12);
     // Within a range only.
     EXPECT_EQ(TDocumentSearch(QStringLiteral("one"), Plain()).ReplaceAll(text, 5, 16, QStringLiteral("1")).text,
               QByteArray("aa one bb 1 cc"));

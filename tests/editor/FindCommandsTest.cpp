@@ -142,6 +142,20 @@ TEST_F(FindCommands, ReplaceAllIsOneUndoStepAndReportsTheCount)
     EXPECT_EQ(status.last().at(0).toString(), QStringLiteral("0 replacements made."));
 }
 
+TEST_F(FindCommands, ReplaceAllKeepsTheViewAndTheCaret)
+{
+    SetText(QStringLiteral("word and more\r\n").repeated(400));
+    const qsizetype caret = Editor()->LineIndex(5) + 9; // before "more"
+    Editor()->SetSel(caret, 0);
+    const auto firstShown = [this] { return Editor()->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE); };
+    const long shown = firstShown();
+    Search(QStringLiteral("word"), {}, true, QStringLiteral("words"));
+    EXPECT_EQ(m_find->ReplaceAll(), 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(firstShown(), shown);
+    EXPECT_EQ(Selection(), (std::pair<qsizetype, qsizetype>{caret + 6, 0}));
+}
+
 TEST_F(FindCommands, ReplaceTakesTheSelectedMatchAndSelectsTheNext)
 {
     SetText(QStringLiteral("cat cat cat"));
