@@ -199,6 +199,7 @@ TvqRichHTML *TvqHTMLTab::CreateEditor()
     editor->SetUseLockWindowUpdate(false);
     if (!m_fontRegistryKey.isEmpty())
         editor->ReadFontSettings(m_fontRegistryKey);
+    editor->SetLineNumbers(m_lineNumbers);
     return editor;
 }
 
@@ -364,6 +365,19 @@ void TvqHTMLTab::SetTabWidth(int points)
     m_tabWidth = points;
     for (const TDocument &document : std::as_const(m_documents))
         document.editor->SetTabWidth(points);
+}
+
+void TvqHTMLTab::SetLineNumbers(bool value)
+{
+    m_lineNumbers = value;
+    for (const TDocument &document : m_documents)
+        document.editor->SetLineNumbers(value);
+}
+
+void TvqHTMLTab::AddBar(QWidget *bar)
+{
+    auto *column = static_cast<QVBoxLayout *>(layout());
+    column->insertWidget(column->indexOf(m_strip), bar);
 }
 
 void TvqHTMLTab::SetAutoIndent(bool value)

@@ -61,6 +61,10 @@ public:
     void SetTabWidth(int points);
     bool AutoIndent() const { return m_autoIndent; }
     void SetAutoIndent(bool value);
+    bool LineNumbers() const { return m_lineNumbers; }
+    void SetLineNumbers(bool value);
+    // A bar shown between the documents and the tab strip.
+    void AddBar(QWidget *bar);
     bool AcceptFiles() const { return m_acceptFiles; }
     void SetAcceptFiles(bool value);
     TColor DocumentBackgroundColor() const { return m_backgroundColor; }
@@ -129,6 +133,7 @@ private:
     QString m_fontRegistryKey;
     int m_tabWidth = 20;
     bool m_autoIndent = false;
+    bool m_lineNumbers = false;
     bool m_acceptFiles = false;
     TColor m_backgroundColor = clWindow;
     TColor m_foregroundColor = clBlack;

@@ -59,6 +59,10 @@ constexpr quint32 EffectBold = 1;
 constexpr quint32 EffectItalic = 2;
 constexpr quint32 EffectUnderline = 4;
 constexpr quint32 EffectAutoColor = 0x40000000;
+// The indicator that marks the matches of a search, the first of those
+// Scintilla leaves to its container, and the margin of line numbers.
+constexpr int FoundIndicator = 8;
+constexpr int LineNumberMargin = 0;
 
 struct TStyleValueNames
 {
@@ -206,9 +210,19 @@ TvqRichHTML::TvqRichHTML(QWidget *parent) : QsciScintillaBase(parent)
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & SC_UPDATE_SELECTION)
             emit SelectionChange();
+        if (updated & SC_UPDATE_V_SCROLL)
+            emit ViewChange();
+        if (updated & SC_UPDATE_CONTENT)
+            FitLineNumbers();
     });
     m_heldPaint.setSingleShot(true);
     connect(&m_heldPaint, &QTimer::timeout, viewport(), qOverload<>(&QWidget::update));
+    Send(SCI_INDICSETSTYLE, FoundIndicator, INDIC_FULLBOX);
+    Send(SCI_INDICSETFORE, FoundIndicator, ScintillaColor(0x00E0FF)); // yellow
+    Send(SCI_INDICSETALPHA, FoundIndicator, 110);
+    Send(SCI_INDICSETOUTLINEALPHA, FoundIndicator, 200);
+    Send(SCI_INDICSETUNDER, FoundIndicator, 1);
+    Send(SCI_SETMARGINTYPEN, LineNumberMargin, SC_MARGIN_NUMBER);
     ApplyStyles();
     SetFormatMargins(true);
 }
@@ -267,6 +281,11 @@ qsizetype TvqRichHTML::TextLength() const
 QByteArray TvqRichHTML::RawText() const
 {
     return QByteArray(CharacterPointer(), TextLength());
+}
+
+std::string_view TvqRichHTML::TextView() const
+{
+    return std::string_view(CharacterPointer(), size_t(TextLength()));
 }
 
 QString TvqRichHTML::Text() const
@@ -354,6 +373,33 @@ void TvqRichHTML::SelectLines(int first, int last)
     SetSel(start, LineIndex(last + 1) - start);
 }
 
+std::pair<qsizetype, qsizetype> TvqRichHTML::VisibleSpan() const
+{
+    const long firstShown = Send(SCI_GETFIRSTVISIBLELINE);
+    const int first = int(Send(SCI_DOCLINEFROMVISIBLE, firstShown));
+    const int last = int(Send(SCI_DOCLINEFROMVISIBLE, firstShown + Send(SCI_LINESONSCREEN)));
+    return {LineIndex(first), LineIndex(last) + LineLength(last)};
+}
+
+void TvqRichHTML::MarkFound(qsizetype start, qsizetype length)
+{
+    Send(SCI_SETINDICATORCURRENT, FoundIndicator);
+    Send(SCI_INDICATORFILLRANGE, start, long(length));
+}
+
+void TvqRichHTML::ClearFoundMarks(qsizetype start, qsizetype end)
+{
+    start = std::clamp<qsizetype>(start, 0, TextLength());
+    end = std::clamp<qsizetype>(end, start, TextLength());
+    Send(SCI_SETINDICATORCURRENT, FoundIndicator);
+    Send(SCI_INDICATORCLEARRANGE, start, long(end - start));
+}
+
+bool TvqRichHTML::FoundMarkAt(qsizetype position) const
+{
+    return Send(SCI_INDICATORVALUEAT, FoundIndicator, long(position)) != 0;
+}
+
 QByteArray TvqRichHTML::Encode(const QString &text) const
 {
     return text.toUtf8();
@@ -394,6 +440,12 @@ void TvqRichHTML::ReplaceSelBytes(const QByteArray &bytes)
     Send(SCI_TARGETFROMSELECTION);
     Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
     Send(SCI_SETEMPTYSELECTION, Send(SCI_GETTARGETEND));
+}
+
+void TvqRichHTML::ReplaceRange(qsizetype start, qsizetype end, QByteArrayView bytes)
+{
+    Send(SCI_SETTARGETRANGE, start, long(end));
+    Send(SCI_REPLACETARGET, bytes.size(), reinterpret_cast<long>(bytes.constData()));
 }
 
 void TvqRichHTML::ReplaceSpan(const QByteArray &text, qsizetype start, qsizetype oldEnd, qsizetype newEnd)
@@ -1312,6 +1364,31 @@ void TvqRichHTML::SetFormatMargins(bool value)
 {
     m_formatMargins = value;
     CheckFormatMargins();
+}
+
+void TvqRichHTML::SetLineNumbers(bool value)
+{
+    m_lineNumbers = value;
+    m_lineNumberDigits = -1; // fit anew
+    FitLineNumbers();
+}
+
+int TvqRichHTML::LineNumberWidth() const
+{
+    return int(Send(SCI_GETMARGINWIDTHN, LineNumberMargin));
+}
+
+void TvqRichHTML::FitLineNumbers()
+{
+    // At least three digits, so that the margin does not widen on the
+    // first lines typed.
+    const int digits = m_lineNumbers ? std::max(3, int(QString::number(LineCount()).size())) : 0;
+    if (digits == m_lineNumberDigits)
+        return;
+    m_lineNumberDigits = digits;
+    const QByteArray widest(digits, '9');
+    const long width = digits == 0 ? 0 : SendScintilla(SCI_TEXTWIDTH, STYLE_LINENUMBER, widest.constData()) + 8;
+    Send(SCI_SETMARGINWIDTHN, LineNumberMargin, width);
 }
 
 void TvqRichHTML::CheckFormatMargins()

@@ -26,6 +26,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QPrinter;
@@ -52,6 +53,8 @@ public:
     // Text and selection primitives.
     qsizetype TextLength() const;
     QByteArray RawText() const;
+    // The bytes held, without a copy; valid until the next edit.
+    std::string_view TextView() const;
     QString Text() const;
     QString TextRange(qsizetype start, qsizetype length) const;
     qsizetype GetSelStart() const;
@@ -69,6 +72,12 @@ public:
     qsizetype LineLength(int line) const; // without its line break
     QString LineText(int line) const;
     void SelectLines(int first, int last);
+    // The first position of the first line shown and the end of the last.
+    std::pair<qsizetype, qsizetype> VisibleSpan() const;
+    // The marks on the matches of a search.
+    void MarkFound(qsizetype start, qsizetype length);
+    void ClearFoundMarks(qsizetype start, qsizetype end);
+    bool FoundMarkAt(qsizetype position) const;
     // Replaces every occurrence of find (case-sensitive with matchCase, else
     // without regard to ASCII case) in one edit, recolours the span that
     // changed and returns the count. Records no undo.
@@ -78,6 +87,9 @@ public:
     // changed, and they became text's bytes from start to newEnd. The new
     // bytes are left uncoloured.
     void ReplaceSpan(const QByteArray &text, qsizetype start, qsizetype oldEnd, qsizetype newEnd);
+    // Replaces the bytes from start to end in place, the view where it was.
+    // Records no undo.
+    void ReplaceRange(qsizetype start, qsizetype end, QByteArrayView bytes);
     // Replaces the selection; the caret ends after the new text. Records no
     // undo, and unless a TRecordedEdit lives, drops the older records.
     void ReplaceSelBytes(const QByteArray &bytes);
@@ -188,6 +200,10 @@ public:
     bool FormatMargins() const { return m_formatMargins; }
     void SetFormatMargins(bool value);
     void CheckFormatMargins();
+    // The margin of line numbers, as wide as the line count needs.
+    bool LineNumbers() const { return m_lineNumbers; }
+    void SetLineNumbers(bool value);
+    int LineNumberWidth() const;
 
     // Colour coding.
     TColorCodeMode ColorCodeMode() const { return m_colorCodeMode; }
@@ -240,6 +256,8 @@ signals:
     // The encoding or the other declared charset changed (a load, a
     // conversion to UTF-8).
     void EncodingChange();
+    // The text scrolled up or down.
+    void ViewChange();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -279,6 +297,7 @@ private:
     void ApplyDeferredStyles(qsizetype upTo);
     void DropDeferredStyles();
     void KeepDeferredStylesInStep(qsizetype position, int type, qsizetype length);
+    void FitLineNumbers();
 
     TUndoList m_undo;
     bool m_showCursorWhileLocked = true;
@@ -299,6 +318,8 @@ private:
     bool m_cursorHidden = false;
     bool m_useLockWindowUpdate = true;
     bool m_formatMargins = true;
+    bool m_lineNumbers = false;
+    int m_lineNumberDigits = 0; // the digits the margin is wide enough for
     bool m_modified = false;
     TLineEnds m_lineEnds = SystemLineEnds();
     TDetectedEncoding m_encoding;

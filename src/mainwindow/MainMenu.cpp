@@ -96,6 +96,9 @@ const TMenu Menus[] = {
      {
          {Command, "mnuSearchFind", "&Find...", "Ctrl+F"},
          {Command, "mnuSearchReplace", "&Replace...", "Ctrl+H"},
+         {Command, "mnuSearchFindNext", "Find &Next", "Ctrl+G"},
+         {Command, "mnuSearchFindPrevious", "Find Pre&vious", "Ctrl+Shift+G"},
+         {Command, "mnuSearchGoToLine", "&Go to Line...", "Ctrl+L"},
          Sep,
          {Command, "mnuSearchFindEx", "Ex&tended Find..."},
          {Command, "mnuSearchReplaceEx", "&Extended Replace..."},
@@ -123,6 +126,7 @@ const TMenu Menus[] = {
          End,
          Sep,
          {Check, "mnuViewRulers", "&Rulers"},
+         {Check, "mnuViewLineNumbers", "Line &Numbers"},
          {Check, "mnuViewTagList", "T&ag List"},
      }},
     {"mnuTools",

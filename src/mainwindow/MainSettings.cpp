@@ -60,6 +60,7 @@ TMainSettings ReadMainSettings()
     s.SecondaryToolbar = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("SecondaryToolbar"), true);
     s.SpecialChar = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("SpecialChar"), true);
     s.Rulers = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("Rulers"), false);
+    s.LineNumbers = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("LineNumbers"), true);
     s.WordWrap = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("WordWrap"), true);
     s.TabWidth = Integer(RegistryKeys::Velicort, QStringLiteral("TabWidth"), 20);
     s.AutoIndent = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoIndent"), false);

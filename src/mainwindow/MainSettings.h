@@ -23,6 +23,7 @@ struct TMainSettings
     bool SecondaryToolbar = true;
     bool SpecialChar = true;
     bool Rulers = false;
+    bool LineNumbers = true;
     bool WordWrap = true;
     int TabWidth = 20;
     bool AutoIndent = false;

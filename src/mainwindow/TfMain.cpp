@@ -17,6 +17,7 @@
 #include "Speedbar.h"
 #include "SpeedbarTable.h"
 #include "TFileBrowser.h"
+#include "TFindCommands.h"
 #include "TPreviewController.h"
 #include "TRuler.h"
 #include "TTagCommands.h"
@@ -338,6 +339,7 @@ void TfMain::ApplyStoredSettings()
     m_reloadPromptOnChange = s.ReloadPromptOnChange;
     m_commands->LoadRecentFiles();
     SetRulersVisible(s.Rulers);
+    SetLineNumbersVisible(s.LineNumbers);
     SetLowerCaseTags(s.LowerCaseTags);
     m_tagCommands->SetCloseParagraphTags(s.CloseParagraphTags);
     m_tagCommands->SetForceHexColor(s.ForceHexColor);
@@ -434,6 +436,10 @@ void TfMain::CreateControllers()
 
     m_textCommands = new TTextCommands(m_documents, this);
     m_textCommands->Connect(m_binder);
+
+    m_findCommands = new TFindCommands(m_documents, this);
+    m_findCommands->Connect(m_binder);
+    connect(m_findCommands, &TFindCommands::StatusText, this, &TfMain::ShowStatusMessage);
 }
 
 void TfMain::ConnectCommands()
@@ -493,6 +499,7 @@ void TfMain::ConnectCommands()
     on("mnuViewMainToolbar", [this](bool on) { SetMainToolbarVisible(on); });
     on("mnuViewSpeedbar", [this](bool on) { SetSpeedbarVisible(on); });
     on("mnuViewRulers", [this](bool on) { SetRulersVisible(on); });
+    on("mnuViewLineNumbers", [this](bool on) { SetLineNumbersVisible(on); });
     on("mnuHelpTip", [] { ShowTipOfTheDay(); });
     on("mnuHelpAbout", [] {
         MessageDlg(QStringLiteral("Velicort 2.5\r\n\r\nA native HTML editor for people who write web pages by "
@@ -921,6 +928,13 @@ void TfMain::SetSpecialCharVisible(bool on)
     m_specialCharVisible = on;
     ShowChecked(m_specialCharBar, Action(QStringLiteral("mnuViewSpecialChars")), on);
     WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SpecialChar"), on);
+}
+
+void TfMain::SetLineNumbersVisible(bool on)
+{
+    m_documents->SetLineNumbers(on);
+    Action(QStringLiteral("mnuViewLineNumbers"))->setChecked(on);
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("LineNumbers"), on);
 }
 
 void TfMain::SetRulersVisible(bool on)

@@ -29,6 +29,7 @@ class TDocumentCommands;
 class TPreviewController;
 class TTagCommands;
 class TTextCommands;
+class TFindCommands;
 class TRuler;
 class TSpecialCharBar;
 class TvqScriptTree;
@@ -65,6 +66,7 @@ public:
     TDocumentCommands *Commands() const { return m_commands; }
     TPreviewController *Preview() const { return m_preview; }
     TTagCommands *TagCommands() const { return m_tagCommands; }
+    TFindCommands *FindCommands() const { return m_findCommands; }
     TvqRichHTML *ActiveEditor() const;
     const TMainSettings &Settings() const { return m_settings; }
     // A menu command or tool button by its name ("mnuFileOpen", "spdSave").
@@ -100,6 +102,7 @@ public:
     void SetSecondaryToolbarVisible(bool on);
     void SetSpecialCharVisible(bool on);
     void SetRulersVisible(bool on);
+    void SetLineNumbersVisible(bool on);
 
     // While set, the window refuses to close (long operations set it).
     void SetClosingBlocked(bool blocked) { m_closingBlocked = blocked; }
@@ -166,6 +169,7 @@ private:
     TPreviewController *m_preview = nullptr;
     TTagCommands *m_tagCommands = nullptr;
     TTextCommands *m_textCommands = nullptr;
+    TFindCommands *m_findCommands = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;
     TfExtendedFind *m_extendedFind = nullptr;
     TfTagList *m_tagList = nullptr;

@@ -918,3 +918,16 @@ TEST_F(RichHTML, ForegroundColourChangeRecoloursAndMovesTheCaretHome)
     EXPECT_EQ(StyleAt(0), scAnchors);
     EXPECT_FALSE(m_editor->Modified());
 }
+
+TEST_F(RichHTML, TheLineNumberMarginWidensWithTheLineCount)
+{
+    m_editor->SetLineNumbers(true);
+    m_editor->InsertTag(QStringLiteral("one\r\ntwo\r\n"), QString(), false);
+    QCoreApplication::processEvents();
+    const int few = m_editor->LineNumberWidth();
+    EXPECT_GT(few, 0);
+    m_editor->InsertTag(QStringLiteral("line\r\n").repeated(12000), QString(), false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_editor->LineNumberWidth() > few; }, 2000));
+    m_editor->SetLineNumbers(false);
+    EXPECT_EQ(m_editor->LineNumberWidth(), 0);
+}

@@ -6,17 +6,22 @@
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TFileBrowser.h"
+#include "TFindBar.h"
+#include "TFindCommands.h"
 #include "TestFiles.h"
 #include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -529,4 +534,62 @@ TEST_F(MainWindow, APageInACharsetReadAsWindows1252SaysSo)
         << window.StatusPanelText(1).toStdString();
     window.OpenDocuments(WriteFile(QStringLiteral("plain.htm"), "<p>plain</p>"), 0);
     EXPECT_FALSE(window.StatusPanelText(1).contains(QStringLiteral("koi8-r")));
+}
+
+TEST_F(MainWindow, FindAndReplaceFromTheSearchMenuKeysAndButtons)
+{
+    TfMain window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.OpenDocuments(WriteFile(QStringLiteral("page.htm"), "<p>one</p>\r\n<p>two</p>\r\n"), 0);
+    for (const char *name : {"mnuSearchFind", "mnuSearchReplace", "spdFind", "spdReplace", "mnuSearchFindNext",
+                             "mnuSearchFindPrevious", "mnuSearchGoToLine"})
+        EXPECT_TRUE(window.Action(QLatin1String(name))->isEnabled()) << name;
+    TvqRichHTML *editor = window.ActiveEditor();
+    editor->setFocus();
+
+    QTest::keyClick(editor, Qt::Key_H, Qt::ControlModifier);
+    TFindBar *bar = window.FindCommands()->Bar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(bar->ReplaceShown());
+    EXPECT_TRUE(bar->cboFind->hasFocus());
+    QTest::keyClicks(bar->cboFind->lineEdit(), QStringLiteral("p>"));
+    EXPECT_EQ(bar->Result(), QStringLiteral("4 matches"));
+    bar->cboReplace->setEditText(QStringLiteral("div>"));
+    QTest::mouseClick(bar->findChild<QPushButton *>(QStringLiteral("btnReplaceAll")), Qt::LeftButton);
+    EXPECT_EQ(editor->Text(), QStringLiteral("<div>one</div>\r\n<div>two</div>\r\n"));
+    EXPECT_EQ(window.StatusPanelText(1), QStringLiteral(" 4 replacements made."));
+    EXPECT_TRUE(editor->Modified());
+
+    // Find hides the replacement row; Ctrl+G finds on from the editor.
+    editor->SetSel(0, 0);
+    QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(bar->ReplaceShown());
+    bar->cboFind->setEditText(QStringLiteral("two"));
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(editor->SelText(), QStringLiteral("two"));
+}
+
+TEST_F(MainWindow, LineNumbersAreAViewSettingOnByDefault)
+{
+    {
+        TfMain window;
+        window.show();
+        QTest::qWait(0);
+        QAction *lineNumbers = window.Action(QStringLiteral("mnuViewLineNumbers"));
+        EXPECT_TRUE(lineNumbers->isChecked());
+        EXPECT_TRUE(window.ActiveEditor()->LineNumbers());
+        EXPECT_GT(window.ActiveEditor()->LineNumberWidth(), 0);
+        lineNumbers->trigger();
+        EXPECT_EQ(window.ActiveEditor()->LineNumberWidth(), 0);
+        EXPECT_EQ(ReadRegValue(Velicort, QStringLiteral("LineNumbers"), QString()), QStringLiteral("0"));
+        // New documents follow.
+        window.Action(QStringLiteral("spdNew"))->trigger();
+        EXPECT_FALSE(window.ActiveEditor()->LineNumbers());
+    }
+    TfMain again;
+    EXPECT_FALSE(again.Action(QStringLiteral("mnuViewLineNumbers"))->isChecked());
+    EXPECT_FALSE(again.ActiveEditor()->LineNumbers());
 }
