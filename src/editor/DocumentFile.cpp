@@ -60,6 +60,8 @@ QByteArray FileBytesFromDocument(const char *data, qsizetype length, TLineEnds l
     QByteArray bytes(data, length);
     if (lineEnds == TLineEnds::Lf)
         bytes.replace("\r\n", "\n");
+    if (lineEnds == TLineEnds::LfOnly)
+        bytes.replace("\r\n", "\n").replace('\r', '\n');
     return bytes;
 }
 

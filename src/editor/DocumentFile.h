@@ -12,8 +12,9 @@
 #include <QString>
 
 // A file with both forms is held with its line breaks as they are and written
-// back so.
-enum class TLineEnds { CrLf, Lf, Mixed };
+// back so. LfOnly is a form to save in, never one a file is read as: every
+// line break the editor shows (CR LF, a lone CR, LF) becomes one LF.
+enum class TLineEnds { CrLf, Lf, Mixed, LfOnly };
 
 // The line-end form new documents take on this system.
 TLineEnds SystemLineEnds();

@@ -1205,7 +1205,7 @@ bool TvqRichHTML::WriteFile(const QString &name, bool unixLineEnds)
         return false;
     }
     // Exactly what the document holds, new file or not.
-    const TLineEnds lineEnds = unixLineEnds ? TLineEnds::Lf : m_lineEnds;
+    const TLineEnds lineEnds = unixLineEnds ? TLineEnds::LfOnly : m_lineEnds;
     std::optional<QByteArray> bytes = FileBytes(lineEnds);
     if (!bytes) {
         if (!ConvertToUtf8())
