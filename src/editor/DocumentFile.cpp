@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentFile.h"
 
-#include <QFileInfo>
-
 #include <utility>
 
 TLineEnds SystemLineEnds()
@@ -77,12 +75,4 @@ TDocumentFileWriter SetDocumentFileWriter(TDocumentFileWriter writer)
 TFileResult SaveDocumentFile(const QString &path, const QByteArray &bytes)
 {
     return g_writer(path, bytes);
-}
-
-bool IsReadOnlyFile(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return false;
-    return !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
 }

@@ -43,7 +43,3 @@ QByteArray FileBytesFromDocument(const char *data, qsizetype length, TLineEnds l
 using TDocumentFileWriter = TFileResult (*)(const QString &path, const QByteArray &bytes);
 TDocumentFileWriter SetDocumentFileWriter(TDocumentFileWriter writer);
 TFileResult SaveDocumentFile(const QString &path, const QByteArray &bytes);
-
-// True when the file exists and may not be written: the read-only attribute
-// of other systems is a file without write permission for its owner.
-bool IsReadOnlyFile(const QString &path);
