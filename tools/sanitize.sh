@@ -11,6 +11,15 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --parallel "$(nproc)"
 cd "$build"
-export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:${ASAN_OPTIONS:-}"
+export ASAN_OPTIONS="abort_on_error=1:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 900
+run_tests() { QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 900 "$@"; }
+# Qt WebEngine's own code deletes an object it made with another size than
+# it allocated (new-delete-type-mismatch inside libQt6WebEngineCore, never in
+# ours), and leaves memory of its own and of fontconfig and udev unfreed at
+# exit. A type mismatch cannot be suppressed by where it happens, so the
+# tests that load the engine run with these two checks off, and every other
+# test with all of them.
+engine='^WebEnginePreview\.'
+run_tests -E "$engine"
+ASAN_OPTIONS="new_delete_type_mismatch=0:detect_leaks=0:$ASAN_OPTIONS" run_tests -R "$engine"
