@@ -118,18 +118,19 @@ namespace {
 
 // A new temporary file beside the target, locked for as long as the write
 // runs so that no clean-up takes it for a leftover. A clean-up that locked
-// it first may have removed it: then another is made.
+// it first has removed it: then another is made. Where the file system has
+// no locks, nothing is locked and nothing is ever taken for a leftover.
 int MakeTemporaryFile(const QString &folder, QByteArray &name)
 {
     for (;;) {
         name = QFile::encodeName(folder + u'/' + TemporaryPrefix.toString() + QStringLiteral("XXXXXX"));
         const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-        if (fd < 0)
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0)
             return fd;
         struct stat info
         {
         };
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0)
+        if (::fstat(fd, &info) != 0 || info.st_nlink > 0)
             return fd;
         ::close(fd);
     }
