@@ -99,7 +99,8 @@ unsigned char EntryType(const QByteArray &path, unsigned char type, bool &link)
 
 // Reads one folder once: appends the paths of its matching files, grouped by
 // the first mask each matches and by name within a mask, and when subfolders
-// is given, collects its subfolders by name. Plain readdir with the entry
+// is given, collects its subfolders by name. Temporary files that saves left
+// are removed unless a save still writes them, and never listed. Plain readdir with the entry
 // types it gives, rather than QDirIterator, which builds a QFileInfo for
 // every entry: that alone made a tree's listing about twice as slow (see
 // bench/FileListBench.cpp).
@@ -110,6 +111,7 @@ void ScanFolder(const QString &folder, const TMasks &masks, QStringList &files, 
     if (!dir)
         return;
     QList<QStringList> matched(masks.Count());
+    QStringList leftovers; // temporary files of saves, never listed
     while (const dirent *entry = ::readdir(dir)) {
         const char *name = entry->d_name;
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
@@ -122,12 +124,18 @@ void ScanFolder(const QString &folder, const TMasks &masks, QStringList &files, 
             subfolders->append({QFile::decodeName(name), link});
         } else if (type == DT_REG) {
             const QString fileName = QFile::decodeName(name);
+            if (IsWriteTemporaryName(fileName)) {
+                leftovers.append(JoinPath(folder, fileName));
+                continue;
+            }
             const qsizetype mask = masks.Match(fileName);
             if (mask >= 0)
                 matched[mask].append(fileName);
         }
     }
     ::closedir(dir);
+    for (const QString &leftover : leftovers)
+        RemoveStaleTemporaryFile(leftover);
     for (QStringList &names : matched) {
         std::sort(names.begin(), names.end(), NameLess);
         for (const QString &name : names)

@@ -33,6 +33,13 @@ bool IsValueLead(QChar c)
     return c == u' ' || c == u'"' || c == u'=';
 }
 
+// Whether a lead character is the value's own first character: an "=" after
+// the opening quote.
+bool InsideQuotes(QChar quote, QChar c)
+{
+    return !quote.isNull() && c == u'=';
+}
+
 bool EndsUnquotedValue(QChar c)
 {
     return c == u' ' || c == u'"' || c == u'>';
@@ -185,7 +192,7 @@ QString GetTagAttribute(const QString &tagText, const QString &name)
     if (QStringView(s).mid(i, 2) == kTwoQuotes)
         return QString();
     QChar quote;
-    while (i < s.size() && IsValueLead(s.at(i))) {
+    while (i < s.size() && IsValueLead(s.at(i)) && !InsideQuotes(quote, s.at(i))) {
         if (s.at(i) == u'"')
             quote = u'"';
         ++i;
@@ -225,7 +232,7 @@ void SetTagAttribute(QString &tagText, const QString &name, const QString &value
 
     qsizetype i = at + 1 + trimmedName.size();
     QChar quote;
-    while (i < s.size() && IsValueLead(s.at(i))) {
+    while (i < s.size() && IsValueLead(s.at(i)) && !InsideQuotes(quote, s.at(i))) {
         if (s.at(i) == u'"') {
             quote = u'"';
             const QChar next = i + 1 < s.size() ? s.at(i + 1) : QChar();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentFile.h"
 
-#include <QFileInfo>
-
 #include <utility>
 
 TLineEnds SystemLineEnds()
@@ -60,6 +58,8 @@ QByteArray FileBytesFromDocument(const char *data, qsizetype length, TLineEnds l
     QByteArray bytes(data, length);
     if (lineEnds == TLineEnds::Lf)
         bytes.replace("\r\n", "\n");
+    if (lineEnds == TLineEnds::LfOnly)
+        bytes.replace("\r\n", "\n").replace('\r', '\n');
     return bytes;
 }
 
@@ -75,12 +75,4 @@ TDocumentFileWriter SetDocumentFileWriter(TDocumentFileWriter writer)
 TFileResult SaveDocumentFile(const QString &path, const QByteArray &bytes)
 {
     return g_writer(path, bytes);
-}
-
-bool IsReadOnlyFile(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return false;
-    return !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
 }

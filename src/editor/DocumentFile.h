@@ -12,8 +12,9 @@
 #include <QString>
 
 // A file with both forms is held with its line breaks as they are and written
-// back so.
-enum class TLineEnds { CrLf, Lf, Mixed };
+// back so. LfOnly is a form to save in, never one a file is read as: every
+// line break the editor shows (CR LF, a lone CR, LF) becomes one LF.
+enum class TLineEnds { CrLf, Lf, Mixed, LfOnly };
 
 // The line-end form new documents take on this system.
 TLineEnds SystemLineEnds();
@@ -42,7 +43,3 @@ QByteArray FileBytesFromDocument(const char *data, qsizetype length, TLineEnds l
 using TDocumentFileWriter = TFileResult (*)(const QString &path, const QByteArray &bytes);
 TDocumentFileWriter SetDocumentFileWriter(TDocumentFileWriter writer);
 TFileResult SaveDocumentFile(const QString &path, const QByteArray &bytes);
-
-// True when the file exists and may not be written: the read-only attribute
-// of other systems is a file without write permission for its owner.
-bool IsReadOnlyFile(const QString &path);

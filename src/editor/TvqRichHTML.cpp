@@ -1294,13 +1294,8 @@ std::optional<QByteArray> TvqRichHTML::FileBytes(TLineEnds lineEnds) const
 
 bool TvqRichHTML::WriteFile(const QString &name, bool unixLineEnds)
 {
-    if (IsReadOnlyFile(name)) {
-        MessageDlg(QStringLiteral("Unable to save - file ") + name + QStringLiteral(" is read-only."),
-                   TMsgKind::Warning);
-        return false;
-    }
     // Exactly what the document holds, new file or not.
-    const TLineEnds lineEnds = unixLineEnds ? TLineEnds::Lf : m_lineEnds;
+    const TLineEnds lineEnds = unixLineEnds ? TLineEnds::LfOnly : m_lineEnds;
     std::optional<QByteArray> bytes = FileBytes(lineEnds);
     if (!bytes) {
         if (!ConvertToUtf8())
@@ -1311,6 +1306,10 @@ bool TvqRichHTML::WriteFile(const QString &name, bool unixLineEnds)
     const TFileResult written = SaveDocumentFile(name, *bytes);
     if (written.ok())
         return true;
+    if (written.readOnly) {
+        MessageDlg(ReadOnlyFileMessage(name), TMsgKind::Warning);
+        return false;
+    }
     if (written.sharingViolation) {
         const TMsgResult answer =
             MessageDlg(QStringLiteral("File ") + name + QStringLiteral(" is in use by another program."),

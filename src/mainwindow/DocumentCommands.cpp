@@ -2,6 +2,7 @@
 #include "DocumentCommands.h"
 
 #include "DroppedFiles.h"
+#include "FileIO.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
 #include "MessageService.h"
@@ -339,6 +340,14 @@ void TDocumentCommands::LoadRecentFiles()
         const QString path = ReadRegValue(RecentFilesKey, QStringLiteral("MRU%1").arg(n), QString());
         m_recentFiles.append(path.isEmpty() ? EmptySlot : path);
     }
+    // Saves that a crash cut short may have left temporary files beside them.
+    QStringList folders;
+    for (const QString &path : std::as_const(m_recentFiles)) {
+        const QString folder = QFileInfo(path).absolutePath();
+        if (path != EmptySlot && !folders.contains(folder))
+            folders.append(folder);
+    }
+    RemoveStaleTemporaryFilesLater(folders);
     emit RecentFilesChanged();
 }
 

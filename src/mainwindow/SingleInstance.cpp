@@ -5,14 +5,18 @@
 
 #include <QCryptographicHash>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QScopedValueRollback>
 #include <QStringDecoder>
 #include <QTimer>
 #include <QtEndian>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <memory>
@@ -28,6 +32,22 @@ constexpr int ReplyTimeoutMs = 5000;
 // How long a connection may take to deliver its message; a sender writes it
 // at once.
 constexpr int ReceiveTimeoutMs = 3000;
+
+// The longest socket path the system takes, less its terminating NUL.
+constexpr qsizetype MaxSocketPathBytes = sizeof(sockaddr_un::sun_path) - 1;
+
+// XDG_RUNTIME_DIR when it is a folder of this user that nobody else may
+// enter; empty otherwise.
+QString PrivateRuntimeFolder()
+{
+    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    struct stat info
+    {
+    };
+    if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return QString();
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0 ? folder : QString();
+}
 
 bool IsKnownKind(quint32 kind)
 {
@@ -106,7 +126,12 @@ QString InstanceServerName()
     // The absolute path: a relative one names another file in another folder.
     const QByteArray profile = QFileInfo(SettingsFilePath()).absoluteFilePath().toUtf8();
     const QByteArray hash = QCryptographicHash::hash(profile, QCryptographicHash::Sha256).toHex().left(16);
-    return QStringLiteral("velicort-%1-%2").arg(::geteuid()).arg(QLatin1String(hash));
+    const QString name = QStringLiteral("velicort-%1-%2").arg(::geteuid()).arg(QLatin1String(hash));
+    // In the shared temporary folder anyone could take the name first; the
+    // user's runtime folder is the user's alone. Socket paths are short.
+    const QString runtime = PrivateRuntimeFolder();
+    const QString path = runtime + u'/' + name;
+    return runtime.isEmpty() || QFile::encodeName(path).size() >= MaxSocketPathBytes ? name : path;
 }
 
 bool SendInstanceMessage(quint32 kind, const QString &text)
@@ -186,9 +211,9 @@ bool TfVelicortMessageWindow::Listen()
 }
 
 // Reads each connection's message as it arrives, acknowledges it and closes
-// the connection, then hands it to the handlers from the event loop. A
-// handler may ask the user something, and a modal question inside the
-// socket's own handler would let the sender's disconnect free the socket
+// the connection, then queues it for the handlers, which run from the event
+// loop. A handler may ask the user something, and a modal question inside
+// the socket's own handler would let the sender's disconnect free the socket
 // under it. A message that is malformed, too long or not complete in time is
 // dropped without an answer.
 void TfVelicortMessageWindow::AcceptConnections()
@@ -217,16 +242,25 @@ void TfVelicortMessageWindow::AcceptConnections()
             deadline->stop();
             socket->write(&Acknowledgement, 1);
             socket->disconnectFromServer();
-            QMetaObject::invokeMethod(
-                this,
-                [this, kind = reader->Kind(), text = reader->Text()] {
-                    if (kind == InstanceOpenFile)
-                        emit OpenFileMessage(text);
-                    else
-                        emit ValidatorResultMessage(text);
-                },
-                Qt::QueuedConnection);
+            m_queue.append({reader->Kind(), reader->Text()});
+            QMetaObject::invokeMethod(this, &TfVelicortMessageWindow::HandleMessages, Qt::QueuedConnection);
         });
         deadline->start(ReceiveTimeoutMs);
+    }
+}
+
+// One message at a time, in the order they came: messages that arrive while
+// a handler waits on the user wait for it to return.
+void TfVelicortMessageWindow::HandleMessages()
+{
+    if (m_handling)
+        return;
+    const QScopedValueRollback handling(m_handling, true);
+    while (!m_queue.isEmpty()) {
+        const auto [kind, text] = m_queue.takeFirst();
+        if (kind == InstanceOpenFile)
+            emit OpenFileMessage(text);
+        else
+            emit ValidatorResultMessage(text);
     }
 }

@@ -10,12 +10,15 @@
 // most MaxInstanceTextBytes. The receiver answers with one acknowledgement
 // byte as soon as it holds the whole message, closes the connection, and
 // only then acts on the message: what it does may ask the user and wait,
-// and no socket may be in the middle of its handler meanwhile.
+// and no socket may be in the middle of its handler meanwhile. Messages are
+// handled one at a time, in the order they arrived.
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 class QLocalServer;
 
@@ -35,7 +38,9 @@ QString JoinCommandLine(const QStringList &parameters);
 QStringList CommandLineFiles(const QStringList &parameters);
 
 // The local server name of this user's instance: per user and per settings
-// file, so that a separate profile is a separate instance.
+// file, so that a separate profile is a separate instance. A path in the
+// user's runtime folder (XDG_RUNTIME_DIR) when there is one that only the
+// user may enter, else a name in the shared temporary folder.
 QString InstanceServerName();
 
 // Sends one message to the running instance and waits, letting events run,
@@ -93,6 +98,9 @@ signals:
 
 private:
     void AcceptConnections();
+    void HandleMessages();
 
     QLocalServer *m_server;
+    QList<std::pair<quint32, QString>> m_queue; // received, not yet handled
+    bool m_handling = false;
 };

@@ -3,6 +3,8 @@
 
 #include <QSslSocket>
 
+#include <algorithm>
+
 namespace {
 constexpr qint64 ReadSize = 16384;
 }
@@ -66,16 +68,32 @@ bool TagHTTP::SendRequest()
 
 bool TagHTTP::ReadHeader()
 {
-    m_header.clear();
-    QString line;
+    // Interim answers (100 Continue, 103 Early Hints) come before the final
+    // one and are passed over; their lines count towards the limit.
+    int lines = 0;
     do {
-        if (m_header.size() > MaxHeaderLines)
-            return Fail(secTooManyLines);
-        if (!ReadLine(line))
-            return false;
-        m_header << line;
-    } while (!line.isEmpty());
+        m_header.clear();
+        QString line;
+        do {
+            if (++lines > MaxHeaderLines + 1)
+                return Fail(secTooManyLines);
+            if (!ReadLine(line))
+                return false;
+            m_header << line;
+        } while (!line.isEmpty());
+    } while (IsInterim(Status()));
     return true;
+}
+
+int TagHTTP::Status() const
+{
+    return m_header.value(0).section(QLatin1Char(' '), 1, 1).toInt();
+}
+
+bool TagHTTP::IsInterim(int status)
+{
+    // 101 Switching Protocols ends the answer; it is never asked for here.
+    return status >= 100 && status < 200 && status != 101;
 }
 
 QString TagHTTP::HeaderValue(const QString &name) const
@@ -94,7 +112,7 @@ bool TagHTTP::ReadBody()
     m_body.clear();
     emit OnReceiving(this, 0);
     // These answers carry no body whatever their header says.
-    const int status = m_header.value(0).section(QLatin1Char(' '), 1, 1).toInt();
+    const int status = Status();
     if (status == 204 || status == 304 || (status >= 100 && status < 200))
         return true;
     if (HeaderValue(QStringLiteral("Transfer-Encoding")).contains(QLatin1String("chunked"), Qt::CaseInsensitive))
@@ -102,10 +120,11 @@ bool TagHTTP::ReadBody()
     const QString lengthText = HeaderValue(QStringLiteral("Content-Length"));
     if (lengthText.isNull())
         return ReadBytes(-1, true);
-    bool isNumber = false;
-    const qint64 length = lengthText.toLongLong(&isNumber);
-    if (!isNumber || length < 0)
-        return ReadBytes(-1, true);
+    bool isNumber = !lengthText.isEmpty() &&
+                    std::all_of(lengthText.cbegin(), lengthText.cend(), [](QChar c) { return c.isDigit(); });
+    const qint64 length = isNumber ? lengthText.toLongLong(&isNumber) : 0;
+    if (!isNumber)
+        return Fail(secBadLength);
     if (length > MaxBodySize)
         return Fail(secBodyTooLarge);
     return ReadBytes(length, false);
@@ -147,8 +166,12 @@ bool TagHTTP::ReadBytes(qint64 count, bool allowClose)
     while (end < 0 || m_body.size() < end) {
         if (!Wait([this] { return m_socket->bytesAvailable() > 0 || PeerClosed(); }))
             return false;
-        if (m_socket->bytesAvailable() == 0)
+        if (m_socket->bytesAvailable() == 0) {
+            // A body that ends at the close is cut short by a reset.
+            if (PeerReset())
+                return Fail(10054);
             return allowClose ? true : Fail(secClosedEarly);
+        }
         qint64 wanted = ReadSize;
         if (end >= 0)
             wanted = qMin(wanted, end - m_body.size());

@@ -4,8 +4,10 @@
 // Fetches one URL with an HTTP/1.1 GET, over TLS for "https://" addresses,
 // collecting the response's header lines and its body. The body ends where
 // Content-Length says, at the end of a chunked transfer, or else at the
-// server's close. Header lines, their count and the body are capped so that
-// a faulty server cannot grow memory without bound.
+// server's close; a close that is a reset fails, and so does a Content-Length
+// that is not a number. Interim answers (1xx) are skipped. Header lines,
+// their count and the body are capped so that a faulty server cannot grow
+// memory without bound.
 
 #include "TagSocket.h"
 
@@ -47,6 +49,9 @@ protected:
     void LineReceived(const QString &) override {}
 
 private:
+    // The status code of the header read, 0 when it has none.
+    int Status() const;
+    static bool IsInterim(int status);
     // The value of the first header field called name, or a null string.
     QString HeaderValue(const QString &name) const;
     // Appends up to count bytes (all until the close when count < 0) to the

@@ -8,6 +8,16 @@
 #include <QSslSocket>
 #include <QUrl>
 
+#include <climits>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // The classic socket error texts, keyed by code; code 0 is kept as 10000.
@@ -77,6 +87,8 @@ const QHash<int, const char *> &SocketErrorTable()
         {secBodyTooLarge, "Response body too large"},
         {secBadChunk, "Invalid chunked response"},
         {secClosedEarly, "Connection closed before the whole response arrived"},
+        {secBadLength, "Invalid Content-Length in the response"},
+        {secDeadline, "Response not complete within the time allowed"},
     };
     return table;
 }
@@ -142,6 +154,8 @@ TagSocket::TagSocket(QObject *parent)
     // A firm bound on what the socket holds unread, whatever the server sends.
     m_socket->setReadBufferSize(256 * 1024);
     connect(&m_timer, &QTimer::timeout, this, &TagSocket::Tick);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { m_overdue = true; });
     connect(m_socket, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         // A close by the server is seen through the socket's state.
         if (error == QAbstractSocket::RemoteHostClosedError)
@@ -160,6 +174,7 @@ TagSocket::TagSocket(QObject *parent)
 
 TagSocket::~TagSocket()
 {
+    ForgetConnection();
     if (m_lookupId >= 0)
         QHostInfo::abortHostLookup(m_lookupId);
     if (!LogFileName.isEmpty()) {
@@ -174,7 +189,8 @@ void TagSocket::Reset()
     if (m_lookupId >= 0)
         QHostInfo::abortHostLookup(m_lookupId);
     m_lookupId = -1;
-    m_cancelled = m_timedOut = m_hostLookedUp = false;
+    m_cancelled = m_timedOut = m_overdue = m_hostLookedUp = false;
+    m_deadline.start(int(qMin<qint64>(qint64(DeadlineSeconds()) * TickInterval, INT_MAX)));
     m_errorCode = 0;
     m_errorDetail.clear();
     m_remoteAddress.clear();
@@ -215,6 +231,8 @@ QString TagSocket::FailureMessage() const
         return tr("Connection refused by %1").arg(where);
     case secTimedOut:
         return tr("No answer from %1 within %2 seconds").arg(where).arg(TimeOut);
+    case secDeadline:
+        return tr("No complete answer from %1 within %2 seconds").arg(where).arg(DeadlineSeconds());
     default:
         // The classic texts without their "[code]".
         const QString text =
@@ -304,10 +322,48 @@ bool TagSocket::Connect()
         // Connect to the address looked up, but check the certificate
         // against the name the user gave.
         m_socket->connectToHostEncrypted(m_remoteAddress, m_port, Host());
-        return Wait([this] { return m_socket->isEncrypted(); });
+        if (!Wait([this] { return m_socket->isEncrypted(); }))
+            return false;
+    } else {
+        m_socket->connectToHost(m_address, m_port);
+        if (!Wait([this] { return m_socket->state() == QAbstractSocket::ConnectedState; }))
+            return false;
     }
-    m_socket->connectToHost(m_address, m_port);
-    return Wait([this] { return m_socket->state() == QAbstractSocket::ConnectedState; });
+    WatchConnection();
+    return true;
+}
+
+// The socket layer reports a reset by the server as a close, and closes its
+// descriptor at once. A second descriptor of the same connection keeps it
+// open to ask the system afterwards: a connection the server closed waits
+// for our close, one that it reset is closed already.
+void TagSocket::WatchConnection()
+{
+    ForgetConnection();
+#ifdef Q_OS_LINUX
+    m_watch = ::fcntl(int(m_socket->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
+#endif
+}
+
+void TagSocket::ForgetConnection()
+{
+#ifdef Q_OS_LINUX
+    if (m_watch >= 0)
+        ::close(m_watch);
+#endif
+    m_watch = -1;
+}
+
+bool TagSocket::PeerReset() const
+{
+#ifdef Q_OS_LINUX
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    return m_watch >= 0 && ::getsockopt(m_watch, IPPROTO_TCP, TCP_INFO, &info, &size) == 0 &&
+           info.tcpi_state == TCP_CLOSE;
+#else
+    return false;
+#endif
 }
 
 bool TagSocket::SendLine(const QString &text)
@@ -340,10 +396,12 @@ bool TagSocket::ReadLine(QString &line)
 
 void TagSocket::Close()
 {
+    m_deadline.stop();
     if (!m_open)
         return;
     emit OnClosing(this);
     m_socket->abort();
+    ForgetConnection();
     m_open = false;
     emit OnClosed(this);
 }
@@ -363,13 +421,15 @@ bool TagSocket::Wait(const std::function<bool()> &done)
     m_countdown = TimeOut;
     m_timer.start(TickInterval);
     QEventLoop loop;
-    while (!m_cancelled && !m_timedOut && m_errorCode == 0 && !done())
+    while (!m_cancelled && !m_timedOut && !m_overdue && m_errorCode == 0 && !done())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     m_timer.stop();
     if (m_cancelled)
         return Fail(secCanceled);
     if (m_timedOut)
         return Fail(secTimedOut);
+    if (m_overdue)
+        return Fail(secDeadline);
     if (m_errorCode != 0)
         return Fail(m_errorCode, m_errorDetail);
     return true;
@@ -389,17 +449,23 @@ void TagSocket::Tick()
 bool TagSocket::Fail(int code, const QString &detail)
 {
     m_timer.stop();
-    m_failure = code == secCanceled   ? TSocketFailure::Canceled
-                : code == secTimedOut ? TSocketFailure::TimedOut
-                                      : TSocketFailure::SocketError;
+    const bool late = code == secTimedOut || code == secDeadline;
+    m_failure = code == secCanceled ? TSocketFailure::Canceled
+                : late              ? TSocketFailure::TimedOut
+                                    : TSocketFailure::SocketError;
     m_failureCode = code;
     m_failureText = SocketErrorText(code);
     if (!detail.isEmpty() && code >= secTimedOut)
         m_failureText += QLatin1String(": ") + detail;
     emit OnError(this, m_failureText);
-    if (code == secTimedOut)
+    if (late)
         Close();
     return false;
+}
+
+int TagSocket::DeadlineSeconds() const
+{
+    return Deadline > 0 ? Deadline : 4 * TimeOut;
 }
 
 bool TagSocket::PeerClosed() const

@@ -4,8 +4,9 @@
 // A client socket whose every step (host lookup, connect, send, receive)
 // waits on the user-interface thread while pumping events, so that the window
 // stays alive and a Cancel button works. Each step is bounded by TimeOut
-// seconds of its own countdown. A failing step fires OnError with the text of
-// the failure, records the kind and text, and returns false.
+// seconds of its own countdown, and the whole request, from Reset on, by
+// Deadline seconds. A failing step fires OnError with the text of the failure,
+// records the kind and text, and returns false.
 
 #include <QHostAddress>
 #include <QObject>
@@ -18,7 +19,8 @@
 class QHostInfo;
 class QSslSocket;
 
-// How the last step failed.
+// How the last step failed; a step's time-out and the request's deadline
+// both count as timed out.
 enum class TSocketFailure { None, SocketError, TimedOut, Canceled };
 
 // The client's own error codes beside the classic socket codes of the table.
@@ -34,6 +36,8 @@ enum : int {
     secBodyTooLarge = 57009,
     secBadChunk = 57010,
     secClosedEarly = 57011,
+    secBadLength = 57012,
+    secDeadline = 57013,
 };
 
 // The text of an error code: "[code] description" for the socket codes, the
@@ -59,6 +63,9 @@ public:
     quint16 DefaultPort = 0;
     // Seconds each step may wait.
     int TimeOut = 60;
+    // Seconds a whole request may take, from Reset to Close, however often
+    // the server keeps a step alive; 0 means four times TimeOut.
+    int Deadline = 0;
     // The length of one countdown second in milliseconds; tests shorten it.
     int TickInterval = 1000;
     // Speak TLS after the connect, checking the server's certificate.
@@ -82,6 +89,7 @@ public:
     // The host part of Server, without brackets.
     QString Host() const;
 
+    // Clears the last failure and starts the request's deadline.
     virtual void Reset();
     // Resolves the host and the port of Server.
     virtual bool Open();
@@ -113,6 +121,9 @@ protected:
     // returns false.
     bool Fail(int code, const QString &detail = QString());
     bool PeerClosed() const;
+    // Whether the server reset the connection rather than closing it.
+    bool PeerReset() const;
+    int DeadlineSeconds() const;
     void Log(const QString &line);
 
     QSslSocket *m_socket;
@@ -122,8 +133,13 @@ private:
     void HostFound(const QHostInfo &info);
     bool ResolveHost(const QString &host);
     bool ResolvePort();
+    void WatchConnection();
+    void ForgetConnection();
 
     QTimer m_timer;
+    QTimer m_deadline;
+    bool m_overdue = false;
+    int m_watch = -1; // a second descriptor of the connection, see WatchConnection
     int m_countdown = 0;
     int m_lookupId = -1;
     bool m_open = false;

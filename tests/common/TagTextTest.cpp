@@ -126,6 +126,9 @@ TEST(TagTextTest, QuotedValuesHideBracketsAndNames)
         {"<IMG ALT=\"a > b>", "WIDTH=", "10", "<IMG ALT=\"a > b WIDTH=10>"},
         {"<IMG ALT='a > b>", "WIDTH=", "10", "<IMG ALT='a > b WIDTH=10>"},
         {"<IMG ALT='a", "WIDTH=", "10", "<IMG ALT='a WIDTH=10>"},
+        // An "=" that opens a quoted value is part of it.
+        {"<IMG ALT=\"= > b\" SRC=x>", "ALT=", "\"c\"", "<IMG ALT=\"c\" SRC=x>"},
+        {"<IMG ALT=\"= > b\" SRC=x>", "ALT=", "", "<IMG SRC=x>"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.tag) + " / " + c.name + " / " + c.value);
@@ -143,6 +146,7 @@ TEST(TagTextTest, QuotedValuesHideBracketsAndNames)
         {"<IMG ALT=\"see SRC=a\">", "SRC=", ""},
         {"<IMG ALT=''>", "ALT=", ""},
         {"<IMG ALT='a b>", "ALT=", "a b"},
+        {"<IMG ALT=\"=a\">", "ALT=", "=a"},
     };
     for (const auto &r : reads) {
         SCOPED_TRACE(std::string(r.tag) + " / " + r.name);

@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 TEST(DocumentFile, LineEndsAreHeldAsCrLfAndWrittenBackInTheirForm)
 {
@@ -51,15 +45,4 @@ TEST(DocumentFile, Windows1252IsHeldDecodedAndUtf8KeepsItsStrayBytes)
     const TDocumentText utf8 = DocumentTextFromFile(stray);
     EXPECT_EQ(utf8.encoding.encoding, TTextEncoding::Utf8);
     EXPECT_EQ(utf8.bytes, stray);
-}
-
-TEST(DocumentFile, ReadOnlyMeansNoWritePermissionForTheOwner)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("page.htm"));
-    ASSERT_TRUE(WriteWholeFile(path, "x").ok());
-    EXPECT_FALSE(IsReadOnlyFile(path));
-    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-    EXPECT_TRUE(IsReadOnlyFile(path));
-    EXPECT_FALSE(IsReadOnlyFile(dir.filePath(QStringLiteral("missing.htm"))));
 }

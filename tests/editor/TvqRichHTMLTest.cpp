@@ -206,6 +206,11 @@ TEST_F(RichHTML, FilesRoundTripByteForByte)
         {"<P>a</P>\r\n<P>b</P>\r\n", TTextEncoding::Utf8, {}},
         {"<P>caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80</P>\n<P>line two</P>\n", TTextEncoding::Utf8, {}},
         {"one\r\ntwo\nthree\r\nfour\n", TTextEncoding::Utf8, {}},
+        // Line ends of every odd form: LF before CR LF, lone and doubled CRs.
+        {"\n\r\n", TTextEncoding::Utf8, {}},
+        {"a\n\r\nb\r\r\nc\rd\n\re\r", TTextEncoding::Utf8, {}},
+        {"a\r\r\nb\r\n", TTextEncoding::Utf8, {}},
+        {"\r\r\r", TTextEncoding::Utf8, {}},
         {cp1252, TTextEncoding::Windows1252, {}},
         {"Gr\xC3\xBC\xC3\x9F\xE9 \xE2\x80\x94 stray\n", TTextEncoding::Utf8, {}},
         {"\xEF\xBB\xBF<P>marked</P>\r\n", TTextEncoding::Utf8, {}},
@@ -321,6 +326,17 @@ TEST_F(RichHTML, SavingWritesTheChosenLineEnds)
     Type("!");
     ASSERT_TRUE(m_editor->SaveToFile(lfFile, false));
     EXPECT_EQ(ReadFile(lfFile), "a!\nb\n");
+
+    // LF only leaves no CR LF and no CR, which the editor shows as a line
+    // break too: each line the editor shows ends in one LF.
+    for (const QByteArray &odd : {QByteArray("a\r\r\nb\r\n"), QByteArray("a\n\r\nb\rc\r\r\r\n")}) {
+        const QString oddFile = Load(odd, QStringLiteral("odd.htm"));
+        const int lines = m_editor->LineCount();
+        ASSERT_TRUE(m_editor->SaveToFile(oddFile, true));
+        const QByteArray lfOnly = ReadFile(oddFile);
+        EXPECT_FALSE(lfOnly.contains('\r')) << lfOnly.constData();
+        EXPECT_EQ(lfOnly.count('\n') + 1, lines) << odd.constData();
+    }
 }
 
 TEST_F(RichHTML, SavingOverAReadOnlyFileWarnsAndKeepsTheDocument)

@@ -6,6 +6,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QScopeGuard>
@@ -18,6 +21,8 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include <utility>
 
 namespace {
 
@@ -47,7 +52,8 @@ struct TFiles
     QTemporaryDir dir;
 };
 
-// Where Qt puts the socket of a server name without a folder.
+// Where Qt puts the socket: the server name, in the temporary folder when it
+// names none.
 QString SocketPath()
 {
     return QDir(QDir::tempPath()).filePath(InstanceServerName());
@@ -320,6 +326,73 @@ TEST(SingleInstance, HandlersRunOnlyAfterTheSenderIsAnsweredAndGone)
     EXPECT_TRUE(HandOffToRunningInstance({page}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return handled.size() == 2; }, 5000));
     EXPECT_EQ(handled, (QStringList{QStringLiteral("/tmp/a.htm"), page}));
+}
+
+TEST(SingleInstance, MessagesThatComeWhileAHandlerWaitsAreHandledAfterItInOrder)
+{
+    TfVelicortMessageWindow window;
+    ASSERT_TRUE(window.Listen());
+    QStringList handled;
+    int depth = 0;
+    int deepest = 0;
+    bool waited = false;
+    bool sentWhileWaiting = false;
+    QObject::connect(&window, &TfVelicortMessageWindow::OpenFileMessage, [&](const QString &path) {
+        deepest = std::max(deepest, ++depth);
+        if (!std::exchange(waited, true)) {
+            // As a question box does, the first handler waits on the user
+            // while two more starts hand their files over.
+            QElapsedTimer elapsed;
+            elapsed.start();
+            sentWhileWaiting = SendInstanceMessage(InstanceOpenFile, QStringLiteral("/tmp/b.htm")) &&
+                               SendInstanceMessage(InstanceOpenFile, QStringLiteral("/tmp/c.htm")) &&
+                               elapsed.elapsed() < 2000;
+            QTest::qWait(50);
+        }
+        handled << path;
+        --depth;
+    });
+    ASSERT_TRUE(SendInstanceMessage(InstanceOpenFile, QStringLiteral("/tmp/a.htm")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handled.size() == 3; }, 5000));
+    EXPECT_TRUE(sentWhileWaiting);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(handled,
+              (QStringList{QStringLiteral("/tmp/a.htm"), QStringLiteral("/tmp/b.htm"), QStringLiteral("/tmp/c.htm")}));
+}
+
+TEST(SingleInstance, TheSocketLivesInTheUsersOwnRuntimeFolder)
+{
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] {
+        if (saved.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", saved);
+    });
+    QTemporaryDir runtime; // made 0700
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString name = InstanceServerName();
+    EXPECT_EQ(QFileInfo(name).absolutePath(), runtime.path());
+
+    // Someone who took the name in the shared temporary folder stops nothing.
+    const QString squatted = QDir::temp().filePath(QFileInfo(name).fileName());
+    WriteTestFile(squatted, "mine");
+    const auto unsquat = qScopeGuard([&] { QFile::remove(squatted); });
+    {
+        TfVelicortMessageWindow window;
+        TReceived received(window);
+        ASSERT_TRUE(window.Listen());
+        EXPECT_TRUE(QFileInfo::exists(name));
+        EXPECT_TRUE(SendInstanceMessage(InstanceOpenFile, QStringLiteral("/tmp/a.htm")));
+        ASSERT_TRUE(received.WaitForOpenFiles(1));
+    }
+
+    // A runtime folder that others may enter, or none, is not used.
+    ASSERT_TRUE(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                          QFile::ReadOther | QFile::ExeOther));
+    EXPECT_FALSE(InstanceServerName().contains(u'/'));
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_FALSE(InstanceServerName().contains(u'/'));
 }
 
 TEST(InstanceMessageReader, TakesAMessageByteByByte)

@@ -26,6 +26,8 @@
 
 #include <functional>
 
+#include <sys/socket.h>
+
 namespace {
 
 // Answers each request by calling Reply with the client's socket; a TLS
@@ -333,6 +335,105 @@ TEST_F(THttpFixture, ABodyBeyondTheCapFailsBeforeItIsRead)
     ASSERT_TRUE(http.SetURL(server.Url()));
     EXPECT_FALSE(http.Get());
     EXPECT_EQ(errors, QStringList{QStringLiteral("Response body too large")});
+}
+
+// Sends piece after piece, one every interval, for as long as the client
+// listens.
+auto Trickle(const QByteArray &start, const QByteArray &piece, int interval = 20)
+{
+    return [start, piece, interval](QTcpSocket *socket) {
+        socket->write(start);
+        auto *timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, piece] { socket->write(piece); });
+        timer->start(interval);
+    };
+}
+
+TEST_F(THttpFixture, ATrickleThatKeepsEachStepAliveEndsAtTheRequestDeadline)
+{
+    // Each step is bounded by 3 ticks of 50 ms; the request as a whole by
+    // four times that unless told otherwise.
+    const std::vector<std::pair<QByteArray, QByteArray>> trickles{
+        {"HTTP/1.1 200 OK\r\n", "X-Slow: a\r\n"},                                // the header
+        {"HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n", "b"},              // a sized body
+        {"HTTP/1.1 200 OK\r\n\r\n", "c"},                                        // a body up to the close
+        {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n", "1\r\nd\r\n"}, // endless chunks
+    };
+    for (const auto &[start, piece] : trickles) {
+        SCOPED_TRACE(start.toStdString());
+        errors.clear();
+        TTestServer server(Trickle(start, piece));
+        ASSERT_TRUE(http.SetURL(server.Url()));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        EXPECT_FALSE(http.Get());
+        EXPECT_GE(elapsed.elapsed(), 550);
+        EXPECT_LT(elapsed.elapsed(), 1500);
+        EXPECT_EQ(http.Failure(), TSocketFailure::TimedOut);
+        EXPECT_EQ(errors, QStringList{QStringLiteral("Response not complete within the time allowed")});
+        EXPECT_EQ(http.FailureMessage(),
+                  QStringLiteral("No complete answer from 127.0.0.1:%1 within 12 seconds").arg(server.serverPort()));
+    }
+
+    TTestServer server(Trickle("HTTP/1.1 200 OK\r\n\r\n", "e"));
+    http.Deadline = 6;
+    ASSERT_TRUE(http.SetURL(server.Url()));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_FALSE(http.Get());
+    EXPECT_GE(elapsed.elapsed(), 250);
+    EXPECT_LT(elapsed.elapsed(), 550);
+}
+
+TEST_F(THttpFixture, InterimAnswersAreSkippedForTheFinalOne)
+{
+    TTestServer server(SendAndClose("HTTP/1.1 100 Continue\r\n\r\n"
+                                    "HTTP/1.1 103 Early Hints\r\nLink: </s.css>; rel=preload\r\n\r\n"
+                                    "HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody"));
+    ASSERT_TRUE(http.SetURL(server.Url()));
+    ASSERT_TRUE(http.Get()) << http.FailureText().toStdString();
+    EXPECT_EQ(http.Header(),
+              QStringList({QStringLiteral("HTTP/1.1 200 OK"), QStringLiteral("Content-Length: 4"), QString()}));
+    EXPECT_EQ(http.Body(), QByteArray("body"));
+}
+
+TEST_F(THttpFixture, EndlessInterimAnswersFailAtTheHeaderLineLimit)
+{
+    TTestServer server(Trickle("", "HTTP/1.1 100 Continue\r\n\r\n", 1));
+    http.TimeOut = 100;
+    ASSERT_TRUE(http.SetURL(server.Url()));
+    EXPECT_FALSE(http.Get());
+    EXPECT_EQ(errors, QStringList{QStringLiteral("Too many response header lines")});
+}
+
+TEST_F(THttpFixture, AContentLengthThatIsNoLengthFails)
+{
+    for (const char *length : {"-1", "12abc", "0x10", "", "99999999999999999999999"}) {
+        SCOPED_TRACE(length);
+        errors.clear();
+        TTestServer server(SendAndClose(QByteArray("HTTP/1.1 200 OK\r\nContent-Length: ") + length + "\r\n\r\nbody"));
+        ASSERT_TRUE(http.SetURL(server.Url()));
+        EXPECT_FALSE(http.Get());
+        EXPECT_EQ(errors, QStringList{QStringLiteral("Invalid Content-Length in the response")});
+    }
+}
+
+TEST_F(THttpFixture, AResetInABodyWithoutLengthFails)
+{
+    TTestServer server([](QTcpSocket *socket) {
+        socket->write("HTTP/1.1 200 OK\r\n\r\nthe first half");
+        socket->flush();
+        // Closing with a zero linger time resets the connection.
+        QTimer::singleShot(50, socket, [socket] {
+            const linger reset{1, 0};
+            ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+            socket->abort();
+        });
+    });
+    ASSERT_TRUE(http.SetURL(server.Url()));
+    EXPECT_FALSE(http.Get());
+    EXPECT_EQ(http.Failure(), TSocketFailure::SocketError);
+    EXPECT_EQ(errors, QStringList{QStringLiteral("[10054] Connection reset by peer")});
 }
 
 TEST_F(THttpFixture, LogFileHoldsTheLinesSentAndReceived)
