@@ -90,6 +90,7 @@ TMainSettings ReadMainSettings()
     s.Preview.LaunchSetting = launch >= 0 && launch <= 2 ? launch : 1;
     s.Timeout = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("Timeout"), 30, 5, 300);
     s.HTTPPort = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("HTTPPort"), 80, 1, 65535);
+    s.HTTPDeadline = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("HTTPDeadline"), 0, 0, 86400);
     s.ThumbnailDir = Text(RegistryKeys::Velicort, QStringLiteral("ThumbnailDir"));
     if (s.ThumbnailDir.isEmpty() || !QFileInfo(s.ThumbnailDir).isDir())
         s.ThumbnailDir = QDir(UserDataFolder()).filePath(QStringLiteral("Thumbnails"));

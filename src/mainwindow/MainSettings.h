@@ -45,6 +45,8 @@ struct TMainSettings
     QString ThumbnailDir;
     int Timeout = 30;  // seconds each step of a fetch from the web may wait, 5 to 300
     int HTTPPort = 80; // the port of "http://" addresses that name none
+    // Seconds a whole fetch from the web may take, 0 for four times Timeout.
+    int HTTPDeadline = 0;
 
     // Software\Velicort\ColorCoding
     TColorCodeMode ColorCodeMode = ccFull;

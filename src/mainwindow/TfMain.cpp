@@ -785,6 +785,7 @@ void TfMain::OpenFromWeb()
     TfHTTP fetch(this);
     fetch.SetURL(address.trimmed());
     fetch.SetTimeOut(m_settings.Timeout);
+    fetch.SetDeadline(m_settings.HTTPDeadline);
     fetch.SetDefaultPort(quint16(m_settings.HTTPPort));
     const QByteArray bytes = fetch.Fetch().toLatin1();
     ShowStatusMessage(fetch.FailureMessage());

@@ -48,6 +48,11 @@ void TfHTTP::SetTimeOut(int seconds)
     agHTTP->TimeOut = seconds;
 }
 
+void TfHTTP::SetDeadline(int seconds)
+{
+    agHTTP->Deadline = seconds;
+}
+
 void TfHTTP::SetDefaultPort(quint16 port)
 {
     agHTTP->DefaultPort = port;

@@ -22,6 +22,8 @@ public:
     // An address that is not "http://" or "https://" is ignored.
     void SetURL(const QString &url);
     void SetTimeOut(int seconds);
+    // The whole fetch's limit; 0 for four times the time-out.
+    void SetDeadline(int seconds);
     void SetDefaultPort(quint16 port);
 
     // Fetches the page and returns its bytes, one character per byte; empty,

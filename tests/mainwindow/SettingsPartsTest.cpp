@@ -195,6 +195,11 @@ TEST(MainSettings, OpenFromTheWebReadsItsTimeOutAndPortWithTheirFallbacks)
         EXPECT_EQ(s.Timeout, c.expectedTimeout);
         EXPECT_EQ(s.HTTPPort, c.expectedPort);
     }
+    EXPECT_EQ(ReadMainSettings().HTTPDeadline, 0);
+    WriteRegValue(key, QStringLiteral("HTTPDeadline"), QStringLiteral("600"));
+    EXPECT_EQ(ReadMainSettings().HTTPDeadline, 600);
+    WriteRegValue(key, QStringLiteral("HTTPDeadline"), QStringLiteral("-3"));
+    EXPECT_EQ(ReadMainSettings().HTTPDeadline, 0);
 }
 
 TEST(ExternalBrowsers, NoMoreThanFifteenAreKept)
