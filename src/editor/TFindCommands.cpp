@@ -164,16 +164,22 @@ void TFindCommands::OpenBar(bool replace)
     qsizetype start = 0;
     qsizetype length = 0;
     editor->GetSel(start, length);
-    const bool severalLines = editor->LineFromChar(start) != editor->LineFromChar(start + length);
-    if (length > 0 && severalLines) {
+    // A selection that ends with its line's break (a whole line, as Go to
+    // Line selects it) covers that one line.
+    const bool severalLines = length > 0 && editor->LineFromChar(start) != editor->LineFromChar(start + length - 1);
+    if (severalLines) {
         m_scopeStart = start;
         m_scopeEnd = start + length;
     }
     {
         const QSignalBlocker quiet(m_bar);
-        if (length > 0 && !severalLines)
-            m_bar->SetFindText(editor->SelText());
-        m_bar->SetInSelection(length > 0 && severalLines);
+        if (length > 0 && !severalLines) {
+            QString text = editor->SelText();
+            while (text.endsWith(u'\n') || text.endsWith(u'\r'))
+                text.chop(1);
+            m_bar->SetFindText(text);
+        }
+        m_bar->SetInSelection(severalLines);
     }
     m_bar->Open(replace);
     MarkVisibleMatches();

@@ -342,6 +342,10 @@ TEST_F(FindCommands, GoToLineSelectsTheWholeLine)
         EXPECT_EQ(Editor()->SelText(), QStringLiteral("two\r\n"));
     }
     EXPECT_FALSE(Editor()->Modified());
+    // The line is what Find then looks for, not a range to search in.
+    m_find->OpenBar(false);
+    EXPECT_FALSE(m_find->Bar()->Options().inSelection);
+    EXPECT_EQ(m_find->Bar()->FindText(), QStringLiteral("two"));
 }
 
 } // namespace
