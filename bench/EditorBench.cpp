@@ -15,6 +15,7 @@
 
 #include "ColorScanner.h"
 #include "MedianRecorder.h"
+#include "PairedTiming.h"
 #include "SampleHtmlPage.h"
 #include "SelectionCommands.h"
 #include "SpecialCharacters.h"
@@ -31,7 +32,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -43,15 +43,6 @@ namespace {
 
 constexpr qsizetype PageSize = 2'000'000;
 constexpr int KeyRepetitions = 200;
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work> double SecondsOf(Work &&work)
-{
-    const Clock::time_point start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Counts the paint events of the editor's viewport, so that a "repaint" that
 // painted nothing is reported as an error instead of as a fast figure.
@@ -98,24 +89,6 @@ struct TEditorWindow
 void Settle()
 {
     QCoreApplication::processEvents();
-}
-
-// Times `work` and, right before it in the same iteration, its `baseline`,
-// so that both meet the same moment of a shared, noisy machine; `after`
-// puts things back untimed. The iteration time is the work's; the counters
-// keep the baseline's time and the ratio, whose median over the repetitions
-// (one iteration each) is the figure held to a target.
-template <typename Baseline, typename Work, typename After>
-void TimePaired(benchmark::State &state, Baseline &&baseline, Work &&work, After &&after)
-{
-    for (auto _ : state) {
-        const double base = SecondsOf(baseline);
-        const double seconds = SecondsOf(work);
-        state.SetIterationTime(seconds);
-        state.counters["baseline_ms"] = base * 1e3;
-        state.counters["ratio"] = seconds / base;
-        after();
-    }
 }
 
 // The kB figure of a "VmHWM:"-style line of /proc/self/status.

@@ -9,6 +9,7 @@
 //   find_bench [benchmark flags]   all figures, then a summary table
 
 #include "MedianRecorder.h"
+#include "PairedTiming.h"
 #include "SampleHtmlPage.h"
 #include "TFindBar.h"
 #include "TFindCommands.h"
@@ -25,7 +26,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -52,15 +52,6 @@ TSearchOptions FrequentWordOptions(bool inSelection)
     return options;
 }
 
-using Clock = std::chrono::steady_clock;
-
-template <typename Work> double SecondsOf(Work &&work)
-{
-    const Clock::time_point start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 // The processor time the process spent, which a machine shared with other
 // work does not stretch as it stretches the time on the clock.
 double ProcessorSeconds()
@@ -68,21 +59,6 @@ double ProcessorSeconds()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-// The baseline right before the work in each iteration; the counters keep
-// its time and the ratio.
-template <typename Baseline, typename Work, typename After>
-void TimePaired(benchmark::State &state, Baseline &&baseline, Work &&work, After &&after)
-{
-    for (auto _ : state) {
-        const double base = SecondsOf(baseline);
-        const double seconds = SecondsOf(work);
-        state.SetIterationTime(seconds);
-        state.counters["baseline_ms"] = base * 1e3;
-        state.counters["ratio"] = seconds / base;
-        after();
-    }
 }
 
 qsizetype CountWithFind(std::string_view text, std::string_view word)

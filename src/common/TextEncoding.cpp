@@ -27,8 +27,24 @@ std::optional<char> Windows1252Byte(char16_t c)
     return char(0x80 + (found - HighControls.begin()));
 }
 
-// The length of the valid UTF-8 sequence that starts at bytes[at] (which is
-// not ASCII), or 0 when none does.
+QString DeclaredCharset(QByteArrayView bytes)
+{
+    // Latin-1 keeps every byte as one character.
+    const QString head = QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationArea)));
+    static const QRegularExpression meta(QStringLiteral(R"(<meta\b[^>]*?\bcharset\s*=\s*["']?\s*([A-Za-z0-9._:-]+))"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression xml(QStringLiteral(R"(^\s*<\?xml\b[^>]*?\bencoding\s*=\s*["']([A-Za-z0-9._:-]+))"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    for (const QRegularExpression *declaration : {&xml, &meta}) {
+        const QRegularExpressionMatch match = declaration->match(head);
+        if (match.hasMatch())
+            return match.captured(1);
+    }
+    return QString();
+}
+
+} // namespace
+
 qsizetype Utf8SequenceLength(QByteArrayView bytes, qsizetype at)
 {
     const uchar lead = uchar(bytes[at]);
@@ -57,24 +73,6 @@ qsizetype Utf8SequenceLength(QByteArrayView bytes, qsizetype at)
     }
     return length;
 }
-
-QString DeclaredCharset(QByteArrayView bytes)
-{
-    // Latin-1 keeps every byte as one character.
-    const QString head = QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationArea)));
-    static const QRegularExpression meta(QStringLiteral(R"(<meta\b[^>]*?\bcharset\s*=\s*["']?\s*([A-Za-z0-9._:-]+))"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression xml(QStringLiteral(R"(^\s*<\?xml\b[^>]*?\bencoding\s*=\s*["']([A-Za-z0-9._:-]+))"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    for (const QRegularExpression *declaration : {&xml, &meta}) {
-        const QRegularExpressionMatch match = declaration->match(head);
-        if (match.hasMatch())
-            return match.captured(1);
-    }
-    return QString();
-}
-
-} // namespace
 
 TDetectedEncoding DetectEncoding(QByteArrayView bytes)
 {

@@ -31,6 +31,10 @@ struct TDetectedEncoding
 // stray bytes); else Windows-1252.
 TDetectedEncoding DetectEncoding(QByteArrayView bytes);
 
+// The length of the valid UTF-8 sequence that starts at bytes[at] (which is
+// not ASCII), or 0 when none does.
+qsizetype Utf8SequenceLength(QByteArrayView bytes, qsizetype at);
+
 QString DecodeWindows1252(QByteArrayView bytes);
 // None when the text holds a character Windows-1252 lacks.
 std::optional<QByteArray> EncodeWindows1252(QStringView text);

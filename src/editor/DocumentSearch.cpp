@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentSearch.h"
 
+#include "TextEncoding.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -20,31 +22,9 @@ bool IsContinuation(uchar c)
 // starts none (a stray byte, which the search takes as one character).
 int SequenceLength(const uchar *p, const uchar *end)
 {
-    const uchar c = p[0];
-    if (c < 0x80)
+    if (p[0] < 0x80)
         return 1;
-    int length = 0;
-    uchar low = 0x80;
-    uchar high = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3;
-        low = c == 0xE0 ? 0xA0 : 0x80;
-        high = c == 0xED ? 0x9F : 0xBF;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4;
-        low = c == 0xF0 ? 0x90 : 0x80;
-        high = c == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (end - p < length || p[1] < low || p[1] > high)
-        return 0;
-    for (int i = 2; i < length; ++i)
-        if (!IsContinuation(p[i]))
-            return 0;
-    return length;
+    return int(Utf8SequenceLength(QByteArrayView(p, end - p), 0));
 }
 
 char32_t CodePoint(const uchar *p, int length)
