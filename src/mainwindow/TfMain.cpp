@@ -20,6 +20,7 @@
 #include "TPreviewController.h"
 #include "TRuler.h"
 #include "TTagCommands.h"
+#include "TTagDialogCommands.h"
 #include "TTextCommands.h"
 #include "TagText.h"
 #include "TextUtils.h"
@@ -431,6 +432,19 @@ void TfMain::CreateControllers()
     m_tagCommands->Connect(m_binder);
     m_tagCommands->BuildColorBar(m_colorBar);
     connect(m_tagCommands, &TTagCommands::InsertFileRequested, m_commands, &TDocumentCommands::InsertDocument);
+
+    // Picked files are relative to the document, or for an untitled one to
+    // the folder the file browser shows.
+    m_tagDialogs = new TTagDialogCommands(
+        m_documents,
+        [this] {
+            const QString name = ActiveEditor()->Filename();
+            return name.isEmpty() ? m_fileBrowser->CurrentFolder() : QFileInfo(name).absolutePath();
+        },
+        this);
+    m_tagDialogs->Connect(m_binder);
+    connect(m_tagCommands, &TTagCommands::DialogRequested, m_tagDialogs, &TTagDialogCommands::RunAction);
+    connect(m_tagDialogs, &TTagDialogCommands::StatusText, this, &TfMain::ShowStatusMessage);
 
     m_textCommands = new TTextCommands(m_documents, this);
     m_textCommands->Connect(m_binder);
@@ -1048,8 +1062,10 @@ void TfMain::vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event)
 
 void TfMain::InsertFileTag(const QString &path)
 {
-    // The image, multimedia and anchor dialogs take the file over once they
-    // exist; until then its tag is built from the file alone, as for a drop.
+    // Files whose dialogs are still to come (images, sounds, videos) and
+    // style sheets get the tag built from the file alone, as for a drop.
+    if (m_tagDialogs->InsertFileTag(path, FileKindOf(path, m_fileBrowser->vqFileList->HTMLExtensions())))
+        return;
     m_commands->LinkFiles({path});
     ActiveEditor()->setFocus();
 }
