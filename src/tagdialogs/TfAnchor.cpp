@@ -44,7 +44,8 @@ TfAnchor::TfAnchor(const TTagDialogContext &context, QWidget *parent)
     bookmarks->setObjectName(QStringLiteral("btnBookmarks"));
     bookmarks->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     bookmarks->setToolTip(QStringLiteral("Select from Netscape bookmarks"));
-    bookmarks->setVisible(!m_bookmarkFile.isEmpty() && QFileInfo::exists(m_bookmarkFile));
+    if (m_bookmarkFile.isEmpty() || !QFileInfo::exists(m_bookmarkFile))
+        bookmarks->hide();
     connect(bookmarks, &QToolButton::clicked, this, &TfAnchor::btnBookmarksClick);
     cboTarget = new QComboBox;
     cboTarget->setObjectName(QStringLiteral("cboTarget"));

@@ -18,7 +18,8 @@ TfFont::TfFont(const TTagDialogContext &context, bool baseFont, QWidget *parent)
 {
     imgFont = new QLabel;
     imgFont->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32));
-    imgFont->setVisible(!baseFont);
+    if (baseFont)
+        imgFont->hide();
     cboSize = new QComboBox;
     cboSize->setObjectName(QStringLiteral("cboSize"));
     cboSize->addItems({QString(), QStringLiteral("+"), QStringLiteral("-")});
