@@ -557,6 +557,7 @@ TSettingsState TfMain::CurrentSettings() const
     TSettingsState s;
     s.AutoFillImageSize = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillImageSize"), true);
     s.AutoFillAltText = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillAltText"), false);
+    s.BookmarkFile = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("BookmarkFile"), QString());
     s.ShowSplash = SplashWanted();
     s.LowerCaseFiles = m.LowerCaseFiles;
     s.LowerCaseTags = LowerCaseTags();
@@ -640,6 +641,8 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         m.DocumentTemplate = s.DocumentTemplate;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("DocumentTemplate"), s.DocumentTemplate);
     }
+    if (marks.BookmarkFile)
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("BookmarkFile"), s.BookmarkFile);
     if (marks.Help) {
         m.ExternalHTMLHelp = s.ExternalHTMLHelp;
         m.UseInternalHTMLHelp = s.UseInternalHTMLHelp;
