@@ -54,5 +54,7 @@ void TTagDialog::SetContent(QLayout *fields)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(buttons);
+    // Never narrower than its caption needs.
+    layout->addSpacerItem(new QSpacerItem(fontMetrics().horizontalAdvance(windowTitle()) + 140, 0));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
