@@ -119,12 +119,13 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowExposed(&window) || !tabs->AddDocument(path, ccFull, 0))
         return 1;
     TvqRichHTML *editor = tabs->ActiveEditor();
-    TTagDialogCommands commands(tabs, [&dir] { return dir.path(); }, &window);
+    TTagDialogCommands commands(
+        tabs, [&dir] { return dir.path(); }, &window);
     TFirstPaint paint;
     app.installEventFilter(&paint);
 
-    std::printf("%-22s %10s %10s %8s %12s %10s %8s\n", "tag", "open ms", "floor ms", "ratio", "rewrite ms",
-                "floor ms", "ratio");
+    std::printf("%-22s %10s %10s %8s %12s %10s %8s\n", "tag", "open ms", "floor ms", "ratio", "rewrite ms", "floor ms",
+                "ratio");
     for (const char *tag : Tags) {
         const QByteArray prefix = QByteArray(tag).left(QByteArray(tag).indexOf(' '));
         TFigures f;

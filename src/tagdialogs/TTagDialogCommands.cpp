@@ -16,17 +16,20 @@ namespace {
 
 // The Tools menu's dialog commands.
 const std::pair<const char *, TvqAction> ToolsCommands[] = {
-    {"mnuToolsAnchor", vqAnchor},           {"mnuToolsImage", vqImage},
-    {"mnuToolsFont", vqFont},               {"mnuToolsTableWizard", vqTableWizard},
-    {"mnuToolsFrameWizard", vqFrameWizard}, {"mnuToolsList", vqList},
-    {"mnuToolsCommentEditor", vqComment},   {"mnuToolsHorzRule", vqHorzRule},
+    {"mnuToolsAnchor", vqAnchor},
+    {"mnuToolsImage", vqImage},
+    {"mnuToolsFont", vqFont},
+    {"mnuToolsTableWizard", vqTableWizard},
+    {"mnuToolsFrameWizard", vqFrameWizard},
+    {"mnuToolsList", vqList},
+    {"mnuToolsCommentEditor", vqComment},
+    {"mnuToolsHorzRule", vqHorzRule},
     {"mnuToolsQuickStart", vqQuickStart},
 };
 
 } // namespace
 
-TTagDialogCommands::TTagDialogCommands(TvqHTMLTab *documents, std::function<QString()> documentFolder,
-                                       QWidget *window)
+TTagDialogCommands::TTagDialogCommands(TvqHTMLTab *documents, std::function<QString()> documentFolder, QWidget *window)
     : QObject(window), m_documents(documents), m_documentFolder(std::move(documentFolder)), m_window(window)
 {
 }

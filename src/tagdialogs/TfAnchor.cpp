@@ -51,8 +51,8 @@ TfAnchor::TfAnchor(const TTagDialogContext &context, QWidget *parent)
     cboTarget->setObjectName(QStringLiteral("cboTarget"));
     cboTarget->setEditable(true);
     cboTarget->setInsertPolicy(QComboBox::NoInsert);
-    cboTarget->addItems({QStringLiteral("_blank"), QStringLiteral("_self"), QStringLiteral("_parent"),
-                         QStringLiteral("_top")});
+    cboTarget->addItems(
+        {QStringLiteral("_blank"), QStringLiteral("_self"), QStringLiteral("_parent"), QStringLiteral("_top")});
     cboTarget->setCurrentIndex(-1);
     txtName = new QLineEdit;
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -97,8 +97,7 @@ void TfAnchor::SetFile(const QString &file)
     }
     const QFileInfo info(file);
     const QString reference =
-        MakeRelativeFolder(m_context.documentFolder, info.absolutePath(), m_context.lowerCaseFiles) +
-        info.fileName();
+        MakeRelativeFolder(m_context.documentFolder, info.absolutePath(), m_context.lowerCaseFiles) + info.fileName();
     cboURL->setEditText(m_context.lowerCaseFiles ? reference.toLower() : reference);
 }
 
@@ -107,8 +106,7 @@ void TfAnchor::Prepare()
     if (m_autoFillHREF) {
         QStringList urls = KnownURLs();
         if (m_context.editor) {
-            const QStringList names =
-                CollectQuotedValues(QStringLiteral("<A NAME=\""), m_context.editor->Text(), true);
+            const QStringList names = CollectQuotedValues(QStringLiteral("<A NAME=\""), m_context.editor->Text(), true);
             for (const QString &name : names)
                 urls.append(u'#' + name);
         }
@@ -116,8 +114,9 @@ void TfAnchor::Prepare()
         cboURL->addItems(urls);
         cboURL->setEditText(text);
     }
-    if (!EditMode() && m_context.editor && !m_context.editor->SelText().isEmpty()) {
-        memDescription->setPlainText(m_context.editor->SelText());
+    const QString selected = EditMode() || !m_context.editor ? QString() : m_context.editor->SelText();
+    if (!selected.isEmpty()) {
+        memDescription->setPlainText(selected);
         m_tookSelection = true;
     }
 }
@@ -162,9 +161,8 @@ void TfAnchor::accept()
 
 void TfAnchor::btnURLClick()
 {
-    QString file = TMessageService::Instance().GetOpenFileName(QStringLiteral("Select HTML Document"),
-                                                               m_context.documentFolder,
-                                                               FileDialogFilter(LoadHTMLExtensions()));
+    QString file = TMessageService::Instance().GetOpenFileName(
+        QStringLiteral("Select HTML Document"), m_context.documentFolder, FileDialogFilter(LoadHTMLExtensions()));
     if (file.isEmpty())
         return;
     SetFile(m_context.lowerCaseFiles ? file.toLower() : file);

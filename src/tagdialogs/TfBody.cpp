@@ -31,8 +31,7 @@ QLineEdit *DigitsField(const QString &name)
 
 } // namespace
 
-TfBody::TfBody(const TTagDialogContext &context, QWidget *parent)
-    : TTagDialog(context, QStringLiteral("Body"), parent)
+TfBody::TfBody(const TTagDialogContext &context, QWidget *parent) : TTagDialog(context, QStringLiteral("Body"), parent)
 {
     txtImage = new QLineEdit;
     txtImage->setObjectName(QStringLiteral("txtImage"));
@@ -121,10 +120,10 @@ void TfBody::RefreshImage()
     const QString path = ResolveDocumentPath(m_context.documentFolder + u'/', txtImage->text());
     QImageReader reader(path);
     const QImage image = txtImage->text().isEmpty() || !QFileInfo::exists(path) ? QImage() : reader.read();
-    imgPreview->setPixmap(image.isNull() ? QPixmap()
-                                         : QPixmap::fromImage(image.scaled(imgPreview->contentsRect().size(),
-                                                                           Qt::KeepAspectRatio,
-                                                                           Qt::SmoothTransformation)));
+    imgPreview->setPixmap(image.isNull()
+                              ? QPixmap()
+                              : QPixmap::fromImage(image.scaled(imgPreview->contentsRect().size(), Qt::KeepAspectRatio,
+                                                                Qt::SmoothTransformation)));
 }
 
 void TfBody::btnImageClick()

@@ -10,14 +10,16 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
 
 TfFont::TfFont(const TTagDialogContext &context, bool baseFont, QWidget *parent)
-    : TTagDialog(context, baseFont ? QStringLiteral("Base Font") : QStringLiteral("Font"), parent),
-      m_baseFont(baseFont)
+    : TTagDialog(context, baseFont ? QStringLiteral("Base Font") : QStringLiteral("Font"), parent), m_baseFont(baseFont)
 {
-    imgFont = new QLabel;
-    imgFont->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32));
+    imgFont = new QLabel(QStringLiteral("Aa"));
+    QFont sample = font();
+    sample.setFamily(QStringLiteral("Serif"));
+    sample.setPointSizeF(sample.pointSizeF() * 2);
+    sample.setBold(true);
+    imgFont->setFont(sample);
     if (baseFont)
         imgFont->hide();
     cboSize = new QComboBox;

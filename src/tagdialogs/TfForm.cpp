@@ -7,8 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-TfForm::TfForm(const TTagDialogContext &context, QWidget *parent)
-    : TTagDialog(context, QStringLiteral("Form"), parent)
+TfForm::TfForm(const TTagDialogContext &context, QWidget *parent) : TTagDialog(context, QStringLiteral("Form"), parent)
 {
     txtAction = new QLineEdit;
     txtAction->setObjectName(QStringLiteral("txtAction"));

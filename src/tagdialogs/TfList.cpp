@@ -13,8 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-TfList::TfList(const TTagDialogContext &context, QWidget *parent)
-    : TTagDialog(context, QStringLiteral("List"), parent)
+TfList::TfList(const TTagDialogContext &context, QWidget *parent) : TTagDialog(context, QStringLiteral("List"), parent)
 {
     optOrdered = new QRadioButton(QStringLiteral("&Ordered"));
     optOrdered->setObjectName(QStringLiteral("optOrdered"));

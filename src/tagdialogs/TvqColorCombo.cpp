@@ -88,9 +88,8 @@ void TvqColorCombo::SetColorText(const QString &text)
         if (hash >= 0)
             digits.remove(hash, 1);
         const QColor color = QColor(QRgb(HexTextToColor(digits)));
-        const bool unreadable =
-            color.rgb() == QColor(Qt::black).rgb() &&
-            std::any_of(text.begin(), text.end(), [](QChar c) { return c != u'#' && c != u'0'; });
+        const bool unreadable = color.rgb() == QColor(Qt::black).rgb() &&
+                                std::any_of(text.begin(), text.end(), [](QChar c) { return c != u'#' && c != u'0'; });
         if (!unreadable) {
             m_chosen = findData(color);
             if (m_chosen < 0) {

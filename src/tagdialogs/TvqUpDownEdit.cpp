@@ -4,8 +4,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-TvqUpDownEdit::TvqUpDownEdit(int minimum, int maximum, int step, const QString &allowed, int maxLength,
-                             QWidget *parent)
+TvqUpDownEdit::TvqUpDownEdit(int minimum, int maximum, int step, const QString &allowed, int maxLength, QWidget *parent)
     : QAbstractSpinBox(parent), m_minimum(minimum), m_maximum(maximum), m_step(step)
 {
     lineEdit()->setMaxLength(maxLength);
@@ -31,8 +30,8 @@ void TvqUpDownEdit::stepBy(int steps)
     while (digits < text.size() && text.at(digits).isDigit())
         ++digits;
     // An empty field starts at the bottom of the range.
-    const int value = digits > 0 ? std::clamp(text.left(digits).toInt() + steps * m_step, m_minimum, m_maximum)
-                                 : m_minimum;
+    const int value =
+        digits > 0 ? std::clamp(text.left(digits).toInt() + steps * m_step, m_minimum, m_maximum) : m_minimum;
     SetText(QString::number(value));
     emit Stepped();
 }

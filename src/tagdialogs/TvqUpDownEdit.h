@@ -14,8 +14,7 @@ class TvqUpDownEdit : public QAbstractSpinBox
 public:
     // Only text matching allowed (a regular expression of one character)
     // and at most maxLength characters can be typed.
-    TvqUpDownEdit(int minimum, int maximum, int step, const QString &allowed, int maxLength,
-                  QWidget *parent = nullptr);
+    TvqUpDownEdit(int minimum, int maximum, int step, const QString &allowed, int maxLength, QWidget *parent = nullptr);
 
     QString Text() const;
     void SetText(const QString &text);

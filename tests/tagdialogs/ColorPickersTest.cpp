@@ -44,15 +44,15 @@ TEST_F(ColorCombo, ReadsColorTextsAndWritesThemBack)
         int index;
         const char *written;
     } cases[] = {
-        {"#ff0000", 14, "Red"},        // a named colour by its digits
-        {"red", 14, "Red"},            // a name in any case
-        {"00ff00", 9, "Lime"},         // digits without "#"
-        {"#123", 1, "#000123"},        // padded on the left: a custom colour
-        {"#8000FF", 1, "#8000FF"},     // any other colour
-        {"#000000", 4, "Black"},       // black from zeros is black
-        {"xyz", 0, ""},                // unreadable: unassigned
-        {"", 0, ""},                   // none
-        {"Unassigned", 0, ""},         // the caption itself
+        {"#ff0000", 14, "Red"},    // a named colour by its digits
+        {"red", 14, "Red"},        // a name in any case
+        {"00ff00", 9, "Lime"},     // digits without "#"
+        {"#123", 1, "#000123"},    // padded on the left: a custom colour
+        {"#8000FF", 1, "#8000FF"}, // any other colour
+        {"#000000", 4, "Black"},   // black from zeros is black
+        {"xyz", 0, ""},            // unreadable: unassigned
+        {"", 0, ""},               // none
+        {"Unassigned", 0, ""},     // the caption itself
     };
     for (const auto &c : cases) {
         m_combo.SetColorText(QLatin1String(c.read));

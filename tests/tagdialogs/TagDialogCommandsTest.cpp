@@ -155,8 +155,8 @@ TEST_F(TagDialogCommands, ANewAnchorLinksTheSelectedWord)
 TEST_F(TagDialogCommands, InsertTagOfAShortcutOpensTheAnchorWithItsAddress)
 {
     QTemporaryDir dir;
-    const QString shortcut = WriteTestFile(dir.filePath(QStringLiteral("site.url")),
-                                           "[InternetShortcut]\r\nURL=http://example.com/\r\n");
+    const QString shortcut =
+        WriteTestFile(dir.filePath(QStringLiteral("site.url")), "[InternetShortcut]\r\nURL=http://example.com/\r\n");
     WhenShown([](QDialog *dialog) {
         EXPECT_EQ(dialog->findChild<QComboBox *>(QStringLiteral("cboURL"))->currentText(),
                   QStringLiteral("http://example.com/"));
@@ -201,14 +201,15 @@ TEST_F(TagDialogCommands, ADialogWaitsForALongRunToEnd)
 TEST_F(TagDialogCommands, ToolsCommandsOfMissingDialogsStayGreyed)
 {
     QWidget window;
-    for (const char *name : {"mnuToolsAnchor", "mnuToolsImage", "mnuToolsFont", "mnuToolsTableWizard",
-                             "mnuToolsFrameWizard", "mnuToolsList", "mnuToolsCommentEditor", "mnuToolsHorzRule",
-                             "mnuToolsQuickStart", "mnuEditEditTag"}) {
+    for (const char *name :
+         {"mnuToolsAnchor", "mnuToolsImage", "mnuToolsFont", "mnuToolsTableWizard", "mnuToolsFrameWizard",
+          "mnuToolsList", "mnuToolsCommentEditor", "mnuToolsHorzRule", "mnuToolsQuickStart", "mnuEditEditTag"}) {
         auto *action = new QAction(&window);
         action->setObjectName(QLatin1String(name));
         action->setEnabled(false);
     }
-    TTagDialogCommands commands(&m_tabs, [] { return QString(); }, &window);
+    TTagDialogCommands commands(
+        &m_tabs, [] { return QString(); }, &window);
     commands.Connect(TCommandBinder(&window));
     QStringList enabled;
     for (const QAction *action : window.findChildren<QAction *>())

@@ -165,9 +165,9 @@ TEST_F(TagDialogs, AnchorFromAFileAnAddressAndAnEditedTag)
 {
     EXPECT_EQ(TfAnchor::TagForFile(Context(), QStringLiteral("/web/docs/Page.html")),
               std::pair(QStringLiteral("<A HREF=\"docs/Page.html\">"), QStringLiteral("</A>")));
-    EXPECT_EQ(TfAnchor::TagForFile({QStringLiteral("/web/docs"), true, false, nullptr},
-                                   QStringLiteral("/web/Img/Logo.GIF")),
-              std::pair(QStringLiteral("<A HREF=\"../img/logo.gif\">"), QStringLiteral("</A>")));
+    EXPECT_EQ(
+        TfAnchor::TagForFile({QStringLiteral("/web/docs"), true, false, nullptr}, QStringLiteral("/web/Img/Logo.GIF")),
+        std::pair(QStringLiteral("<A HREF=\"../img/logo.gif\">"), QStringLiteral("</A>")));
     EXPECT_EQ(TfAnchor::TagForFile(Context(), QStringLiteral("http://Example.com/A")).first,
               QStringLiteral("<A HREF=\"http://Example.com/A\">"));
 
@@ -263,8 +263,7 @@ TEST_F(TagDialogs, HorizontalRuleComesBackWhollyInTheTagCase)
     SetText(rule, "txtWidth", QStringLiteral("50%"));
     Field<QCheckBox>(rule, "chkNoShade")->setChecked(true);
     SetColor(rule, "vqColorCombo", QStringLiteral("Red"));
-    EXPECT_EQ(rule.StartText(),
-              QStringLiteral("<HR ALIGN=\"CENTER\" SIZE=\"2\" WIDTH=\"50%\" COLOR=\"RED\" NOSHADE>"));
+    EXPECT_EQ(rule.StartText(), QStringLiteral("<HR ALIGN=\"CENTER\" SIZE=\"2\" WIDTH=\"50%\" COLOR=\"RED\" NOSHADE>"));
 
     TfHorzRule edit(Context(), nullptr);
     edit.ReadTag(QStringLiteral("<hr noshade size=3 id=k>"));
