@@ -3,6 +3,7 @@
 
 #include "HTMLExtensions.h"
 #include "TagText.h"
+#include "TfAnchor.h"
 
 #include <QFileInfo>
 
@@ -45,14 +46,15 @@ TTagTexts DroppedFileTag(TFileKind kind, const QString &file, const TDropOptions
                     ? TagWithReference(QStringLiteral("EMBED"), QStringLiteral("SRC"), reference)
                     : TagWithReference(QStringLiteral("IMG"), QStringLiteral("DYNSRC"), reference),
                 QString()};
-    case TFileKind::Shortcut: {
-        const QString address = ReadShortcutURL(file);
-        return {TagWithReference(QStringLiteral("A"), QStringLiteral("HREF"), address.isEmpty() ? reference : address),
-                CaseTag(QStringLiteral("</A>"))};
-    }
+    case TFileKind::Shortcut:
     case TFileKind::Other:
     case TFileKind::Document:
         break;
     }
-    return {TagWithReference(QStringLiteral("A"), QStringLiteral("HREF"), reference), CaseTag(QStringLiteral("</A>"))};
+    // Anchors are the anchor dialog's, built from its defaults and the file
+    // (a shortcut's address, when it holds one).
+    const QString address = kind == TFileKind::Shortcut ? ReadShortcutURL(file) : QString();
+    const auto [start, end] = TfAnchor::TagForFile({options.documentFolder, options.lowerCaseFiles, false, nullptr},
+                                                   address.isEmpty() ? file : address);
+    return {start, end};
 }

@@ -36,6 +36,7 @@ struct TSettingsState
     QString DefaultExtension;
     bool UseInternalHTMLHelp = true;
     QString ExternalHTMLHelp;
+    QString BookmarkFile; // bookmarks in the Netscape format, for the anchor dialog
     // Editor
     bool AutoIndent = false;
     QString FontName;
@@ -69,6 +70,7 @@ struct TSettingsMarks
     bool EditorFont = false;
     bool Extensions = false;
     bool Help = false;
+    bool BookmarkFile = false;
     bool Viewer = false;
     bool DefaultExt = false;
     bool Background = false;

@@ -21,6 +21,7 @@
 #include "TPreviewController.h"
 #include "TRuler.h"
 #include "TTagCommands.h"
+#include "TTagDialogCommands.h"
 #include "TTextCommands.h"
 #include "TagText.h"
 #include "TextUtils.h"
@@ -434,6 +435,19 @@ void TfMain::CreateControllers()
     m_tagCommands->BuildColorBar(m_colorBar);
     connect(m_tagCommands, &TTagCommands::InsertFileRequested, m_commands, &TDocumentCommands::InsertDocument);
 
+    // Picked files are relative to the document, or for an untitled one to
+    // the folder the file browser shows.
+    m_tagDialogs = new TTagDialogCommands(
+        m_documents,
+        [this] {
+            const QString name = ActiveEditor()->Filename();
+            return name.isEmpty() ? m_fileBrowser->CurrentFolder() : QFileInfo(name).absolutePath();
+        },
+        this);
+    m_tagDialogs->Connect(m_binder);
+    connect(m_tagCommands, &TTagCommands::DialogRequested, m_tagDialogs, &TTagDialogCommands::RunAction);
+    connect(m_tagDialogs, &TTagDialogCommands::StatusText, this, &TfMain::ShowStatusMessage);
+
     m_textCommands = new TTextCommands(m_documents, this);
     m_textCommands->Connect(m_binder);
 
@@ -550,6 +564,7 @@ TSettingsState TfMain::CurrentSettings() const
     TSettingsState s;
     s.AutoFillImageSize = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillImageSize"), true);
     s.AutoFillAltText = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillAltText"), false);
+    s.BookmarkFile = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("BookmarkFile"), QString());
     s.ShowSplash = SplashWanted();
     s.LowerCaseFiles = m.LowerCaseFiles;
     s.LowerCaseTags = LowerCaseTags();
@@ -633,6 +648,8 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         m.DocumentTemplate = s.DocumentTemplate;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("DocumentTemplate"), s.DocumentTemplate);
     }
+    if (marks.BookmarkFile)
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("BookmarkFile"), s.BookmarkFile);
     if (marks.Help) {
         m.ExternalHTMLHelp = s.ExternalHTMLHelp;
         m.UseInternalHTMLHelp = s.UseInternalHTMLHelp;
@@ -1063,8 +1080,10 @@ void TfMain::vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event)
 
 void TfMain::InsertFileTag(const QString &path)
 {
-    // The image, multimedia and anchor dialogs take the file over once they
-    // exist; until then its tag is built from the file alone, as for a drop.
+    // Files whose dialogs are still to come (images, sounds, videos) and
+    // style sheets get the tag built from the file alone, as for a drop.
+    if (m_tagDialogs->InsertFileTag(path, FileKindOf(path, m_fileBrowser->vqFileList->HTMLExtensions())))
+        return;
     m_commands->LinkFiles({path});
     ActiveEditor()->setFocus();
 }

@@ -28,6 +28,7 @@ class QToolBar;
 class TDocumentCommands;
 class TPreviewController;
 class TTagCommands;
+class TTagDialogCommands;
 class TTextCommands;
 class TFindCommands;
 class TRuler;
@@ -168,6 +169,7 @@ private:
     TDocumentCommands *m_commands = nullptr;
     TPreviewController *m_preview = nullptr;
     TTagCommands *m_tagCommands = nullptr;
+    TTagDialogCommands *m_tagDialogs = nullptr;
     TTextCommands *m_textCommands = nullptr;
     TFindCommands *m_findCommands = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;

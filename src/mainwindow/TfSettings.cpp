@@ -220,6 +220,26 @@ QWidget *TfSettings::FilesPage()
     helpLayout->addWidget(m_helpFile, 2, 0);
     helpLayout->addWidget(m_helpBrowse, 2, 1);
     layout->addWidget(help);
+
+    auto *bookmarks = new QGroupBox(QStringLiteral("Bookmark file (exported by a browser, for the anchor dialog)"));
+    auto *bookmarkRow = new QHBoxLayout(bookmarks);
+    m_bookmarkFile = new QLineEdit(m_state.BookmarkFile);
+    m_bookmarkFile->setObjectName(QStringLiteral("txtBookmarkFile"));
+    connect(m_bookmarkFile, &QLineEdit::textEdited, this, [this] { m_marks.BookmarkFile = true; });
+    auto *bookmarkBrowse = new QPushButton(QStringLiteral("..."));
+    bookmarkBrowse->setObjectName(QStringLiteral("btnBookmarkFile"));
+    connect(bookmarkBrowse, &QPushButton::clicked, this, [this] {
+        const QString name = TMessageService::Instance().GetOpenFileName(
+            QStringLiteral("Select Bookmark File"), QFileInfo(m_bookmarkFile->text()).absolutePath(),
+            QStringLiteral("Bookmark Files (*.html *.htm *.HTML *.HTM);;All Files (*)"));
+        if (!name.isEmpty()) {
+            m_bookmarkFile->setText(QDir::toNativeSeparators(name));
+            m_marks.BookmarkFile = true;
+        }
+    });
+    bookmarkRow->addWidget(m_bookmarkFile, 1);
+    bookmarkRow->addWidget(bookmarkBrowse);
+    layout->addWidget(bookmarks);
     layout->addStretch(1);
     return page;
 }
@@ -611,6 +631,7 @@ TSettingsState TfSettings::State() const
     state.DefaultExtension = m_defaultExtension->text().trimmed();
     state.UseInternalHTMLHelp = m_internalHelp->isChecked();
     state.ExternalHTMLHelp = m_helpFile->text();
+    state.BookmarkFile = m_bookmarkFile->text();
     state.AutoIndent = m_autoIndent->isChecked();
     state.FontName = m_fontName->currentText();
     state.FontSize = m_fontSize->value();

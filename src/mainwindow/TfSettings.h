@@ -74,6 +74,7 @@ private:
     QListWidget *m_extensions = nullptr;
     QLineEdit *m_defaultExtension = nullptr;
     QLineEdit *m_template = nullptr;
+    QLineEdit *m_bookmarkFile = nullptr;
     QRadioButton *m_internalHelp = nullptr;
     QRadioButton *m_externalHelp = nullptr;
     QLineEdit *m_helpFile = nullptr;

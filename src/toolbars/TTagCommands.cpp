@@ -7,6 +7,7 @@
 #include "FileUtils.h"
 #include "RegistryKeys.h"
 #include "Speedbar.h"
+#include "TagDialogTable.h"
 #include "TagLists.h"
 #include "TagText.h"
 #include "TvqHTMLTab.h"
@@ -91,7 +92,7 @@ TTagCommands::TTagCommands(TvqHTMLTab *documents, QToolBar *speedbar, QTabWidget
 
 bool TTagCommands::IsAvailable(TvqAction action)
 {
-    return action == vqSimpleTag || action == vqInsertFile;
+    return action == vqSimpleTag || action == vqInsertFile || HasTagDialog(action);
 }
 
 void TTagCommands::Connect(const TCommandBinder &commands)
@@ -220,7 +221,7 @@ void TTagCommands::RunTagAction(TvqAction action, const QString &start, const QS
         emit InsertFileRequested(start);
         break;
     default:
-        // Greyed until their dialogs exist.
+        emit DialogRequested(action);
         break;
     }
 }

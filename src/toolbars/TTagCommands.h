@@ -41,13 +41,15 @@ public:
     void vqTagButtonClick(TvqTagButton *button);
     // Shows the script object tree under its button, or hides it.
     void spdJavaTreeClick();
-    // True for the actions that have something to do; the dialogs of the
-    // others are still to come, and their buttons stay greyed.
+    // True for the actions that have something to do; the buttons of the
+    // actions whose dialogs are still to come stay greyed.
     static bool IsAvailable(TvqAction action);
 
 signals:
     // A tag button names a file whose text goes in at the caret.
     void InsertFileRequested(const QString &path);
+    // A tag button opens its action's dialog for a new tag.
+    void DialogRequested(TvqAction action);
 
 private:
     void ConnectSpeedbarButton(TvqTagButton *button);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
@@ -20,6 +21,8 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -273,6 +276,51 @@ TEST_F(TagCommands, ButtonsWhoseDialogsAreMissingAreGreyedAndOthersWork)
     image->click();
     EXPECT_TRUE(Editor()->Text().isEmpty());
     EXPECT_FALSE(Editor()->Modified());
+}
+
+} // namespace
+
+namespace {
+
+// Runs act on the tag dialog that the next command shows, then closes it
+// with OK.
+void AnswerTagDialog(const QString &caption, std::function<void(QDialog *)> act)
+{
+    QTimer::singleShot(0, [caption, act] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), caption);
+        act(dialog);
+        dialog->accept();
+    });
+}
+
+TEST_F(TagCommands, MenusButtonsAndEditTagOpenTheTagDialogs)
+{
+    EXPECT_FALSE(m_window->Action(QStringLiteral("mnuToolsImage"))->isEnabled());
+    EXPECT_TRUE(m_window->Action(QStringLiteral("mnuToolsFont"))->isEnabled());
+
+    AnswerTagDialog(QStringLiteral("Font"), [](QDialog *dialog) {
+        dialog->findChild<QComboBox *>(QStringLiteral("cboFace"))->setEditText(QStringLiteral("Serif"));
+    });
+    m_window->Action(QStringLiteral("mnuToolsFont"))->trigger();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<FONT FACE=\"Serif\"></FONT>"));
+
+    // F3 with the caret in the tag: the tag's own dialog, on the tag.
+    Editor()->SetSel(3, 0);
+    AnswerTagDialog(QStringLiteral("Font"), [](QDialog *dialog) {
+        auto *face = dialog->findChild<QComboBox *>(QStringLiteral("cboFace"));
+        EXPECT_EQ(face->currentText(), QStringLiteral("Serif"));
+        face->setEditText(QStringLiteral("Sans"));
+    });
+    m_window->Action(QStringLiteral("mnuEditEditTag"))->trigger();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<FONT FACE=\"Sans\"></FONT>"));
+
+    Editor()->SetSel(Editor()->TextLength(), 0);
+    AnswerTagDialog(QStringLiteral("Horizontal Rule"), [](QDialog *) {});
+    Click("vqbHRule");
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<FONT FACE=\"Sans\"></FONT><HR>"));
+    EXPECT_TRUE(Editor()->Modified());
 }
 
 } // namespace

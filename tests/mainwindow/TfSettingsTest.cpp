@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -140,6 +141,20 @@ TEST(Settings, OkAppliesAndWritesTheMarkedGroups)
     TfSettings dialog(again, TfSettings::pgGeneral);
     EXPECT_EQ(dialog.State().TabWidth, 32);
     EXPECT_FALSE(dialog.Marks().TabWidth);
+}
+
+TEST(Settings, TheBookmarkFileIsKeptForTheAnchorDialog)
+{
+    TfMain window;
+    TfSettings dialog(window.CurrentSettings(), TfSettings::pgFiles);
+    auto *file = dialog.findChild<QLineEdit *>(QStringLiteral("txtBookmarkFile"));
+    ASSERT_NE(file, nullptr);
+    QTest::keyClicks(file, QStringLiteral("/home/me/bookmarks.html"));
+    EXPECT_TRUE(dialog.Marks().BookmarkFile);
+    window.ApplySettings(dialog.State(), dialog.Marks());
+    EXPECT_EQ(ReadRegValue(Velicort, QStringLiteral("BookmarkFile"), QString()),
+              QStringLiteral("/home/me/bookmarks.html"));
+    EXPECT_EQ(window.CurrentSettings().BookmarkFile, QStringLiteral("/home/me/bookmarks.html"));
 }
 
 TEST(Settings, NewColoursForTheCurrentDocumentOnly)

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TagDialogTable.h"
+
+#include "TfAnchor.h"
+#include "TfBody.h"
+#include "TfComment.h"
+#include "TfFont.h"
+#include "TfForm.h"
+#include "TfHorzRule.h"
+#include "TfList.h"
+#include "TfMailTo.h"
+#include "TfMeta.h"
+#include "TfParagraph.h"
+
+namespace {
+
+template <typename Dialog, auto... Args>
+std::unique_ptr<TTagDialog> Create(const TTagDialogContext &context, QWidget *parent)
+{
+    return std::make_unique<Dialog>(context, Args..., parent);
+}
+
+const TTagDialogEntry TagDialogs[] = {
+    {"Comment", vqComment, tkComment, false, Create<TfComment>},
+    {"Font", vqFont, tkFont, true, Create<TfFont, false>},
+    {"Base Font", vqBaseFont, tkBaseFont, true, Create<TfFont, true>},
+    {"Body", vqBody, tkBody, true, Create<TfBody>},
+    {"Anchor", vqAnchor, tkAnchor, true, Create<TfAnchor>},
+    {"Horizontal Rule", vqHorzRule, tkHorizontalRule, false, Create<TfHorzRule>},
+    {"List", vqList, tkOther, false, Create<TfList>},
+    {"META Editor", vqMeta, tkMeta, false, Create<TfMeta>},
+    {"Form", vqForm, tkForm, false, Create<TfForm>},
+    {"Paragraph", vqSimpleTag, tkParagraph, false, Create<TfParagraph>},
+    {"mailto", vqMailTo, tkOther, false, Create<TfMailTo>},
+    {"Image", vqImage, tkImage, false, nullptr},
+    {"Table", vqTable, tkTable, false, nullptr},
+    {"Table Data", vqTableData, tkTableDataCell, false, nullptr},
+    {"Table Header", vqTableHeader, tkTableHeaderCell, false, nullptr},
+    {"Table Row", vqTableRow, tkTableRow, false, nullptr},
+    {"Table Wizard", vqTableWizard, tkOther, true, nullptr},
+    {"Frame Wizard", vqFrameWizard, tkOther, true, nullptr},
+    {"Frame", vqFrame, tkFrame, false, nullptr},
+    {"Frameset", vqFrameSet, tkFrameset, false, nullptr},
+    {"Floating Frame", vqFloatingFrame, tkFloatingFrame, false, nullptr},
+    {"Script", vqScript, tkScript, false, nullptr},
+    {"Script Wizard", vqScriptWizard, tkOther, false, nullptr},
+    {"ActiveX", vqActiveX, tkOther, false, nullptr},
+    {"Applet", vqApplet, tkApplet, false, nullptr},
+    {"Parameter", vqParameter, tkParameter, false, nullptr},
+    {"Marquee", vqSimpleTag, tkMarquee, false, nullptr},
+    {"Embed", vqSimpleTag, tkEmbed, false, nullptr},
+    {"Background Sound", vqSimpleTag, tkBackgroundSound, false, nullptr},
+    {"Quick Start", vqQuickStart, tkOther, false, nullptr},
+    {"Form Element", vqFormElement, tkOther, false, nullptr},
+};
+
+} // namespace
+
+const TTagDialogEntry *TagDialogForAction(TvqAction action)
+{
+    if (action == vqSimpleTag)
+        return nullptr;
+    for (const TTagDialogEntry &entry : TagDialogs)
+        if (entry.action == action)
+            return &entry;
+    return nullptr;
+}
+
+const TTagDialogEntry *TagDialogForKind(TTagKind kind)
+{
+    if (kind == tkOther)
+        return nullptr;
+    for (const TTagDialogEntry &entry : TagDialogs)
+        if (entry.kind == kind)
+            return &entry;
+    return nullptr;
+}
+
+bool HasTagDialog(TvqAction action)
+{
+    const TTagDialogEntry *entry = TagDialogForAction(action);
+    return entry && entry->create;
+}
