@@ -2,6 +2,7 @@
 #include "Colors.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
 
 QColor ResolveColor(TColor color)
@@ -63,4 +64,14 @@ int HexTextToColor(const QString &text)
     digits = digits.rightJustified(6, u'0');
     const QStringView view(digits);
     return HexPair(view.mid(0, 2)) * 65536 + HexPair(view.mid(2, 2)) * 256 + HexPair(view.mid(4, 2));
+}
+
+QIcon ColorSwatch(const QColor &color, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(color);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::darkGray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
 }

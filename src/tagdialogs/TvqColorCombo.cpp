@@ -5,25 +5,12 @@
 #include "Colors.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 
 namespace {
 
-const std::pair<const char *, QRgb> NamedColors[] = {
-    {"Aqua", 0x00FFFF},   {"Black", 0x000000}, {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF},
-    {"Gray", 0x808080},   {"Green", 0x008000}, {"Lime", 0x00FF00},   {"Maroon", 0x800000},
-    {"Navy", 0x000080},   {"Olive", 0x808000}, {"Purple", 0x800080}, {"Red", 0xFF0000},
-    {"Silver", 0xC0C0C0}, {"Teal", 0x008080},  {"White", 0xFFFFFF},  {"Yellow", 0xFFFF00},
-};
-
 QIcon Swatch(const QColor &color)
 {
-    QPixmap pixmap(16, 12);
-    pixmap.fill(color);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    return QIcon(pixmap);
+    return ColorSwatch(color, QSize(16, 12));
 }
 
 QString HexText(const QColor &color)

@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QLocale>
-#include <QPainter>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -62,24 +61,6 @@ const std::pair<const char *, const char *> TagListButtons[] = {
     {"spdASPInsert", "cboASPList"},
     {"spdCFusionInsert", "cboCFusionList"},
 };
-
-// The sixteen named colours of the colour bar.
-const std::pair<const char *, QRgb> NamedColors[] = {
-    {"Aqua", 0x00FFFF},   {"Black", 0x000000}, {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF},
-    {"Gray", 0x808080},   {"Green", 0x008000}, {"Lime", 0x00FF00},   {"Maroon", 0x800000},
-    {"Navy", 0x000080},   {"Olive", 0x808000}, {"Purple", 0x800080}, {"Red", 0xFF0000},
-    {"Silver", 0xC0C0C0}, {"Teal", 0x008080},  {"White", 0xFFFFFF},  {"Yellow", 0xFFFF00},
-};
-
-QIcon SwatchIcon(QColor color)
-{
-    QPixmap pixmap(14, 14);
-    pixmap.fill(color);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::darkGray);
-    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    return QIcon(pixmap);
-}
 
 } // namespace
 
@@ -177,7 +158,7 @@ void TTagCommands::BuildColorBar(QToolBar *bar)
     // A colour goes into the document as its name, or as "#RRGGBB" where
     // hexadecimal colours are wanted.
     const auto addSwatch = [this, bar](const QString &name, QColor color) {
-        QAction *swatch = bar->addAction(SwatchIcon(color), name);
+        QAction *swatch = bar->addAction(ColorSwatch(color, QSize(14, 14)), name);
         connect(swatch, &QAction::triggered, this, [this, name, color] {
             const QString hex = u'#' + ColorToHexText(ColorFromQColor(color));
             TvqRichHTML *editor = m_documents->ActiveEditor();
