@@ -153,19 +153,20 @@ TfImg::TfImg(const TTagDialogContext &context, QWidget *parent)
         row->addStretch();
         return row;
     };
+    // A row of fields whose caption gives the focus to the first of them.
+    const auto row = [](QFormLayout *form, const QString &label, QLayout *fields, QWidget *buddy) {
+        form->addRow(label, fields);
+        static_cast<QLabel *>(form->labelForField(fields))->setBuddy(buddy);
+    };
     auto *image = new QGroupBox(QStringLiteral("Image"));
     auto *form = new QFormLayout(image);
-    QHBoxLayout *source = browse(txtSource, "btnSource", false);
-    form->addRow(QStringLiteral("&Source:"), source);
-    static_cast<QLabel *>(form->labelForField(source))->setBuddy(txtSource);
-    form->addRow(QStringLiteral("&Width:"), pair(txtWidth, QStringLiteral("&Height:"), txtHeight));
-    form->addRow(QStringLiteral("&Border:"), pair(txtBorder, QStringLiteral("&Align:"), cboAlign));
+    row(form, QStringLiteral("&Source:"), browse(txtSource, "btnSource", false), txtSource);
+    row(form, QStringLiteral("&Width:"), pair(txtWidth, QStringLiteral("&Height:"), txtHeight), txtWidth);
+    row(form, QStringLiteral("&Border:"), pair(txtBorder, QStringLiteral("&Align:"), cboAlign), txtBorder);
     form->addRow(QStringLiteral("Alt. &Text:"), txtAlt);
-    form->addRow(QStringLiteral("&Use Map:"), pair(txtUseMap, QString(), chkIsMap));
-    form->addRow(QStringLiteral("HS&pace:"), pair(txtHSpace, QStringLiteral("&VSpace:"), txtVSpace));
-    QHBoxLayout *lowSource = browse(txtLowSrc, "btnLowSrc", false);
-    form->addRow(QStringLiteral("&LowSrc (Netscape):"), lowSource);
-    static_cast<QLabel *>(form->labelForField(lowSource))->setBuddy(txtLowSrc);
+    row(form, QStringLiteral("&Use Map:"), pair(txtUseMap, QString(), chkIsMap), txtUseMap);
+    row(form, QStringLiteral("HSpa&ce:"), pair(txtHSpace, QStringLiteral("&VSpace:"), txtVSpace), txtHSpace);
+    row(form, QStringLiteral("&LowSrc (Netscape):"), browse(txtLowSrc, "btnLowSrc", false), txtLowSrc);
 
     auto *preview = new QGroupBox(QStringLiteral("Preview"));
     auto *previewLayout = new QVBoxLayout(preview);
@@ -174,11 +175,9 @@ TfImg::TfImg(const TTagDialogContext &context, QWidget *parent)
 
     auto *dynamic = new QGroupBox(QStringLiteral("Dynamic Source (video)"));
     auto *dynamicForm = new QFormLayout(dynamic);
-    QHBoxLayout *dynamicSource = browse(txtDynSource, "btnDynSource", true);
-    dynamicForm->addRow(QStringLiteral("&Dyn Source:"), dynamicSource);
-    static_cast<QLabel *>(dynamicForm->labelForField(dynamicSource))->setBuddy(txtDynSource);
-    dynamicForm->addRow(QStringLiteral("St&art:"), pair(cboDynStart, QString(), chkDynControls));
-    dynamicForm->addRow(QStringLiteral("Loo&p:"), pair(txtDynLoop, QString(), chkDynInfinite));
+    row(dynamicForm, QStringLiteral("&Dyn Source:"), browse(txtDynSource, "btnDynSource", true), txtDynSource);
+    row(dynamicForm, QStringLiteral("St&art:"), pair(cboDynStart, QString(), chkDynControls), cboDynStart);
+    row(dynamicForm, QStringLiteral("Loo&p:"), pair(txtDynLoop, QString(), chkDynInfinite), txtDynLoop);
     dynamicForm->addRow(QStringLiteral("Loop D&elay:"), txtDynLoopDelay);
 
     auto *top = new QHBoxLayout;
