@@ -18,10 +18,9 @@ bool FitsInMemory(const QSize &size)
 QString Description(const QByteArray &format)
 {
     static const std::pair<const char *, const char *> Names[] = {
-        {"gif", "GIF image"},        {"jpeg", "JPEG image"},           {"jpg", "JPEG image"},
-        {"png", "PNG image"},        {"bmp", "Windows bitmap"},        {"tif", "TIFF image"},
-        {"tiff", "TIFF image"},      {"webp", "WebP image"},           {"svg", "SVG drawing"},
-        {"ico", "Windows icon"},     {"xpm", "X pixmap"},              {"pbm", "Portable bitmap"},
+        {"gif", "GIF image"},        {"jpeg", "JPEG image"},     {"jpg", "JPEG image"},  {"png", "PNG image"},
+        {"bmp", "Windows bitmap"},   {"tif", "TIFF image"},      {"tiff", "TIFF image"}, {"webp", "WebP image"},
+        {"svg", "SVG drawing"},      {"ico", "Windows icon"},    {"xpm", "X pixmap"},    {"pbm", "Portable bitmap"},
         {"pgm", "Portable graymap"}, {"ppm", "Portable pixmap"},
     };
     for (const auto &[name, text] : Names)

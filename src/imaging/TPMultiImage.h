@@ -29,8 +29,7 @@ public:
 
     // Takes the other control's picture (or its text).
     void CopyFrom(const TPMultiImage &other);
-    bool SaveToFile(const QString &path, TSaveOption option = sAutoMatic,
-                    TTiffCompression compression = sNONE) const;
+    bool SaveToFile(const QString &path, TSaveOption option = sAutoMatic, TTiffCompression compression = sNONE) const;
     // The picture as shown: scaled into the control's area, the rest filled
     // with the background.
     QPixmap Bitmap() const;

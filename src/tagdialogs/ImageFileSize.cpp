@@ -76,8 +76,8 @@ std::optional<QSize> JpegHeaderSize(QIODevice &device)
         if (marker == 0xC0 || marker == 0xC1) {
             int length, height, width;
             quint8 precision;
-            if (!ReadBigEndian16(device, length) || !ReadByte(device, precision) ||
-                !ReadBigEndian16(device, height) || !ReadBigEndian16(device, width))
+            if (!ReadBigEndian16(device, length) || !ReadByte(device, precision) || !ReadBigEndian16(device, height) ||
+                !ReadBigEndian16(device, width))
                 return std::nullopt;
             return Found(width, height);
         }

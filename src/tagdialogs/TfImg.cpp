@@ -2,7 +2,6 @@
 #include "TfImg.h"
 
 #include "ImageFileSize.h"
-#include "ImageLibrary.h"
 #include "MessageService.h"
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
@@ -16,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -27,7 +27,7 @@ protected:
 TEST_F(Imaging, EveryFormatTheWritersGiveIsMeasuredAndDescribed)
 {
     const std::pair<const char *, const char *> formats[] = {
-        {"gif", "GIF image"},   {"jpg", "JPEG image"}, {"png", "PNG image"},
+        {"gif", "GIF image"},      {"jpg", "JPEG image"},  {"png", "PNG image"},
         {"bmp", "Windows bitmap"}, {"tiff", "TIFF image"}, {"webp", "WebP image"},
     };
     const QList<QByteArray> writable = QImageWriter::supportedImageFormats();

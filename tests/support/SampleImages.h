@@ -8,9 +8,8 @@
 
 #include <QImage>
 #include <QImageWriter>
-#include <QtGlobal>
 #include <QString>
-
+#include <QtGlobal>
 
 // A GIF of one colour, written here since Qt reads GIFs but does not write
 // them. Each pixel is its own LZW code, with a clear code after every two so
@@ -40,8 +39,8 @@ inline QByteArray SampleGif(int width, int height)
         data.append(char(bits & 0xFF));
     const auto number = [](int value) { return QByteArray(1, char(value & 0xFF)) + char(value >> 8); };
     QByteArray gif = "GIF89a" + number(width) + number(height) + QByteArray("\x81\x00\x00", 3) +
-                     QByteArray("\x00\x00\x00\xFF\x00\x00\x00\x00\x00\x00\x00\x00", 12) + ',' + number(0) +
-                     number(0) + number(width) + number(height) + '\0' + '\x02';
+                     QByteArray("\x00\x00\x00\xFF\x00\x00\x00\x00\x00\x00\x00\x00", 12) + ',' + number(0) + number(0) +
+                     number(width) + number(height) + '\0' + '\x02';
     for (qsizetype at = 0; at < data.size(); at += 255) {
         const QByteArray block = data.mid(at, 255);
         gif += char(block.size()) + block;

@@ -44,7 +44,10 @@ protected:
     void TearDown() override { SetLowerCaseTags(false); }
 
     QString Path(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
-    TTagDialogContext Context(bool lowerCaseFiles = false) const { return {m_dir.path(), lowerCaseFiles, false, nullptr}; }
+    TTagDialogContext Context(bool lowerCaseFiles = false) const
+    {
+        return {m_dir.path(), lowerCaseFiles, false, nullptr};
+    }
 
     static QLineEdit *Line(const QWidget &dialog, const char *name)
     {
@@ -99,8 +102,8 @@ TEST_F(ImageDialog, HeaderReadersFollowTheFileStructure)
     EXPECT_EQ(HeaderSize(GifHeaderSize, gif), QSize(1, 1));
     EXPECT_FALSE(HeaderSize(GifHeaderSize, gif.left(gif.size() - 6))) << "cut in the descriptor";
     EXPECT_FALSE(HeaderSize(GifHeaderSize, "GIF89a\x01\x00")) << "cut in the header";
-    EXPECT_FALSE(HeaderSize(GifHeaderSize, QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00\x2C", 14) +
-                                              QByteArray(10, '\0')))
+    EXPECT_FALSE(
+        HeaderSize(GifHeaderSize, QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00\x2C", 14) + QByteArray(10, '\0')))
         << "a width of 0";
 
     // A fill byte, a restart marker, an APP0 segment, then SOF1.
@@ -170,8 +173,7 @@ TEST_F(ImageDialog, EditingKeepsTheTagsSizeAndTheFlagsOnce)
     EXPECT_EQ(dialog.StartText(),
               QStringLiteral("<IMG SRC=\"img/logo.gif\" WIDTH=12 USEMAP=\"#m\" ISMAP ALIGN=\"left\">"));
     Check(dialog, "chkIsMap")->setChecked(false);
-    EXPECT_EQ(dialog.StartText(),
-              QStringLiteral("<IMG SRC=\"img/logo.gif\" WIDTH=12 USEMAP=\"#m\" ALIGN=\"left\">"));
+    EXPECT_EQ(dialog.StartText(), QStringLiteral("<IMG SRC=\"img/logo.gif\" WIDTH=12 USEMAP=\"#m\" ALIGN=\"left\">"));
 
     TfImg usemap(Context(), nullptr);
     usemap.ReadTag(QStringLiteral("<img src=x.gif usemap=\"#m\">"));
@@ -195,14 +197,14 @@ TEST_F(ImageDialog, QuotesAndTheEmptyAlternativeText)
         EXPECT_EQ(tag, lower ? QStringLiteral("<img src=\"a.gif\" border=0 alt=\"\">")
                              : QStringLiteral("<IMG SRC=\"a.gif\" BORDER=0 ALT=\"\">"));
         Line(dialog, "txtAlt")->setText(QStringLiteral("A dot"));
-        EXPECT_TRUE(dialog.StartText().endsWith(lower ? QStringLiteral(" alt=\"A dot\">")
-                                                      : QStringLiteral(" ALT=\"A dot\">")));
+        EXPECT_TRUE(
+            dialog.StartText().endsWith(lower ? QStringLiteral(" alt=\"A dot\">") : QStringLiteral(" ALT=\"A dot\">")));
     }
     SetLowerCaseTags(false);
     WriteRegValue(RegistryKeys::Velicort, QStringLiteral("AutoFillAltText"), false);
     TfImg dialog(Context(), nullptr);
     const std::pair<const char *, const char *> fields[] = {
-        {"txtSource", "a.gif"}, {"txtWidth", "1"},     {"txtHeight", "2"}, {"txtHSpace", "3"},
+        {"txtSource", "a.gif"}, {"txtWidth", "1"},      {"txtHeight", "2"}, {"txtHSpace", "3"},
         {"txtVSpace", "4"},     {"txtLowSrc", "l.gif"}, {"txtAlt", "Alt"},  {"txtUseMap", "#m"},
     };
     for (const auto &[name, text] : fields)
