@@ -4,6 +4,7 @@
 #include "HTMLExtensions.h"
 #include "TagText.h"
 #include "TfAnchor.h"
+#include "TfImg.h"
 
 #include <QFileInfo>
 
@@ -35,7 +36,8 @@ TTagTexts DroppedFileTag(TFileKind kind, const QString &file, const TDropOptions
                     CaseTag(QStringLiteral("HREF=")) + u'"' + reference + QStringLiteral("\">"),
                 QString()};
     case TFileKind::Image:
-        return {TagWithReference(QStringLiteral("IMG"), QStringLiteral("SRC"), reference), QString()};
+        // The image dialog's tag, with the size measured, without the dialog.
+        return {TfImg::TagForFile({options.documentFolder, options.lowerCaseFiles, false, nullptr}, file), QString()};
     case TFileKind::Sound:
         return {options.netscapeMultimedia
                     ? TagWithReference(QStringLiteral("EMBED"), QStringLiteral("SRC"), reference)

@@ -1080,7 +1080,7 @@ void TfMain::vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event)
 
 void TfMain::InsertFileTag(const QString &path)
 {
-    // Files whose dialogs are still to come (images, sounds, videos) and
+    // Files whose dialogs are still to come (sounds, videos) and
     // style sheets get the tag built from the file alone, as for a drop.
     if (m_tagDialogs->InsertFileTag(path, FileKindOf(path, m_fileBrowser->vqFileList->HTMLExtensions())))
         return;

@@ -82,6 +82,9 @@ bool TTagDialogCommands::InsertFileTag(const QString &path, TFileKind kind)
     case TFileKind::Other:
         file = path;
         break;
+    case TFileKind::Image:
+        Open(*TagDialogForAction(vqImage), QString(), path);
+        return true;
     default:
         return false;
     }

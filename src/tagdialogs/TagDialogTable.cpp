@@ -7,6 +7,7 @@
 #include "TfFont.h"
 #include "TfForm.h"
 #include "TfHorzRule.h"
+#include "TfImg.h"
 #include "TfList.h"
 #include "TfMailTo.h"
 #include "TfMeta.h"
@@ -32,7 +33,7 @@ const TTagDialogEntry TagDialogs[] = {
     {"Form", vqForm, tkForm, false, Create<TfForm>},
     {"Paragraph", vqSimpleTag, tkParagraph, false, Create<TfParagraph>},
     {"mailto", vqMailTo, tkOther, false, Create<TfMailTo>},
-    {"Image", vqImage, tkImage, false, nullptr},
+    {"Image", vqImage, tkImage, false, Create<TfImg>},
     {"Table", vqTable, tkTable, false, nullptr},
     {"Table Data", vqTableData, tkTableDataCell, false, nullptr},
     {"Table Header", vqTableHeader, tkTableHeaderCell, false, nullptr},

@@ -349,7 +349,7 @@ TEST_F(DocumentCommands, DroppedFilesOpenOrAreLinkedByKind)
     EXPECT_EQ(m_tabs.DocumentFileName(1), second);
     const QString text = m_tabs.Editor(0)->Text();
     EXPECT_TRUE(text.contains(QStringLiteral("<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"css/site.css\">")));
-    EXPECT_TRUE(text.contains(QStringLiteral("<IMG SRC=\"img/Logo.PNG\">")));
+    EXPECT_TRUE(text.contains(QStringLiteral("<IMG SRC=\"img/Logo.PNG\" BORDER=0>")));
     EXPECT_TRUE(text.contains(QStringLiteral("<A HREF=\"https://example.org/\"></A>"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("<A HREF=\"notes.txt\"></A>")));
 

@@ -271,9 +271,9 @@ TEST_F(TagCommands, ButtonsWhoseDialogsAreMissingAreGreyedAndOthersWork)
     }
     EXPECT_GE(greyed, 20);
     // A greyed button does nothing when clicked anyway.
-    auto *image = m_window->findChild<TvqTagButton *>(QStringLiteral("vqbImage"));
-    ASSERT_TRUE(image);
-    image->click();
+    auto *frameWizard = m_window->findChild<TvqTagButton *>(QStringLiteral("vqbFrameWizard"));
+    ASSERT_TRUE(frameWizard);
+    frameWizard->click();
     EXPECT_TRUE(Editor()->Text().isEmpty());
     EXPECT_FALSE(Editor()->Modified());
 }
@@ -297,7 +297,7 @@ void AnswerTagDialog(const QString &caption, std::function<void(QDialog *)> act)
 
 TEST_F(TagCommands, MenusButtonsAndEditTagOpenTheTagDialogs)
 {
-    EXPECT_FALSE(m_window->Action(QStringLiteral("mnuToolsImage"))->isEnabled());
+    EXPECT_FALSE(m_window->Action(QStringLiteral("mnuToolsFrameWizard"))->isEnabled());
     EXPECT_TRUE(m_window->Action(QStringLiteral("mnuToolsFont"))->isEnabled());
 
     AnswerTagDialog(QStringLiteral("Font"), [](QDialog *dialog) {

@@ -164,17 +164,17 @@ TEST_F(TagDialogCommands, InsertTagOfAShortcutOpensTheAnchorWithItsAddress)
     });
     EXPECT_TRUE(m_commands.InsertFileTag(shortcut, TFileKind::Shortcut));
     EXPECT_EQ(Editor()->Text(), QStringLiteral("<A HREF=\"http://example.com/\"></A>"));
-    EXPECT_FALSE(m_commands.InsertFileTag(dir.filePath(QStringLiteral("a.gif")), TFileKind::Image));
+    EXPECT_FALSE(m_commands.InsertFileTag(dir.filePath(QStringLiteral("a.wav")), TFileKind::Sound));
     EXPECT_EQ(m_shown, 1);
 }
 
 TEST_F(TagDialogCommands, EditTagOnATagWhoseDialogIsToComeSaysSo)
 {
     QSignalSpy status(&m_commands, &TTagDialogCommands::StatusText);
-    SetDocument(QStringLiteral("<IMG SRC=\"a.gif\"> <B>x</B>"), 3, 0);
+    SetDocument(QStringLiteral("<FRAME SRC=\"a.htm\"> <B>x</B>"), 3, 0);
     m_commands.mnuPE_EditTagClick();
     ASSERT_EQ(status.count(), 1);
-    EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("The Image dialog is not available yet."));
+    EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("The Frame dialog is not available yet."));
     Editor()->SetSel(20, 0);
     m_commands.mnuPE_EditTagClick();
     EXPECT_EQ(status.count(), 1) << "a tag of no dialog opens nothing";
@@ -217,7 +217,7 @@ TEST_F(TagDialogCommands, ToolsCommandsOfMissingDialogsStayGreyed)
             enabled.append(action->objectName());
     enabled.sort();
     EXPECT_EQ(enabled, (QStringList{"mnuEditEditTag", "mnuToolsAnchor", "mnuToolsCommentEditor", "mnuToolsFont",
-                                    "mnuToolsHorzRule", "mnuToolsList"}));
+                                    "mnuToolsHorzRule", "mnuToolsImage", "mnuToolsList"}));
 }
 
 } // namespace
