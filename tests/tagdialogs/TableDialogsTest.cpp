@@ -2,6 +2,7 @@
 // The table markup: the size picker driven by the mouse, the wizard's whole
 // table, and the table, row and cell tags built and edited.
 
+#include "TTagDialogCommands.h"
 #include "TableText.h"
 #include "TfTable.h"
 #include "TfTableAttribute.h"
@@ -18,6 +19,7 @@
 #include "TvqRichHTML.h"
 #include "TvqUpDownEdit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,6 +27,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -33,6 +36,11 @@
 #include <memory>
 
 namespace {
+
+QString Lines(const QStringList &lines)
+{
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 class TableDialogs : public testing::Test
 {
@@ -63,7 +71,6 @@ protected:
     {
         Field<QTableWidget>(wizard, "grdTable")->setCurrentCell(row, column);
     }
-    static QString Lines(const QStringList &lines) { return lines.join(QStringLiteral("\r\n")); }
 };
 
 TEST_F(TableDialogs, QuickTableInBothTagCases)
@@ -345,6 +352,99 @@ TEST_F(QuickTable, APickWaitsForALongRunToEnd)
         EXPECT_TRUE(editor->Text().isEmpty());
     }
     QTRY_COMPARE(editor->Text(), QuickTableText(1, 1));
+}
+
+// The wizard and the cell dialog as the commands open them.
+class TableCommands : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetLowerCaseTags(false);
+        m_tabs.resize(640, 480);
+        m_tabs.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_tabs));
+        Editor()->InsertTag(QStringLiteral("<P>x</P>"), QString(), false);
+        Editor()->SetModified(false);
+    }
+    TvqRichHTML *Editor() { return m_tabs.ActiveEditor(); }
+    // Runs act on the next modal dialog once it is shown and active.
+    void WhenShown(std::function<void(QDialog *)> act)
+    {
+        auto *poll = new QTimer(&m_tabs);
+        poll->setInterval(5);
+        QObject::connect(poll, &QTimer::timeout, &m_tabs, [poll, act] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isActiveWindow())
+                return;
+            poll->deleteLater();
+            poll->stop();
+            act(dialog);
+        });
+        poll->start();
+    }
+
+    TvqHTMLTab m_tabs;
+    TTagDialogCommands m_commands{&m_tabs, [] { return QStringLiteral("/web"); }, &m_tabs};
+};
+
+TEST_F(TableCommands, TheWizardInsertsItsTableAtTheCaretInOneUndoStep)
+{
+    Editor()->SetSel(3, 1);
+    WhenShown([](QDialog *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Table Wizard"));
+        auto *cols = dialog->findChild<TvqUpDownEdit *>(QStringLiteral("txtCols"));
+        cols->stepBy(1);
+        dialog->accept();
+    });
+    m_commands.RunAction(vqTableWizard);
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<P>") + Lines({"<TABLE BORDER=0>", "<TR>", "\t<TD> </TD>",
+                                                               "\t<TD> </TD>", "</TR>", "</TABLE>x</P>"}));
+    EXPECT_TRUE(Editor()->Modified());
+    Editor()->Undo();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<P>x</P>"));
+}
+
+TEST_F(TableCommands, EditTagOnACellOpensItsDialogAndCancelChangesNothing)
+{
+    Editor()->SetSel(0, 0);
+    Editor()->InsertTag(QStringLiteral("<TH ALIGN=\"LEFT\">"), QString(), false);
+    Editor()->SetModified(false);
+    Editor()->SetSel(2, 0);
+    WhenShown([](QDialog *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Table Header"));
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkNoWrap"))->setChecked(true);
+        dialog->reject();
+    });
+    m_commands.mnuPE_EditTagClick();
+    EXPECT_FALSE(Editor()->Modified());
+    Editor()->SetSel(2, 0);
+    WhenShown([](QDialog *dialog) {
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkNoWrap"))->setChecked(true);
+        dialog->accept();
+    });
+    m_commands.mnuPE_EditTagClick();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<TH ALIGN=\"LEFT\" NOWRAP><P>x</P>"));
+    Editor()->Undo();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<TH ALIGN=\"LEFT\"><P>x</P>"));
+}
+
+TEST_F(TableCommands, TheWizardWaitsForALongRunToEnd)
+{
+    Editor()->SetSel(0, 0);
+    int shown = 0;
+    WhenShown([&shown](QDialog *dialog) {
+        ++shown;
+        dialog->accept();
+    });
+    {
+        const TLongRun run;
+        m_commands.RunAction(vqTableWizard);
+        QTest::qWait(20);
+        EXPECT_EQ(shown, 0);
+    }
+    QTRY_COMPARE(shown, 1);
+    EXPECT_TRUE(Editor()->Text().startsWith(QLatin1String("<TABLE BORDER=0>")));
 }
 
 } // namespace
