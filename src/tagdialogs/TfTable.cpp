@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -73,7 +74,9 @@ TfTable::TfTable(const TTagDialogContext &context, QWidget *parent)
     fields->addRow(QStringLiteral("&Align:"), cboAlign);
     fields->addRow(QStringLiteral("&VAlign:"), cboVAlign);
     fields->addRow(QStringLiteral("Background &Color:"), vqColorBG);
-    fields->addRow(QStringLiteral("Background &Image:"), NewBackgroundImageRow(txtBkImage, context));
+    QLayout *image = NewBackgroundImageRow(txtBkImage, context);
+    fields->addRow(QStringLiteral("Background &Image:"), image);
+    static_cast<QLabel *>(fields->labelForField(image))->setBuddy(txtBkImage);
     SetContent(fields);
 }
 

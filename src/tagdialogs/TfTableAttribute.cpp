@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 
@@ -46,7 +47,9 @@ TfTableAttribute::TfTableAttribute(const TTagDialogContext &context, bool header
     fields->addRow(QStringLiteral("&Row Span:"), txtCellRowSpan);
     fields->addRow(QStringLiteral("Co&lumn Span:"), txtCellColSpan);
     fields->addRow(QStringLiteral("Background &Color:"), vqColorBG);
-    fields->addRow(QStringLiteral("Background &Image:"), NewBackgroundImageRow(txtBkImage, context));
+    QLayout *image = NewBackgroundImageRow(txtBkImage, context);
+    fields->addRow(QStringLiteral("Background &Image:"), image);
+    static_cast<QLabel *>(fields->labelForField(image))->setBuddy(txtBkImage);
     SetContent(fields);
 }
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -20,26 +21,29 @@ const QColor CellNavy(0x00, 0x00, 0x80);
 
 } // namespace
 
-TvqTableCell::TvqTableCell(int row, int column, QWidget *parent) : QFrame(parent), Row(row), Column(column)
+TvqTableCell::TvqTableCell(int row, int column, QWidget *parent) : QWidget(parent), Row(row), Column(column)
 {
     setObjectName(QStringLiteral("vqTableCell%1x%2").arg(row).arg(column));
     setGeometry(17 * column - 14, 17 * row - 14, CellSize, CellSize);
-    setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("TvqTableCell { border: 1px solid #808080; }"));
-    SetHighlighted(false);
 }
 
 void TvqTableCell::SetHighlighted(bool highlighted)
 {
     m_highlighted = highlighted;
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, highlighted ? CellNavy : CellWhite);
-    setPalette(colours);
+    update();
+}
+
+void TvqTableCell::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_highlighted ? CellNavy : CellWhite);
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TvqTableCell::enterEvent(QEnterEvent *event)
 {
-    QFrame::enterEvent(event);
+    QWidget::enterEvent(event);
     emit Entered(Row, Column);
 }
 

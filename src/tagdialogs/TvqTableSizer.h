@@ -11,7 +11,7 @@ class QAbstractButton;
 class QLabel;
 class TvqHTMLTab;
 
-class TvqTableCell : public QFrame
+class TvqTableCell : public QWidget
 {
     Q_OBJECT
 
@@ -30,6 +30,7 @@ signals:
 protected:
     void enterEvent(QEnterEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_highlighted = false;
