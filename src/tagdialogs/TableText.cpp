@@ -24,7 +24,6 @@ void EnsureCellAttributes(TTableCell &cell)
     if (cell.HasAttributes)
         return;
     cell.HasAttributes = true;
-    cell.Attributes = TCellAttributes();
     if (cell.Text.isEmpty())
         cell.Text = QStringLiteral(" ");
 }
