@@ -35,8 +35,10 @@
 #include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 #include "TvqScriptTree.h"
+#include "TvqTableSizer.h"
 #include "WindowPlacement.h"
 
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -447,6 +449,8 @@ void TfMain::CreateControllers()
     m_tagDialogs->Connect(m_binder);
     connect(m_tagCommands, &TTagCommands::DialogRequested, m_tagDialogs, &TTagDialogCommands::RunAction);
     connect(m_tagDialogs, &TTagDialogCommands::StatusText, this, &TfMain::ShowStatusMessage);
+    new TQuickTable(m_documents, m_speedbarPages->findChild<QAbstractButton *>(QStringLiteral("vqbQuickTable")),
+                    m_speedbar, this);
 
     m_textCommands = new TTextCommands(m_documents, this);
     m_textCommands->Connect(m_binder);

@@ -12,6 +12,10 @@
 #include "TfMailTo.h"
 #include "TfMeta.h"
 #include "TfParagraph.h"
+#include "TfTable.h"
+#include "TfTableAttribute.h"
+#include "TfTableRow.h"
+#include "TfTableWizard.h"
 
 namespace {
 
@@ -34,11 +38,11 @@ const TTagDialogEntry TagDialogs[] = {
     {"Paragraph", vqSimpleTag, tkParagraph, false, Create<TfParagraph>},
     {"mailto", vqMailTo, tkOther, false, Create<TfMailTo>},
     {"Image", vqImage, tkImage, false, Create<TfImg>},
-    {"Table", vqTable, tkTable, false, nullptr},
-    {"Table Data", vqTableData, tkTableDataCell, false, nullptr},
-    {"Table Header", vqTableHeader, tkTableHeaderCell, false, nullptr},
-    {"Table Row", vqTableRow, tkTableRow, false, nullptr},
-    {"Table Wizard", vqTableWizard, tkOther, true, nullptr},
+    {"Table", vqTable, tkTable, false, Create<TfTable>},
+    {"Table Data", vqTableData, tkTableDataCell, false, Create<TfTableAttribute, false>},
+    {"Table Header", vqTableHeader, tkTableHeaderCell, false, Create<TfTableAttribute, true>},
+    {"Table Row", vqTableRow, tkTableRow, false, Create<TfTableRow>},
+    {"Table Wizard", vqTableWizard, tkOther, true, Create<TfTableWizard>},
     {"Frame Wizard", vqFrameWizard, tkOther, true, nullptr},
     {"Frame", vqFrame, tkFrame, false, nullptr},
     {"Frameset", vqFrameSet, tkFrameset, false, nullptr},

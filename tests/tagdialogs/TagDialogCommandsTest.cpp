@@ -217,7 +217,7 @@ TEST_F(TagDialogCommands, ToolsCommandsOfMissingDialogsStayGreyed)
             enabled.append(action->objectName());
     enabled.sort();
     EXPECT_EQ(enabled, (QStringList{"mnuEditEditTag", "mnuToolsAnchor", "mnuToolsCommentEditor", "mnuToolsFont",
-                                    "mnuToolsHorzRule", "mnuToolsImage", "mnuToolsList"}));
+                                    "mnuToolsHorzRule", "mnuToolsImage", "mnuToolsList", "mnuToolsTableWizard"}));
 }
 
 } // namespace
