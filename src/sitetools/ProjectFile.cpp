@@ -23,7 +23,19 @@ QString FileKey(qsizetype number)
     return QStringLiteral("File%1").arg(number);
 }
 
+QString g_currentProjectPath;
+
 } // namespace
+
+QString CurrentProjectPath()
+{
+    return g_currentProjectPath;
+}
+
+void SetCurrentProjectPath(const QString &path)
+{
+    g_currentProjectPath = path;
+}
 
 QString ProjectFolder()
 {

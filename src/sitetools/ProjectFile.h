@@ -28,6 +28,10 @@ QString ProjectFilePath(const QString &name);
 // The project's name: its file name without folder and extension.
 QString ProjectName(const QString &path);
 
+// The project opened last, until all documents are closed; empty when none.
+QString CurrentProjectPath();
+void SetCurrentProjectPath(const QString &path);
+
 // The colour-coding level chosen for opening projects: 0 none, 1 minimal,
 // 2 full; anything else reads as 2.
 int ReadProjectColorCoding();
