@@ -76,6 +76,15 @@ public:
     QString StatusPanelText(int panel) const;
 
     void OpenDocuments(const QString &path, int flags);
+    // Closes every document (asking about modified ones) and forgets the
+    // current project; false when the user cancelled.
+    bool CloseAll();
+    // Closes every document and opens the project's existing files in list
+    // order at a colour-coding level; false for an empty or missing project
+    // or when the user cancelled closing.
+    bool OpenProject(const QString &path, int level);
+    // The projects dialog; a project opened from it becomes current.
+    void mnuFileProjectsClick();
     // A file of the file browser as a tag at the caret: an image tag for an
     // image, a style-sheet link, an anchor for a document, and so on.
     void InsertFileTag(const QString &path);

@@ -104,7 +104,7 @@ void TfAnchor::SetFile(const QString &file)
 void TfAnchor::Prepare()
 {
     if (m_autoFillHREF) {
-        QStringList urls = KnownURLs();
+        QStringList urls = KnownURLs(m_context.documentFolder, m_context.lowerCaseFiles);
         if (m_context.editor) {
             const QStringList names = CollectQuotedValues(QStringLiteral("<A NAME=\""), m_context.editor->Text(), true);
             for (const QString &name : names)

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "URLHistory.h"
 
+#include "ProjectFile.h"
 #include "SettingsStore.h"
+#include "TagText.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -32,7 +36,15 @@ void AddToURLHistory(const QString &url)
         WriteRegValue(HistoryKey, QStringLiteral("URL%1").arg(i + 1), urls.at(i));
 }
 
-QStringList KnownURLs()
+QStringList KnownURLs(const QString &documentFolder, bool lowerCaseFiles)
 {
-    return ReadURLHistory();
+    const QString project = CurrentProjectPath();
+    if (project.isEmpty())
+        return ReadURLHistory();
+    QStringList urls;
+    for (const QString &file : ReadProjectFile(project, false).value_or(QStringList())) {
+        const QFileInfo info(file);
+        urls.append(MakeRelativeFolder(documentFolder, info.absolutePath(), lowerCaseFiles) + info.fileName());
+    }
+    return urls;
 }

@@ -13,7 +13,6 @@ QStringList ReadURLHistory();
 // Puts the address first, dropping an equal entry further down.
 void AddToURLHistory(const QString &url);
 
-// The URLs the anchor dialog offers first. This is the one place where the
-// current project's files, written relative to the document, will take the
-// history's place; without a project it is the history.
-QStringList KnownURLs();
+// The URLs the anchor dialog offers first: while a project is current its
+// files, each relative to the document's folder; otherwise the history.
+QStringList KnownURLs(const QString &documentFolder, bool lowerCaseFiles);
