@@ -1113,8 +1113,8 @@ void TvqRichHTML::resizeEvent(QResizeEvent *event)
 
 bool TvqRichHTML::TPaintedView::SameSightAs(const TPaintedView &other) const
 {
-    return firstLine == other.firstLine && xOffset == other.xOffset && caret == other.caret &&
-           anchor == other.anchor && length == other.length && size == other.size;
+    return firstLine == other.firstLine && xOffset == other.xOffset && caret == other.caret && anchor == other.anchor &&
+           length == other.length && size == other.size;
 }
 
 TvqRichHTML::TPaintedView TvqRichHTML::PaintedViewNow() const
