@@ -7,6 +7,7 @@
 
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
+#include "Median.h"
 #include "TvqFileView.h"
 
 #include <QApplication>
@@ -24,12 +25,6 @@ namespace {
 
 constexpr int FileCount = 10000;
 constexpr int Runs = 5;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 

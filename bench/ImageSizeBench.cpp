@@ -5,6 +5,7 @@
 // in the same round. Decoding the same files is timed once for scale.
 
 #include "ImageFileSize.h"
+#include "Median.h"
 #include "SampleImages.h"
 
 #include <QCoreApplication>
@@ -18,12 +19,6 @@
 #include <vector>
 
 namespace {
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 template <typename Work> double Milliseconds(Work &&work)
 {

@@ -8,6 +8,7 @@
 //
 //   project_bench [repetitions]
 
+#include "Median.h"
 #include "ProjectFile.h"
 #include "SampleHtmlPage.h"
 #include "SettingsStore.h"
@@ -34,12 +35,6 @@ using Clock = std::chrono::steady_clock;
 double MsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 QStringList WritePages(const QString &folder, int count, qsizetype size)

@@ -8,6 +8,7 @@
 //
 //   tagdialog_bench [repetitions]
 
+#include "Median.h"
 #include "SampleHtmlPage.h"
 #include "TTagDialogCommands.h"
 #include "TvqHTMLTab.h"
@@ -35,12 +36,6 @@ using Clock = std::chrono::steady_clock;
 double MsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 // Notes the first paint of the next dialog shown, then closes it with OK.
