@@ -9,6 +9,7 @@
 //   project_bench [repetitions]
 
 #include "Median.h"
+#include "ProjectCommands.h"
 #include "ProjectFile.h"
 #include "SampleHtmlPage.h"
 #include "SettingsStore.h"
@@ -88,17 +89,17 @@ int main(int argc, char **argv)
 
     std::vector<double> open, openBase, openRatio, list, listBase, listRatio;
     for (int i = 0; i < repetitions; ++i) {
-        window.CloseAll();
+        window.Projects()->CloseAll();
         settle();
         auto start = Clock::now();
         for (const QString &page : pages)
             window.OpenDocuments(page, 0);
         settle();
         const double base = MsSince(start);
-        window.CloseAll();
+        window.Projects()->CloseAll();
         settle();
         start = Clock::now();
-        if (!window.OpenProject(site, 2) || window.Documents()->DocumentCount() != pages.size())
+        if (!window.Projects()->OpenProject(site, 2) || window.Documents()->DocumentCount() != pages.size())
             return 2;
         settle();
         const double work = MsSince(start);

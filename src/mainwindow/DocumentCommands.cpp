@@ -314,11 +314,19 @@ void TDocumentCommands::DropFiles(const QStringList &files)
     for (const QString &file : files)
         (FileKindOf(file, m_htmlExtensions) == TFileKind::Document ? documents : others).append(file);
     LinkFiles(others);
-    // Only the last document opened moves the file browser and refreshes the
-    // preview.
-    for (int i = 0; i < documents.size(); ++i)
+    OpenInOrder(documents);
+    FocusEditor();
+}
+
+void TDocumentCommands::OpenInOrder(const QStringList &documents)
+{
+    for (qsizetype i = 0; i < documents.size(); ++i)
         OpenDocuments(documents.at(i), i + 1 < documents.size() ? int(ofNoPreviewRefresh)
                                                                 : (m_resetDirOnOpen ? int(ofMoveFileBrowser) : 0));
+}
+
+void TDocumentCommands::FocusEditor()
+{
     Editor()->setFocus();
 }
 

@@ -38,6 +38,10 @@ public:
 
     // Opens the file, or the files the user picks when the path is empty.
     void OpenDocuments(const QString &path, int flags);
+    // Opens the documents in order; only the last one refreshes the preview
+    // and, when so set, moves the file browser.
+    void OpenInOrder(const QStringList &documents);
+    void FocusEditor();
     // The New command: the template chooser, then a new document.
     void NewDocumentFromTemplate();
     // A new document, the active one from now on: empty, or holding the

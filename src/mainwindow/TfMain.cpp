@@ -10,7 +10,7 @@
 #include "MessageService.h"
 #include "Notices.h"
 #include "Paths.h"
-#include "ProjectFile.h"
+#include "ProjectCommands.h"
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "Shell.h"
@@ -30,7 +30,6 @@
 #include "TfExtendedReplace.h"
 #include "TfHTTP.h"
 #include "TfOptionDialog.h"
-#include "TfProjects.h"
 #include "TfSettings.h"
 #include "TfTagList.h"
 #include "TipOfTheDay.h"
@@ -368,7 +367,7 @@ void TfMain::OpenCommandLine(const QStringList &parameters)
         for (const QString &file : std::as_const(files)) {
             const QString path = LongPathOf(file);
             if (QFileInfo(path).suffix().compare(QLatin1String("vcp"), Qt::CaseInsensitive) == 0) {
-                OpenProject(path, ActiveEditor()->ColorCodeMode());
+                m_projects->OpenProject(path, ActiveEditor()->ColorCodeMode());
                 continue;
             }
             const QString lower = path.toLower();
@@ -459,6 +458,10 @@ void TfMain::CreateControllers()
     m_textCommands = new TTextCommands(m_documents, this);
     m_textCommands->Connect(m_binder);
 
+    m_projects = new TProjectCommands(
+        m_commands, [this](TColorCodeMode mode) { SetColorCodingMode(mode); }, this);
+    m_projects->Connect(m_binder);
+
     m_findCommands = new TFindCommands(m_documents, this);
     m_findCommands->Connect(m_binder);
     connect(m_findCommands, &TFindCommands::StatusText, this, &TfMain::ShowStatusMessage);
@@ -489,8 +492,6 @@ void TfMain::ConnectCommands()
         m_commands->CloseDocument();
         findChild<QWidget *>(QStringLiteral("lvwValidator"))->hide();
     });
-    on("mnuFileCloseAll", [this] { CloseAll(); });
-    m_binder.On({"mnuFileProjects", "spdProjects", "mnuPES_Projects"}, this, [this] { mnuFileProjectsClick(); });
     on("mnuFilePrint", [this] { m_commands->PrintDocument(); });
     on("mnuFileExit", [this] { close(); });
     on("spdOpen", [this] { OpenDocuments(QString(), m_settings.ResetDirOnOpen ? 1 : 0); });
@@ -833,43 +834,6 @@ void TfMain::OpenDocuments(const QString &path, int flags)
     m_commands->OpenDocuments(path, flags);
 }
 
-bool TfMain::CloseAll()
-{
-    if (!m_commands->CloseAllDocuments())
-        return false;
-    SetCurrentProjectPath(QString());
-    return true;
-}
-
-bool TfMain::OpenProject(const QString &path, int level)
-{
-    const QStringList files = ReadProjectFile(path, true).value_or(QStringList());
-    if (files.isEmpty() || !CloseAll())
-        return false;
-    SetColorCodingMode(ColorCodeModeFromNumber(level));
-    QStringList existing;
-    for (const QString &file : files)
-        if (QFileInfo(file).isFile())
-            existing.append(file);
-    for (qsizetype i = 0; i < existing.size(); ++i) {
-        const bool last = i == existing.size() - 1;
-        const int flags = !last                       ? int(TDocumentCommands::ofNoPreviewRefresh)
-                          : m_settings.ResetDirOnOpen ? int(TDocumentCommands::ofMoveFileBrowser)
-                                                      : 0;
-        OpenDocuments(existing.at(i), flags);
-    }
-    return true;
-}
-
-void TfMain::mnuFileProjectsClick()
-{
-    TfProjects dialog([this](const QString &path, int level) { return OpenProject(path, level); },
-                      [this](const QString &path) { OpenDocuments(path, 0); }, this);
-    if (dialog.exec() == QDialog::Accepted)
-        SetCurrentProjectPath(dialog.Project().Path());
-    ActiveEditor()->setFocus();
-}
-
 void TfMain::UpdateCaption()
 {
     const QString name = ActiveEditor()->Filename();
@@ -1207,7 +1171,7 @@ void TfMain::MessageWindowOpenFile(const QString &path)
     if (QFileInfo(path).suffix().compare(QLatin1String("vcp"), Qt::CaseInsensitive) != 0)
         OpenDocuments(path, 0);
     else
-        OpenProject(path, ActiveEditor()->ColorCodeMode());
+        m_projects->OpenProject(path, ActiveEditor()->ColorCodeMode());
     QCoreApplication::processEvents();
 }
 

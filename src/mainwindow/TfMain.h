@@ -27,6 +27,7 @@ class QMenu;
 class QToolBar;
 class TDocumentCommands;
 class TPreviewController;
+class TProjectCommands;
 class TTagCommands;
 class TTagDialogCommands;
 class TTextCommands;
@@ -65,6 +66,7 @@ public:
 
     TvqHTMLTab *Documents() const { return m_documents; }
     TDocumentCommands *Commands() const { return m_commands; }
+    TProjectCommands *Projects() const { return m_projects; }
     TPreviewController *Preview() const { return m_preview; }
     TTagCommands *TagCommands() const { return m_tagCommands; }
     TFindCommands *FindCommands() const { return m_findCommands; }
@@ -76,15 +78,6 @@ public:
     QString StatusPanelText(int panel) const;
 
     void OpenDocuments(const QString &path, int flags);
-    // Closes every document (asking about modified ones) and forgets the
-    // current project; false when the user cancelled.
-    bool CloseAll();
-    // Closes every document and opens the project's existing files in list
-    // order at a colour-coding level; false for an empty or missing project
-    // or when the user cancelled closing.
-    bool OpenProject(const QString &path, int level);
-    // The projects dialog; a project opened from it becomes current.
-    void mnuFileProjectsClick();
     // A file of the file browser as a tag at the caret: an image tag for an
     // image, a style-sheet link, an anchor for a document, and so on.
     void InsertFileTag(const QString &path);
@@ -176,6 +169,7 @@ private:
     TvqHTMLTab *m_documents = nullptr;
     TCommandBinder m_binder{this};
     TDocumentCommands *m_commands = nullptr;
+    TProjectCommands *m_projects = nullptr;
     TPreviewController *m_preview = nullptr;
     TTagCommands *m_tagCommands = nullptr;
     TTagDialogCommands *m_tagDialogs = nullptr;

@@ -3,6 +3,7 @@
 
 #include "TfMain.h"
 
+#include "ProjectCommands.h"
 #include "ProjectFile.h"
 #include "RegistryKeys.h"
 #include "ScriptedMessageService.h"
@@ -64,18 +65,18 @@ TEST_F(Projects, OpeningClosesEverythingAndOpensTheExistingFilesSorted)
 
     // Cancelling the question of Close All leaves everything open.
     Scripted().answers = {TMsgResult::Cancel};
-    EXPECT_FALSE(window.OpenProject(project, 0));
+    EXPECT_FALSE(window.Projects()->OpenProject(project, 0));
     EXPECT_EQ(OpenNames(window), QStringList{other});
     EXPECT_TRUE(window.ActiveEditor()->Modified());
     EXPECT_EQ(CurrentProjectPath(), project);
 
     // An empty or missing project changes nothing, asks nothing.
     Scripted().Reset();
-    EXPECT_FALSE(window.OpenProject(m_dir.filePath(QStringLiteral("none.vcp")), 0));
+    EXPECT_FALSE(window.Projects()->OpenProject(m_dir.filePath(QStringLiteral("none.vcp")), 0));
     EXPECT_TRUE(Scripted().messages.isEmpty());
 
     Scripted().answers = {TMsgResult::No};
-    EXPECT_TRUE(window.OpenProject(project, 1));
+    EXPECT_TRUE(window.Projects()->OpenProject(project, 1));
     EXPECT_EQ(OpenNames(window), (QStringList{a, b}));
     EXPECT_EQ(window.ActiveEditor()->ColorCodeMode(), ccMinimal);
     EXPECT_EQ(ReadRegValue(RegistryKeys::ColorCoding, QStringLiteral("ColorCodeMode"), QString()), QStringLiteral("1"));
