@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EscapeWatcher.h"
 
-#include "LongRun.h"
-
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 
 #include <chrono>
@@ -14,17 +12,33 @@ namespace {
 constexpr qint64 PollIntervalMs = 25;
 }
 
+TEscapeWatcher::TEscapeWatcher(THold hold)
+{
+    if (hold == UntilDestroyed) {
+        m_run.emplace();
+        m_modalAtStart = QApplication::activeModalWidget();
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+}
+
+TEscapeWatcher::~TEscapeWatcher()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
 bool TEscapeWatcher::Pressed()
 {
     if (!m_sincePoll.isValid() || m_sincePoll.elapsed() >= PollIntervalMs) {
         // Held input waits for the end of a run, also when the caller holds
         // none itself.
-        TLongRun run;
-        // Only while the waiting events run: a question asked between polls
-        // must get its keys and clicks.
-        QCoreApplication::instance()->installEventFilter(this);
+        const TLongRun run;
+        // Unless held for the watcher's life, only while the waiting events
+        // run: a question asked between polls must get its keys and clicks.
+        if (!m_run)
+            QCoreApplication::instance()->installEventFilter(this);
         QCoreApplication::processEvents();
-        QCoreApplication::instance()->removeEventFilter(this);
+        if (!m_run)
+            QCoreApplication::instance()->removeEventFilter(this);
         m_sincePoll.start();
     }
     const bool pressed = m_pressed;
@@ -34,6 +48,8 @@ bool TEscapeWatcher::Pressed()
 
 bool TEscapeWatcher::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_run && QApplication::activeModalWidget() != m_modalAtStart)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

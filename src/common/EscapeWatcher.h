@@ -9,20 +9,39 @@
 // receivers in order once the outermost long run has ended (TLongRun). Only
 // Escape is taken.
 
+#include "LongRun.h"
+
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class TEscapeWatcher : public QObject
 {
 public:
+    // Held input waits while Pressed() lets events run, or from now until
+    // the watcher ends, also through the plain event processing of the code
+    // it covers (a batch of documents opening, whose parts let events run).
+    // A question the covered code asks meanwhile gets its input.
+    enum THold { WhilePolling, UntilDestroyed };
+
+    explicit TEscapeWatcher(THold hold = WhilePolling);
+    ~TEscapeWatcher() override;
+
     bool Pressed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The run the watcher holds for its whole life (UntilDestroyed).
+    std::optional<TLongRun> m_run;
+    // The modal window that was up when the hold began (the dialog that
+    // started the batch): its input is held like the main window's.
+    QPointer<QWidget> m_modalAtStart;
     QElapsedTimer m_sincePoll;
     bool m_pressed = false;
 };

@@ -2,6 +2,7 @@
 #include "DocumentCommands.h"
 
 #include "DroppedFiles.h"
+#include "EscapeWatcher.h"
 #include "FileIO.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QScopeGuard>
 
 TDocumentCommands::TDocumentCommands(TvqHTMLTab *documents, QObject *parent) : QObject(parent), m_documents(documents)
 {
@@ -62,42 +64,48 @@ void TDocumentCommands::OpenDocuments(const QString &path, int flags)
     }
     QCoreApplication::processEvents();
     THourglass hourglass;
+    for (const QString &file : std::as_const(files))
+        if (!OpenDocument(file))
+            break;
+    FinishOpening(files.last(), flags);
+}
 
-    for (const QString &file : std::as_const(files)) {
-        if (!QFileInfo::exists(file)) {
-            MessageDlg(QStringLiteral("File not found."), TMsgKind::Error);
-            break;
-        }
-        if (QFileInfo(file).isDir()) {
-            MessageDlg(QStringLiteral("\"") + QDir::toNativeSeparators(file) +
-                           QStringLiteral("\" is a folder, not a document."),
-                       TMsgKind::Error);
-            break;
-        }
-        int open = -1;
-        for (int i = 0; i < m_documents->DocumentCount() && open < 0; ++i)
-            if (SameFilePath(m_documents->DocumentFileName(i), file))
-                open = i;
-        if (open >= 0) {
-            ShowOnceNotice(nmFileAlreadyOpen);
-            m_documents->SetTabIndex(open);
-            continue;
-        }
-        // A file that could not be read leaves neither a tab nor a recent
-        // entry behind; the editor has said why.
-        if (!m_documents->AddDocument(file, Editor()->ColorCodeMode(), NewDocumentFlags()))
-            continue;
-        if (Editor()->Filename().isEmpty()) {
-            m_documents->CloseDocument(m_documents->TabIndex());
-            continue;
-        }
-        Editor()->SetModified(false);
-        AddToRecentFiles(file);
+bool TDocumentCommands::OpenDocument(const QString &file)
+{
+    if (!QFileInfo::exists(file)) {
+        MessageDlg(QStringLiteral("File not found."), TMsgKind::Error);
+        return false;
     }
+    if (QFileInfo(file).isDir()) {
+        MessageDlg(QStringLiteral("\"") + QDir::toNativeSeparators(file) +
+                       QStringLiteral("\" is a folder, not a document."),
+                   TMsgKind::Error);
+        return false;
+    }
+    for (int i = 0; i < m_documents->DocumentCount(); ++i)
+        if (SameFilePath(m_documents->DocumentFileName(i), file)) {
+            ShowOnceNotice(nmFileAlreadyOpen);
+            m_documents->SetTabIndex(i);
+            return true;
+        }
+    // A file that could not be read leaves neither a tab nor a recent entry
+    // behind; the editor has said why.
+    if (!m_documents->AddDocument(file, Editor()->ColorCodeMode(), NewDocumentFlags()))
+        return true;
+    if (Editor()->Filename().isEmpty()) {
+        m_documents->CloseDocument(m_documents->TabIndex());
+        return true;
+    }
+    Editor()->SetModified(false);
+    AddToRecentFiles(file);
+    return true;
+}
 
+void TDocumentCommands::FinishOpening(const QString &lastFile, int flags)
+{
     if (TvqRichHTML *editor = Editor(); editor->window()->isEnabled())
         editor->setFocus();
-    m_openFolder = QFileInfo(files.last()).absolutePath();
+    m_openFolder = QFileInfo(lastFile).absolutePath();
     if (flags & ofMoveFileBrowser)
         emit MoveFileBrowser(m_openFolder);
     if (!(flags & ofNoPreviewRefresh))
@@ -320,9 +328,19 @@ void TDocumentCommands::DropFiles(const QStringList &files)
 
 void TDocumentCommands::OpenInOrder(const QStringList &documents)
 {
-    for (qsizetype i = 0; i < documents.size(); ++i)
-        OpenDocuments(documents.at(i), i + 1 < documents.size() ? int(ofNoPreviewRefresh)
-                                                                : (m_resetDirOnOpen ? int(ofMoveFileBrowser) : 0));
+    if (documents.isEmpty())
+        return;
+    // What the user does meanwhile waits until the last document is open;
+    // only that one is shown.
+    TEscapeWatcher held(TEscapeWatcher::UntilDestroyed);
+    THourglass hourglass;
+    m_documents->setUpdatesEnabled(false);
+    auto shown = qScopeGuard([this] { m_documents->setUpdatesEnabled(true); });
+    for (const QString &file : documents) {
+        OpenDocument(file);
+        held.Pressed();
+    }
+    FinishOpening(documents.last(), m_resetDirOnOpen ? ofMoveFileBrowser : 0);
 }
 
 void TDocumentCommands::FocusEditor()

@@ -100,6 +100,12 @@ signals:
 
 private:
     TvqRichHTML *Editor() const;
+    // Opens one file in a tab of its own, or shows its tab when it is open
+    // already; false when it is missing or a folder (the user has been told).
+    bool OpenDocument(const QString &file);
+    // What follows opening: the focus, the open folder, the file browser
+    // and the preview as the flags say.
+    void FinishOpening(const QString &lastFile, int flags);
     // The add-document flags that carry the active editor's word wrap and
     // auto-indent to a new document.
     int NewDocumentFlags() const;

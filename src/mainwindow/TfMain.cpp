@@ -1225,6 +1225,13 @@ void TfMain::FormClose()
 
 void TfMain::closeEvent(QCloseEvent *event)
 {
+    // A run that lets events through owns its document: the window closes
+    // once it has ended.
+    if (TLongRun::Active()) {
+        event->ignore();
+        TLongRun::WhenIdle(this, [this] { close(); });
+        return;
+    }
     if (!FormCloseQuery()) {
         event->ignore();
         return;

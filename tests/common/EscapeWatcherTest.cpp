@@ -5,10 +5,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -45,4 +47,39 @@ TEST(EscapeWatcher, SeesEscapeAndHoldsInputBackUntilTheRunEnds)
     QCoreApplication::processEvents();
     EXPECT_EQ(edit.text(), QStringLiteral("qab"));
     EXPECT_EQ(triggered.count(), 1);
+}
+
+TEST(EscapeWatcher, HeldForItsLifeCoversPlainEventProcessingButNotAQuestionAskedMeanwhile)
+{
+    QDialog starter; // the dialog that starts the batch: its input waits too
+    starter.setModal(true);
+    starter.show();
+    QLineEdit startersEdit(&starter);
+    QLineEdit edit;
+    edit.show();
+    {
+        TEscapeWatcher held(TEscapeWatcher::UntilDestroyed);
+        EXPECT_TRUE(TLongRun::Active());
+        PostKey(&edit, Qt::Key_A, QStringLiteral("a"));
+        PostKey(&startersEdit, Qt::Key_S, QStringLiteral("s"));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(edit.text().isEmpty());
+        EXPECT_TRUE(startersEdit.text().isEmpty());
+
+        QDialog question;
+        QLineEdit answer(&question);
+        QTimer::singleShot(0, &question, [&] {
+            PostKey(&answer, Qt::Key_Y, QStringLiteral("y"));
+            PostKey(&question, Qt::Key_Escape);
+        });
+        // Would never end if the question's keys were held back.
+        QTimer::singleShot(5000, &question, [&] { question.done(2); });
+        EXPECT_EQ(question.exec(), QDialog::Rejected);
+        EXPECT_EQ(answer.text(), QStringLiteral("y"));
+        EXPECT_TRUE(edit.text().isEmpty());
+    }
+    EXPECT_FALSE(TLongRun::Active());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit.text(), QStringLiteral("a"));
+    EXPECT_EQ(startersEdit.text(), QStringLiteral("s"));
 }

@@ -3,6 +3,7 @@
 
 #include "TfMain.h"
 
+#include "LongRun.h"
 #include "ProjectCommands.h"
 #include "ProjectFile.h"
 #include "RegistryKeys.h"
@@ -15,7 +16,9 @@
 #include "URLHistory.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -82,6 +85,38 @@ TEST_F(Projects, OpeningClosesEverythingAndOpensTheExistingFilesSorted)
     EXPECT_EQ(ReadRegValue(RegistryKeys::ColorCoding, QStringLiteral("ColorCodeMode"), QString()), QStringLiteral("1"));
     EXPECT_TRUE(CurrentProjectPath().isEmpty());
     EXPECT_EQ(Scripted().messages.size(), 1); // the one question; the missing file is skipped silently
+}
+
+TEST_F(Projects, KeysAndClosingTheWindowWaitUntilEveryFileIsOpen)
+{
+    const QStringList pages{Page(QStringLiteral("a.htm")), Page(QStringLiteral("b.htm")),
+                            Page(QStringLiteral("c.htm"))};
+    const QString project = ProjectFilePath(QStringLiteral("typed"));
+    ASSERT_TRUE(WriteProjectFile(project, pages));
+    TfMain window;
+    window.show();
+    // As the first file starts opening, the user types and closes the window.
+    QPointer<TvqRichHTML> typedInto;
+    const QMetaObject::Connection typing = QObject::connect(window.Documents(), &TvqHTMLTab::OnPageChange, [&] {
+        if (typedInto || !TLongRun::Active())
+            return;
+        typedInto = window.ActiveEditor();
+        QCoreApplication::postEvent(typedInto, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+        QCoreApplication::postEvent(&window, new QCloseEvent);
+    });
+    ASSERT_TRUE(window.Projects()->OpenProject(project, 2));
+    QObject::disconnect(typing);
+    EXPECT_EQ(OpenNames(window), pages);
+    for (int i = 0; i < window.Documents()->DocumentCount(); ++i)
+        EXPECT_FALSE(window.Documents()->Editor(i)->Modified()) << i;
+    EXPECT_TRUE(window.isVisible());
+
+    Scripted().answers = {TMsgResult::No};
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(typedInto);
+    EXPECT_EQ(typedInto->RawText().left(1), "x");
+    ASSERT_EQ(Scripted().messages.size(), 1); // the save question of the typed-in page
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(Projects, AProjectOnTheCommandLineOrHandedOverOpensWithTheEditorsMode)
