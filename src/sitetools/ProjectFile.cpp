@@ -40,8 +40,12 @@ void SetCurrentProjectPath(const QString &path)
 QString ProjectFolder()
 {
     QString folder = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("ProjectDir"), QString());
-    if (folder.isEmpty())
+    if (folder.isEmpty()) {
+        // Our own folder: made on first use, so that a new user can start a
+        // project at once.
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Projects");
+        QDir().mkpath(folder);
+    }
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;

@@ -21,7 +21,8 @@
 inline const QString ProjectFileExtension = QStringLiteral(".vcp");
 
 // The project folder, always ending in "/": the stored ProjectDir, or a
-// "Projects" folder in the per-user data folder when none is stored.
+// "Projects" folder in the per-user data folder when none is stored, made
+// when missing (a stored folder that is missing is the user's to mend).
 QString ProjectFolder();
 // The project file of that name in the project folder.
 QString ProjectFilePath(const QString &name);

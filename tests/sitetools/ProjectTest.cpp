@@ -98,6 +98,15 @@ TEST_F(ProjectFileTest, AMissingFolderIsReportedAndNothingWritten)
     EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("The path to your project files - ") + folder +
                                           QStringLiteral(" - is invalid.")});
     EXPECT_FALSE(QFileInfo::exists(folder));
+
+    // The default folder in the per-user data folder is ours and made when
+    // missing, so that a new user's first project can be written.
+    WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ProjectDir"), QString());
+    QDir(ProjectFolder()).removeRecursively();
+    EXPECT_TRUE(WriteProjectFile(ProjectFilePath(QStringLiteral("first")), {QStringLiteral("/w/a.html")}));
+    EXPECT_EQ(ReadProjectFile(ProjectFilePath(QStringLiteral("first")), false),
+              QStringList{QStringLiteral("/w/a.html")});
+    QDir(ProjectFolder()).removeRecursively();
 }
 
 TEST_F(ProjectFileTest, ColourCodingOutsideTheLevelsReadsAsFull)
