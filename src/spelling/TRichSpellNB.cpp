@@ -79,6 +79,12 @@ bool AnyLetter(const TvqRichHTML *editor)
     return editor->Encoding() == TTextEncoding::Utf8;
 }
 
+// An editor deleted, or hidden as its document closes, ends the check.
+bool Gone(const QPointer<TvqRichHTML> &editor)
+{
+    return !editor || editor->isHidden();
+}
+
 } // namespace
 
 TRichSpellNB::TRichSpellNB(QWidget *window)
@@ -199,7 +205,7 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
         QElapsedTimer sincePoll;
         sincePoll.start();
         qsizetype position = start;
-        while (guard && !m_cancelled) {
+        while (!Gone(guard) && !m_cancelled) {
             if (sincePoll.elapsed() >= ScanPollMs) {
                 QCoreApplication::processEvents();
                 sincePoll.start();
@@ -218,8 +224,10 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
             editor->SetSel(found.start, found.length);
             QCoreApplication::processEvents();
             const int result = Decide(editor, word);
-            if (result == TSugDialog::mrCancel || !guard)
+            if (result == TSugDialog::mrCancel || Gone(guard)) {
+                m_cancelled = true;
                 break;
+            }
             switch (result) {
             case TSugDialog::mrChange:
             case TSugDialog::mrChangeAll:
@@ -246,7 +254,7 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
             }
             m_dialog->setWindowTitle(QStringLiteral("Suggestions: Scanning..."));
         }
-        cancelled = m_cancelled || !guard;
+        cancelled = m_cancelled || Gone(guard);
         m_checking = false;
         m_cancelled = false;
         if (guard)
@@ -283,9 +291,9 @@ int TRichSpellNB::Decide(TvqRichHTML *editor, const QString &word)
     m_dialog->NotWord->setText(word);
     m_dialog->WordEdit->setFocus();
     QPointer<TvqRichHTML> guard(editor);
-    while (m_dialog->ResultCode() == TSugDialog::mrNone && !m_cancelled && guard)
+    while (m_dialog->ResultCode() == TSugDialog::mrNone && !m_cancelled && !Gone(guard))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return m_cancelled || !guard ? int(TSugDialog::mrCancel) : m_dialog->ResultCode();
+    return m_cancelled || Gone(guard) ? int(TSugDialog::mrCancel) : m_dialog->ResultCode();
 }
 
 void TRichSpellNB::FillSuggestions(const QString &word, bool phoneme)

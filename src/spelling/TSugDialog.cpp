@@ -48,12 +48,12 @@ TSugDialog::TSugDialog(QWidget *parent) : QDialog(parent)
     place(AddButton(QStringLiteral("btnIgnoreAll"), QStringLiteral("I&gnore All"), mrIgnoreAll), 1, 1);
     place(AddButton(QStringLiteral("btnAdd"), QStringLiteral("&Add"), mrAdd), 2, 0);
     place(AddButton(QStringLiteral("btnCancel"), QStringLiteral("Cancel"), mrCancel), 2, 1);
-    place(AddButton(QStringLiteral("btnSuggest"), QStringLiteral("&Suggest"), mrNone), 3, 0);
-    place(AddButton(QStringLiteral("btnPhoneme"), QStringLiteral("&Phoneme"), mrNone), 3, 1);
-    connect(findChild<QPushButton *>(QStringLiteral("btnSuggest")), &QPushButton::clicked, this,
-            [this] { emit SuggestRequested(false); });
-    connect(findChild<QPushButton *>(QStringLiteral("btnPhoneme")), &QPushButton::clicked, this,
-            [this] { emit SuggestRequested(true); });
+    QPushButton *suggest = AddButton(QStringLiteral("btnSuggest"), QStringLiteral("&Suggest"), mrNone);
+    QPushButton *phoneme = AddButton(QStringLiteral("btnPhoneme"), QStringLiteral("&Phoneme"), mrNone);
+    place(suggest, 3, 0);
+    place(phoneme, 3, 1);
+    connect(suggest, &QPushButton::clicked, this, [this] { emit SuggestRequested(false); });
+    connect(phoneme, &QPushButton::clicked, this, [this] { emit SuggestRequested(true); });
     buttons->setRowStretch(4, 1);
 
     auto *layout = new QHBoxLayout(this);
