@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
 
@@ -150,6 +151,64 @@ bool TRichSpellNB::CheckRichSelectionNB(TvqRichHTML *editor)
     return CheckRange(editor, start, start + length);
 }
 
+bool TRichSpellNB::Ignored(const QString &word) const
+{
+    return std::binary_search(m_ignoreAll.cbegin(), m_ignoreAll.cend(), word.toUpper());
+}
+
+bool TRichSpellNB::HasWordToReport(std::string_view text, qsizetype start, qsizetype end, const TWordScanner &scanner)
+{
+    for (auto word = scanner.NextWord(text, start, end); word.Found(); word = scanner.NextWord(text, word.End(), end)) {
+        if (!m_dictionary.Known(text.substr(size_t(word.start), size_t(word.length))) &&
+            !Ignored(QString::fromUtf8(text.data() + word.start, word.length)))
+            return true;
+    }
+    return false;
+}
+
+bool TRichSpellNB::CheckBetweenTags(TvqRichHTML *editor)
+{
+    if (!OpenDictionaries())
+        return false;
+    const TLongRun run;
+    const THeldInput held(m_window);
+    m_checking = true;
+    m_cancelled = false;
+    const auto done = qScopeGuard([this] {
+        m_checking = false;
+        m_cancelled = false;
+    });
+    QPointer<TvqRichHTML> guard(editor);
+    const TWordScanner scanner(AnyLetter(editor));
+    QElapsedTimer sincePoll;
+    sincePoll.start();
+    size_t position = 0;
+    while (!Gone(guard) && !m_cancelled) {
+        if (sincePoll.elapsed() >= ScanPollMs) {
+            QCoreApplication::processEvents();
+            sincePoll.start();
+            continue;
+        }
+        std::string_view text = editor->TextView();
+        size_t tagStart = std::min(text.find('<', position), text.size());
+        // Most pieces hold no word to report and are passed at the cost of
+        // their lookups.
+        if (HasWordToReport(text, qsizetype(position), qsizetype(tagStart), scanner)) {
+            const qsizetype length = editor->TextLength();
+            editor->SetSel(qsizetype(position), qsizetype(tagStart - position));
+            if (!CheckRichSelectionNB(editor) || Gone(guard))
+                return false;
+            tagStart += size_t(editor->TextLength() - length);
+            text = editor->TextView();
+        }
+        const size_t tagEnd = text.find('>', tagStart);
+        if (tagEnd == std::string_view::npos)
+            return true;
+        position = tagEnd + 1;
+    }
+    return false;
+}
+
 bool TRichSpellNB::OpenDictionaries()
 {
     if (m_dictionariesOpen)
@@ -189,8 +248,9 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
     {
         const TLongRun run;
         const THeldInput held(m_window);
+        // Within a walk between tags, the walk's state.
+        const bool outer = m_checking;
         m_checking = true;
-        m_cancelled = false;
         m_dialog->setWindowTitle(QStringLiteral("Suggestions: Scanning..."));
         const qsizetype caret = editor->GetSelStart();
         editor->SetSelStart(start);
@@ -219,7 +279,7 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
             if (m_dictionary.Known(text.substr(size_t(found.start), size_t(found.length))))
                 continue;
             const QString word = QString::fromUtf8(text.data() + found.start, found.length);
-            if (std::binary_search(m_ignoreAll.cbegin(), m_ignoreAll.cend(), word.toUpper()))
+            if (Ignored(word))
                 continue;
             editor->SetSel(found.start, found.length);
             QCoreApplication::processEvents();
@@ -255,8 +315,8 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
             m_dialog->setWindowTitle(QStringLiteral("Suggestions: Scanning..."));
         }
         cancelled = m_cancelled || Gone(guard);
-        m_checking = false;
-        m_cancelled = false;
+        m_checking = outer;
+        m_cancelled = outer && m_cancelled;
         if (guard)
             editor->SetSel(std::min(caret, editor->TextLength()), 0);
         m_dialog->hide();

@@ -51,6 +51,10 @@ public:
     bool CheckRichSelection(TvqRichHTML *editor);
     // The selection as it is; nothing for an empty selection.
     bool CheckRichSelectionNB(TvqRichHTML *editor);
+    // The text between tags, "<" to ">", piece by piece: each piece with a
+    // word to report is checked as the selection. False when cancelled or
+    // the dictionary cannot be opened.
+    bool CheckBetweenTags(TvqRichHTML *editor);
     void ClearLists();
     // The next check opens the dictionaries again.
     void CloseDictionaries();
@@ -66,6 +70,9 @@ public:
 private:
     bool CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype end);
     bool OpenDictionaries();
+    // Whether a word of the range is to be reported.
+    bool HasWordToReport(std::string_view text, qsizetype start, qsizetype end, const TWordScanner &scanner);
+    bool Ignored(const QString &word) const;
     // The user's decision on a word not found; Cancel when the check was
     // cancelled meanwhile.
     int Decide(TvqRichHTML *editor, const QString &word);

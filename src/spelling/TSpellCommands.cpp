@@ -5,10 +5,8 @@
 #include "LongRun.h"
 #include "MessageService.h"
 #include "TRichSpellNB.h"
-#include "TextEncoding.h"
 #include "TvqHTMLTab.h"
 #include "TvqRichHTML.h"
-#include "WordScanner.h"
 
 #include <QFileInfo>
 #include <QMainWindow>
@@ -94,32 +92,8 @@ void TSpellCommands::SpellCheck()
     }
     m_checker->ShowCompletionMsg = false;
     const qsizetype caret = editor->GetSelStart();
-    if (!CheckBetweenTags() || !editor)
+    if (!m_checker->CheckBetweenTags(editor) || !editor)
         return;
     editor->SetSel(std::min(caret, editor->TextLength()), 0);
     MessageDlg(QStringLiteral("Spell check complete."), TMsgKind::Information);
-}
-
-bool TSpellCommands::CheckBetweenTags()
-{
-    QPointer<TvqRichHTML> editor = m_documents->ActiveEditor();
-    const TWordScanner scanner(editor->Encoding() == TTextEncoding::Utf8);
-    size_t position = 0;
-    while (editor) {
-        std::string_view text = editor->TextView();
-        size_t tagStart = std::min(text.find('<', position), text.size());
-        if (scanner.HasWordCharacter(text, qsizetype(position), qsizetype(tagStart))) {
-            const qsizetype length = editor->TextLength();
-            editor->SetSel(qsizetype(position), qsizetype(tagStart - position));
-            if (!m_checker->CheckRichSelectionNB(editor) || !editor)
-                return false;
-            tagStart += size_t(editor->TextLength() - length);
-            text = editor->TextView();
-        }
-        const size_t tagEnd = text.find('>', tagStart);
-        if (tagEnd == std::string_view::npos)
-            return true;
-        position = tagEnd + 1;
-    }
-    return false;
 }

@@ -36,8 +36,6 @@ public:
     void SpellCheck();
 
 private:
-    // The text between tags, piece by piece; false when cancelled.
-    bool CheckBetweenTags();
     void Lock(bool lock);
 
     TvqHTMLTab *m_documents;
