@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
@@ -205,7 +206,9 @@ TEST_F(SpellCheck, CancelHalfWay)
 {
     Load("Zorblax one Qwertyx two Zorblax\r\n");
     m_editor->SetSel(9, 0);
-    TSpellUser user(m_checker, {{D::mrChange, QStringLiteral("Zebra")}, {D::mrCancel}});
+    // Escape in the window is Cancel.
+    TSpellUser user(m_checker, {{D::mrChange, QStringLiteral("Zebra")},
+                                {D::mrNone, QString(), [&] { QTest::keyClick(m_checker->Dialog(), Qt::Key_Escape); }}});
     EXPECT_FALSE(m_checker->CheckRich(m_editor));
     EXPECT_EQ(user.shown, QStringList({"Zorblax", "Qwertyx"}));
     EXPECT_EQ(Text(), QByteArray("Zebra one Qwertyx two Zorblax\r\n"));
@@ -289,4 +292,47 @@ TEST_F(SpellCheck, ClosedDocumentEndsTheCheck)
     EXPECT_TRUE(editor);
     QTest::qWaitFor([&] { return !editor; });
     EXPECT_FALSE(editor);
+}
+
+TEST_F(SpellCheck, SuggestionTypes)
+{
+    Load("fonetik\r\n");
+    QListWidget *list = m_checker->Dialog()->SuggestList;
+    m_checker->SuggestType = TRichSpellNB::stPhoneme;
+    m_checker->MaxSuggestions = 3;
+    {
+        TSpellUser user(m_checker, {{D::mrIgnore, QString(), [&] {
+                                         EXPECT_LE(list->count(), 3);
+                                         EXPECT_EQ(list->findItems(QStringLiteral("phonetic"), Qt::MatchExactly).size(),
+                                                   1);
+                                     }}});
+        EXPECT_TRUE(m_checker->CheckRich(m_editor));
+    }
+    // Without suggestions "Change To:" holds the word itself.
+    m_checker->SuggestType = TRichSpellNB::stNoSuggest;
+    TSpellUser user(m_checker, {{D::mrIgnore, QString(), [&] {
+                                     EXPECT_EQ(list->count(), 0);
+                                     EXPECT_EQ(m_checker->Dialog()->WordEdit->text(), QStringLiteral("fonetik"));
+                                 }}});
+    EXPECT_TRUE(m_checker->CheckRich(m_editor));
+    EXPECT_EQ(user.shown, QStringList({"fonetik"}));
+}
+
+TEST(SugDialog, MovesOffTheWordItCovers)
+{
+    TSugDialog dialog;
+    dialog.resize(300, 150);
+    dialog.show();
+    const QRect screen = dialog.screen()->geometry();
+    dialog.move(screen.left() + 100, screen.center().y() - 75);
+    const QPoint start = dialog.pos();
+    dialog.AvoidPoint(dialog.frameGeometry().bottomRight() + QPoint(5, 5));
+    EXPECT_EQ(dialog.pos(), start);
+    // A word in the upper half sends the window to the bottom, one in the
+    // lower half to the top.
+    dialog.AvoidPoint(dialog.frameGeometry().center() - QPoint(0, 20));
+    EXPECT_NEAR(dialog.frameGeometry().bottom(), screen.bottom() - 20, 1);
+    EXPECT_EQ(dialog.pos().x(), start.x());
+    dialog.AvoidPoint(dialog.frameGeometry().center());
+    EXPECT_EQ(dialog.frameGeometry().top(), screen.top() + 20);
 }

@@ -8,9 +8,11 @@
 #include "TSpellCommands.h"
 #include "TestFiles.h"
 #include "TfMain.h"
+#include "TfSettings.h"
 #include "TvqHTMLTab.h"
 #include "TvqRichHTML.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -145,4 +147,33 @@ TEST_F(SpellCommand, EmptyUserDictionaryIsRemovedAndMadeAgain)
     Run();
     EXPECT_EQ(user.shown, QStringList({"Helo", "wrld", "Zorblax"}));
     EXPECT_TRUE(QFileInfo::exists(UserDictionary()));
+}
+
+TEST_F(SpellCommand, SettingsChooseTheDictionaryAndTheSkipping)
+{
+    TSettingsState state = m_window.CurrentSettings();
+    EXPECT_EQ(state.DictionaryMain, DefaultDictionaryName);
+    {
+        // The settings dialog offers the installed dictionaries.
+        TfSettings dialog(state, TfSettings::pgGeneral, &m_window);
+        auto *box = dialog.findChild<QComboBox *>(QStringLiteral("cboDictionary"));
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->currentText(), DefaultDictionaryName);
+        EXPECT_GE(box->findText(DefaultDictionaryName), 0);
+    }
+    TSettingsMarks marks;
+    marks.General = true;
+    state.DictionaryMain = m_dir.filePath(QStringLiteral("none.dic"));
+    m_window.ApplySettings(state, marks);
+    Run();
+    EXPECT_EQ(Messages(), QStringList({"Could not open dictionary"}));
+
+    Scripted().messages.clear();
+    state.DictionaryMain = DefaultDictionaryName;
+    state.SpellSkipTags = false;
+    m_window.ApplySettings(state, marks);
+    EXPECT_EQ(m_window.CurrentSettings().DictionaryMain, DefaultDictionaryName);
+    TSpellUser user(Checker(), {{D::mrCancel}});
+    Run();
+    EXPECT_EQ(user.shown, QStringList({"Zorblax"}));
 }
