@@ -177,6 +177,8 @@ bool TRichSpellNB::CheckBetweenTags(TvqRichHTML *editor)
     const auto done = qScopeGuard([this] {
         m_checking = false;
         m_cancelled = false;
+        if (!LeaveDictionariesOpen)
+            CloseDictionaries();
     });
     QPointer<TvqRichHTML> guard(editor);
     const TWordScanner scanner(AnyLetter(editor));
@@ -243,13 +245,13 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
         return false;
 
     QPointer<TvqRichHTML> guard(editor);
+    // Within a walk between tags, the walk's state.
+    const bool outer = m_checking;
     bool cancelled = false;
     bool changed = false;
     {
         const TLongRun run;
         const THeldInput held(m_window);
-        // Within a walk between tags, the walk's state.
-        const bool outer = m_checking;
         m_checking = true;
         m_dialog->setWindowTitle(QStringLiteral("Suggestions: Scanning..."));
         const qsizetype caret = editor->GetSelStart();
@@ -321,7 +323,7 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
             editor->SetSel(std::min(caret, editor->TextLength()), 0);
         m_dialog->hide();
     }
-    if (!LeaveDictionariesOpen)
+    if (!outer && !LeaveDictionariesOpen)
         CloseDictionaries();
     if (!cancelled && ShowCompletionMsg)
         MessageDlg(changed ? QStringLiteral("Checking complete.") : QStringLiteral("No changes made."),
@@ -345,8 +347,10 @@ int TRichSpellNB::Decide(TvqRichHTML *editor, const QString &word)
     m_dialog->setWindowTitle(QStringLiteral("Suggestions"));
     if (AvoidHighlight)
         MoveOffWord(editor);
-    if (m_dialog->isHidden())
+    if (m_dialog->isHidden()) {
         m_dialog->show();
+        m_dialog->activateWindow();
+    }
     m_dialog->WordEdit->setText(suggestions.value(0, word));
     m_dialog->NotWord->setText(word);
     m_dialog->WordEdit->setFocus();

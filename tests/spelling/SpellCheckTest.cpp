@@ -336,3 +336,20 @@ TEST(SugDialog, MovesOffTheWordItCovers)
     dialog.AvoidPoint(dialog.frameGeometry().center());
     EXPECT_EQ(dialog.frameGeometry().top(), screen.top() + 20);
 }
+
+TEST_F(SpellCheck, DictionariesOpenedForEachCheckUnlessLeftOpen)
+{
+    Load("Zorblax\r\n");
+    const auto check = [&] {
+        TSpellUser user(m_checker, {{D::mrIgnore}});
+        EXPECT_TRUE(m_checker->CheckRich(m_editor));
+        return user.shown.size();
+    };
+    EXPECT_EQ(check(), 1);
+    // A word another program added to the user dictionary.
+    WriteTestFile(m_checker->DictionaryUser(), "Zorblax\n");
+    EXPECT_EQ(check(), 1);
+    m_checker->LeaveDictionariesOpen = false;
+    EXPECT_EQ(check(), 1);
+    EXPECT_EQ(check(), 0);
+}
