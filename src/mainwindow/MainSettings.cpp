@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainSettings.h"
 
+#include "Dictionaries.h"
 #include "ExternalBrowsers.h"
 #include "RegistryKeys.h"
 
@@ -75,9 +76,8 @@ TMainSettings ReadMainSettings()
     s.CloseParagraphTags = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("CloseParagraphTags"), false);
     s.AutoFillHREF = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillHREF"), true);
     s.SpellSkipTags = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("SpellSkipTags"), true);
-    s.DictionaryMain = DictionaryPath(
-        DataFolder(), Text(RegistryKeys::Velicort, QStringLiteral("DictionaryMain"), QStringLiteral("Velicort.dct")),
-        QStringLiteral("Velicort.dct"));
+    s.DictionaryMain =
+        DictionaryFilePath(Text(RegistryKeys::Velicort, QStringLiteral("DictionaryMain"), DefaultDictionaryName));
     s.DictionaryUser = DictionaryPath(
         UserDataFolder(), Text(RegistryKeys::Velicort, QStringLiteral("DictionaryUser"), QStringLiteral("Custom.dct")),
         QStringLiteral("Custom.dct"));

@@ -30,6 +30,7 @@ struct TSettingsState
     bool CloseParagraphTags = false;
     bool MicrosoftMultimedia = true;
     bool AutoFillAltText = false;
+    QString DictionaryMain; // as the setting names it: "en_US" or a path
     // Files
     QString DocumentTemplate;
     QStringList HTMLExtensions;

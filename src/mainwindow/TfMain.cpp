@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TfMain.h"
 
+#include "Dictionaries.h"
 #include "DocumentCommands.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
@@ -21,6 +22,7 @@
 #include "TFindCommands.h"
 #include "TPreviewController.h"
 #include "TRuler.h"
+#include "TSpellCommands.h"
 #include "TTagCommands.h"
 #include "TTagDialogCommands.h"
 #include "TTextCommands.h"
@@ -410,6 +412,8 @@ void TfMain::LoadSettings()
     // the documents: they wait for a long run under way to end.
     connect(m_messageWindow, &TfVelicortMessageWindow::OpenFileMessage, this,
             [this](const QString &path) { TLongRun::WhenIdle(this, [this, path] { MessageWindowOpenFile(path); }); });
+    // A file handed over ends a spelling check, then opens.
+    connect(m_messageWindow, &TfVelicortMessageWindow::OpenFileMessage, m_spelling, &TSpellCommands::Cancel);
     connect(m_messageWindow, &TfVelicortMessageWindow::ValidatorResultMessage, this, [this](const QString &path) {
         TLongRun::WhenIdle(this, [this, path] { MessageWindowValidatorResult(path); });
     });
@@ -465,6 +469,11 @@ void TfMain::CreateControllers()
     m_findCommands = new TFindCommands(m_documents, this);
     m_findCommands->Connect(m_binder);
     connect(m_findCommands, &TFindCommands::StatusText, this, &TfMain::ShowStatusMessage);
+
+    m_spelling = new TSpellCommands(m_documents, this, {m_fileBrowser, m_mainToolbar, m_speedbar});
+    m_spelling->Connect(m_binder);
+    m_spelling->SetSkipTags(m_settings.SpellSkipTags);
+    m_spelling->SetDictionaries(m_settings.DictionaryMain, m_settings.DictionaryUser);
 }
 
 void TfMain::ConnectCommands()
@@ -580,6 +589,7 @@ TSettingsState TfMain::CurrentSettings() const
     s.LowerCaseTags = LowerCaseTags();
     s.ForceHexColor = m.ForceHexColor;
     s.SpellSkipTags = m.SpellSkipTags;
+    s.DictionaryMain = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("DictionaryMain"), DefaultDictionaryName);
     s.ListOnlyFileNames = m.ListOnlyFileNames;
     s.SaveAsUnix = m_commands->SaveAsUnix();
     s.CloseParagraphTags = m.CloseParagraphTags;
@@ -644,6 +654,10 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         m_tagCommands->SetForceHexColor(s.ForceHexColor);
         m.SpellSkipTags = s.SpellSkipTags;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SpellSkipTags"), s.SpellSkipTags);
+        m_spelling->SetSkipTags(s.SpellSkipTags);
+        WriteRegValue(RegistryKeys::Velicort, QStringLiteral("DictionaryMain"), s.DictionaryMain);
+        m.DictionaryMain = DictionaryFilePath(s.DictionaryMain);
+        m_spelling->SetDictionaries(m.DictionaryMain, m.DictionaryUser);
         m_commands->SetSaveAsUnix(s.SaveAsUnix);
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("SaveAsUnix"), s.SaveAsUnix);
         m_commands->SetDropOptions(m.LowerCaseFiles, m.NetscapeMultimedia, m.ResetDirOnOpen);
@@ -1226,7 +1240,9 @@ void TfMain::FormClose()
 void TfMain::closeEvent(QCloseEvent *event)
 {
     // A run that lets events through owns its document: the window closes
-    // once it has ended.
+    // once it has ended. A spell check ends first.
+    if (m_spelling->Running())
+        m_spelling->Cancel();
     if (TLongRun::Active()) {
         event->ignore();
         TLongRun::WhenIdle(this, [this] { close(); });

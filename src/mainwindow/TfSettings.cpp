@@ -3,6 +3,7 @@
 
 #include "ColorDialog.h"
 #include "Colors.h"
+#include "Dictionaries.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
 #include "MessageService.h"
@@ -135,6 +136,17 @@ QWidget *TfSettings::GeneralPage()
         connect(m_general[i], &QCheckBox::toggled, this, [this] { m_marks.General = true; });
         layout->addWidget(m_general[i]);
     }
+    // The main spelling dictionary: an installed one, or the file set before.
+    m_dictionary = new QComboBox;
+    m_dictionary->setObjectName(QStringLiteral("cboDictionary"));
+    m_dictionary->addItems(InstalledDictionaries());
+    if (m_dictionary->findText(m_state.DictionaryMain) < 0)
+        m_dictionary->addItem(m_state.DictionaryMain);
+    m_dictionary->setCurrentText(m_state.DictionaryMain);
+    connect(m_dictionary, &QComboBox::currentTextChanged, this, [this] { m_marks.General = true; });
+    auto *dictionary = new QFormLayout;
+    dictionary->addRow(QStringLiteral("Dictionary"), m_dictionary);
+    layout->addLayout(dictionary);
     layout->addStretch(1);
     return page;
 }
@@ -624,6 +636,7 @@ TSettingsState TfSettings::State() const
                          &state.MicrosoftMultimedia, &state.AutoFillAltText};
     for (int i = 0; i < 11; ++i)
         *general[i] = m_general[i]->isChecked();
+    state.DictionaryMain = m_dictionary->currentText();
     state.DocumentTemplate = m_template->text();
     state.HTMLExtensions.clear();
     for (int i = 0; i < m_extensions->count(); ++i)

@@ -71,6 +71,7 @@ private:
     QTabWidget *m_pages = nullptr;
 
     std::array<QCheckBox *, 11> m_general{};
+    QComboBox *m_dictionary = nullptr;
     QListWidget *m_extensions = nullptr;
     QLineEdit *m_defaultExtension = nullptr;
     QLineEdit *m_template = nullptr;
