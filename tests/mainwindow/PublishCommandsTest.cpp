@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -62,8 +63,12 @@ TEST(PublishCommands, TheDocumentGoesAfterTheQuestionAndTheSelectionFromThePane)
 
     // The pane's selection; none selected is said.
     TFileBrowser *pane = window.FileBrowser();
+    pane->SetRefreshAllowed(true);
+    QSignalSpy scanned(pane->vqFileList, &TvqFileView::ScanFinished);
     pane->ChangeFolder(dir.path(), true);
-    QTRY_COMPARE(pane->vqFileList->topLevelItemCount(), 2);
+    if (pane->vqFileList->ScanRunning())
+        ASSERT_TRUE(scanned.wait(10000));
+    ASSERT_EQ(pane->vqFileList->topLevelItemCount(), 2);
     pane->vqFileList->selectAll();
     ASSERT_TRUE(pane->Action("mnuPI_Publish")->isEnabled());
     WhenPublishWindowShows([&](TfPublish &publishWindow) { listed = ListedFiles(publishWindow); });
