@@ -73,7 +73,9 @@ TfPublish::TfPublish(const QStringList &files, QWidget *parent)
     rootRow->addWidget(btnBrowse);
     auto *form = new QFormLayout;
     form->addRow(tr("&Destination:"), edtDestination);
-    form->addRow(tr("&Site root folder:"), rootRow);
+    auto *rootLabel = new QLabel(tr("&Site root folder:"));
+    rootLabel->setBuddy(edtSiteRoot);
+    form->addRow(rootLabel, rootRow);
     form->addRow(tr("&User name:"), edtUserName);
     form->addRow(tr("Pass&word:"), edtPassword);
 
@@ -119,6 +121,8 @@ TfPublish::TfPublish(const QStringList &files, QWidget *parent)
     connect(m_uploader, &TUploader::Finished, this, &TfPublish::RunFinished);
     if (edtDestination->text().isEmpty())
         edtDestination->setFocus();
+    else if (!edtUserName->text().isEmpty() && edtPassword->text().isEmpty())
+        edtPassword->setFocus();
     else
         btnPublish->setFocus();
 }
