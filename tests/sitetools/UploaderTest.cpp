@@ -185,6 +185,17 @@ TEST_F(UploaderTest, WebDavPutsFilesMakesFoldersAndReportsARefusedLogin)
     EXPECT_TRUE(refused.errors[0].contains("401")) << refused.errors[0].toStdString();
 }
 
+TEST_F(UploaderTest, AnUntrustedCertificateIsRefusedWithoutFallingBack)
+{
+    TPublishServer server("dav", {"--tls"});
+    QDir().mkpath(server.Local("site"));
+    const QString url = server.Url().replace("http://", "https://");
+    const TReport report = Run(Job(url, {SiteFile("a.html"), SiteFile("b.html")}));
+    EXPECT_EQ(report.outcomes, (QList<TPublishOutcome>{Failed, Failed}));
+    EXPECT_TRUE(report.errors[0].contains("certificate")) << report.errors[0].toStdString();
+    EXPECT_TRUE(server.Files().isEmpty());
+}
+
 TEST_F(UploaderTest, SftpAsksAboutAnUnknownHostKeyAndReplacesFilesWhole)
 {
     QTemporaryDir keys;

@@ -73,6 +73,36 @@ def serve_sftp(args):
     asyncio.run(start())
 
 
+def self_signed_context():
+    """A TLS context with a certificate that nobody vouches for."""
+    import datetime
+    import ssl
+    import tempfile
+    from cryptography import x509
+    from cryptography.hazmat.primitives import hashes, serialization
+    from cryptography.hazmat.primitives.asymmetric import ec
+    from cryptography.x509.oid import NameOID
+
+    key = ec.generate_private_key(ec.SECP256R1())
+    name = x509.Name([x509.NameAttribute(NameOID.COMMON_NAME, "127.0.0.1")])
+    now = datetime.datetime.utcnow()
+    certificate = (x509.CertificateBuilder().subject_name(name).issuer_name(name)
+                   .public_key(key.public_key()).serial_number(1)
+                   .not_valid_before(now).not_valid_after(now + datetime.timedelta(days=1))
+                   .sign(key, hashes.SHA256()))
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    with tempfile.TemporaryDirectory() as folder:
+        cert_file = os.path.join(folder, "cert.pem")
+        key_file = os.path.join(folder, "key.pem")
+        with open(cert_file, "wb") as out:
+            out.write(certificate.public_bytes(serialization.Encoding.PEM))
+        with open(key_file, "wb") as out:
+            out.write(key.private_bytes(serialization.Encoding.PEM, serialization.PrivateFormat.PKCS8,
+                                        serialization.NoEncryption()))
+        context.load_cert_chain(cert_file, key_file)
+    return context
+
+
 def serve_dav(args):
     from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -125,6 +155,8 @@ def serve_dav(args):
             self.answer(201, "Created")
 
     server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    if args.tls:
+        server.socket = self_signed_context().wrap_socket(server.socket, server_side=True)
     announce(server.server_address[1])
     server.serve_forever()
 
@@ -136,6 +168,7 @@ def main():
     parser.add_argument("--user", default="user")
     parser.add_argument("--password", default="secret")
     parser.add_argument("--throttle", type=int, default=0, help="bytes a second an ftp upload may take")
+    parser.add_argument("--tls", action="store_true", help="dav: https with a self-signed certificate")
     parser.add_argument("--host-key", help="sftp: the file to write the server's known-hosts line to")
     args = parser.parse_args()
     end_with_parent()
