@@ -145,14 +145,31 @@ private:
         curl_easy_setopt(m_curl, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
         const CURLcode code = curl_easy_perform(m_curl);
         m_file = nullptr;
-        if (code == CURLE_ABORTED_BY_CALLBACK && m_owner->m_cancelled) {
-            outcome = TPublishOutcome::Cancelled;
-            return QString();
-        }
-        const QString problem = Problem(code);
-        if (problem.isEmpty())
-            outcome = TPublishOutcome::Sent;
+        const bool cancelled = code == CURLE_ABORTED_BY_CALLBACK && m_owner->m_cancelled;
+        const QString problem = cancelled ? QString() : Problem(code);
+        if (cancelled || !problem.isEmpty())
+            RemovePartial(RemoteUrl(m_destination, folder), temporary);
+        outcome = cancelled ? TPublishOutcome::Cancelled
+                            : (problem.isEmpty() ? TPublishOutcome::Sent : TPublishOutcome::Failed);
         return problem;
+    }
+
+    // Removes what arrived of a file under its temporary name, as far as the
+    // server still answers; Cancel does not stop this.
+    void RemovePartial(const QUrl &folder, const QUrl &temporary)
+    {
+        if (m_protocol == TPublishProtocol::WebDav || !m_runError.isEmpty())
+            return;
+        TSlist remove;
+        if (m_protocol == TPublishProtocol::Ftp)
+            remove.Append(QStringLiteral("*DELE ") + temporary.fileName(QUrl::FullyDecoded));
+        else
+            remove.Append(QStringLiteral("*rm ") + SftpQuoted(SftpPath(temporary)));
+        Prepare(folder);
+        curl_easy_setopt(m_curl, CURLOPT_NOPROGRESS, 1L);
+        curl_easy_setopt(m_curl, CURLOPT_NOBODY, 1L);
+        curl_easy_setopt(m_curl, CURLOPT_POSTQUOTE, remove.list);
+        curl_easy_perform(m_curl);
     }
 
     // Creates the folders of the path on a WebDAV server, outer first, each

@@ -163,10 +163,9 @@ TEST_F(UploaderTest, CancelStopsTheFileBeingSentAndTheRestWithoutReplacingAnythi
     });
     EXPECT_EQ(report.outcomes, (QList<TPublishOutcome>{Sent, Cancelled, Cancelled}));
     EXPECT_EQ(Bytes(server.Local("site/a.html")), Bytes(files[0]));
-    // The old copy stays whole; only the partial upload under its temporary
-    // name may be left.
+    // The old copy stays whole, and the partial upload is removed.
     EXPECT_EQ(Bytes(server.Local("site/b.html")), "old");
-    EXPECT_FALSE(QFileInfo::exists(server.Local("site/c.html")));
+    EXPECT_EQ(server.Files(), (QStringList{"site/a.html", "site/b.html"}));
 }
 
 TEST_F(UploaderTest, WebDavPutsFilesMakesFoldersAndReportsARefusedLogin)
