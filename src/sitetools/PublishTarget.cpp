@@ -49,7 +49,9 @@ QUrl RemoteUrl(const QUrl &destination, const QString &remotePath)
     QStringList names;
     for (const QString &name : remotePath.split(QLatin1Char('/'), Qt::SkipEmptyParts))
         names.append(QString::fromLatin1(QUrl::toPercentEncoding(name)));
-    return QUrl(folder + names.join(QLatin1Char('/')), QUrl::StrictMode);
+    // A folder keeps its closing "/".
+    const QString tail = remotePath.endsWith(QLatin1Char('/')) && !names.isEmpty() ? QStringLiteral("/") : QString();
+    return QUrl(folder + names.join(QLatin1Char('/')) + tail, QUrl::StrictMode);
 }
 
 QString TemporaryName(const QString &name)

@@ -23,7 +23,7 @@ TPublishProtocol ProtocolOf(const QUrl &destination);
 std::optional<QString> RemotePathBelow(const QString &siteRoot, const QString &file);
 
 // The address of a path below the destination folder, each name
-// percent-encoded.
+// percent-encoded; a folder path ends in "/".
 QUrl RemoteUrl(const QUrl &destination, const QString &remotePath);
 
 // The name a file is sent under before it replaces the file of its name.

@@ -93,6 +93,8 @@ TEST(PublishTargetTest, PathsBelowTheRootAndTheirAddresses)
     EXPECT_EQ(RemotePathBelow("", "/w/site/a/x.html"), "x.html");
     EXPECT_EQ(RemoteUrl(QUrl("ftp://h/pub"), "a b/#1.html").toEncoded(), "ftp://h/pub/a%20b/%231.html");
     EXPECT_EQ(RemoteUrl(QUrl("sftp://h:2222/~/www/"), "i.html").toEncoded(), "sftp://h:2222/~/www/i.html");
+    EXPECT_EQ(RemoteUrl(QUrl("https://h/dav"), "a/b/").toEncoded(), "https://h/dav/a/b/");
+    EXPECT_EQ(RemoteUrl(QUrl("https://h/dav/"), "").toEncoded(), "https://h/dav/");
     EXPECT_EQ(CommonFolder({"/w/site/a/x.html", "/w/site/b/y.html", "/w/site/z.html"}), "/w/site");
     EXPECT_TRUE(DestinationProblem("https://example.org/dav/").isEmpty());
     EXPECT_FALSE(DestinationProblem("").isEmpty());
@@ -154,9 +156,9 @@ TEST_F(UploaderTest, CancelStopsTheFileBeingSentAndTheRestWithoutReplacingAnythi
 {
     // 200 KB a second: each file takes a while to arrive.
     TPublishServer server("ftp", {"--throttle", "200000"});
-    const QStringList files = {SiteFile("a.html", 100000), SiteFile("b.html", 100000), SiteFile("c.html", 100000)};
-    QDir().mkpath(server.Local("site"));
-    WriteTestFile(server.Local("site/b.html"), "old");
+    const QStringList files = {SiteFile("a.html", 100000), SiteFile("s/b.html", 100000), SiteFile("c.html", 100000)};
+    QDir().mkpath(server.Local("site/s"));
+    WriteTestFile(server.Local("site/s/b.html"), "old");
     const TReport report = Run(Job(server.Url(), files), [](TUploader &uploader, int index) {
         if (index == 0)
             uploader.Cancel();
@@ -164,8 +166,8 @@ TEST_F(UploaderTest, CancelStopsTheFileBeingSentAndTheRestWithoutReplacingAnythi
     EXPECT_EQ(report.outcomes, (QList<TPublishOutcome>{Sent, Cancelled, Cancelled}));
     EXPECT_EQ(Bytes(server.Local("site/a.html")), Bytes(files[0]));
     // The old copy stays whole, and the partial upload is removed.
-    EXPECT_EQ(Bytes(server.Local("site/b.html")), "old");
-    EXPECT_EQ(server.Files(), (QStringList{"site/a.html", "site/b.html"}));
+    EXPECT_EQ(Bytes(server.Local("site/s/b.html")), "old");
+    EXPECT_EQ(server.Files(), (QStringList{"site/a.html", "site/s/b.html"}));
 }
 
 TEST_F(UploaderTest, WebDavPutsFilesMakesFoldersAndReportsARefusedLogin)
