@@ -201,7 +201,12 @@ private:
         curl_easy_reset(m_curl);
         m_errorBuffer[0] = '\0';
         m_lastReply.clear();
-        curl_easy_setopt(m_curl, CURLOPT_URL, url.toEncoded().constData());
+        // The user name goes in the address: given by the option, it would
+        // keep libcurl from taking the password from the netrc file.
+        QUrl address = url;
+        if (!m_job.UserName.isEmpty())
+            address.setUserName(m_job.UserName, QUrl::DecodedMode);
+        curl_easy_setopt(m_curl, CURLOPT_URL, address.toEncoded().constData());
         curl_easy_setopt(m_curl, CURLOPT_PROTOCOLS_STR, "sftp,ftp,ftps,http,https");
         curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, m_errorBuffer);
@@ -217,8 +222,6 @@ private:
         curl_easy_setopt(m_curl, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
         if (!m_job.NetrcFile.isEmpty())
             curl_easy_setopt(m_curl, CURLOPT_NETRC_FILE, QFile::encodeName(m_job.NetrcFile).constData());
-        if (!m_job.UserName.isEmpty())
-            curl_easy_setopt(m_curl, CURLOPT_USERNAME, m_job.UserName.toUtf8().constData());
         if (!m_job.Password.isEmpty())
             curl_easy_setopt(m_curl, CURLOPT_PASSWORD, m_job.Password.toUtf8().constData());
         const QString knownHosts =

@@ -152,6 +152,14 @@ TEST_F(UploaderTest, AWrongPasswordOrNoServerFailsEveryFileWithTheReason)
     EXPECT_TRUE(nobody.errors[0].contains("connect", Qt::CaseInsensitive)) << nobody.errors[0].toStdString();
 }
 
+TEST_F(UploaderTest, WithoutAPasswordTheNetrcFileGivesIt)
+{
+    TPublishServer server("ftp");
+    TPublishJob job = Job(server.Url(), {SiteFile("a.html")}, QString());
+    WriteTestFile(job.NetrcFile, "machine 127.0.0.1 login user password secret\n");
+    EXPECT_EQ(Run(job).outcomes, QList<TPublishOutcome>{Sent});
+}
+
 TEST_F(UploaderTest, CancelStopsTheFileBeingSentAndTheRestWithoutReplacingAnything)
 {
     // 200 KB a second: each file takes a while to arrive.
