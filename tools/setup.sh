@@ -8,6 +8,7 @@ PACKAGES=(g++ cmake ninja-build ccache pkgconf
           qt6-base-dev qt6-image-formats-plugins libqt6svg6 qt6-webengine-dev libqscintilla2-qt6-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           libhunspell-dev hunspell-en-us hunspell  # spelling; hunspell is the benchmark's baseline
+          libcurl4-openssl-dev python3-pyftpdlib python3-asyncssh  # publishing and its test servers
           clang libclang-rt-14-dev)  # the fuzz targets: clang and its libFuzzer
 
 missing=()

@@ -406,10 +406,12 @@ void TFileBrowser::BuildMenus()
         &TFileBrowser::mnuPI_DisableFileListClick)
         ->setCheckable(true);
     mnuPopupFileItem->addSeparator();
+    add(mnuPopupFileItem, "mnuPI_Publish", tr("Pu&blish..."), list, none,
+        [this] { emit PublishRequested(vqFileList->SelectedPaths()); });
     // The site tools these lead to are not part of the program yet.
     for (const auto &[name, caption] :
-         {std::pair{"mnuPI_Publish", tr("Pu&blish...")}, std::pair{"mnuPI_VerifyLinks", tr("Verify Links...")},
-          std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")}, std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
+         {std::pair{"mnuPI_VerifyLinks", tr("Verify Links...")}, std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")},
+          std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
         add(mnuPopupFileItem, name, caption, list, none, [] {})->setEnabled(false);
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Properties", tr("&Properties..."), list, QKeySequence(Qt::ALT | Qt::Key_Return),
@@ -458,7 +460,7 @@ void TFileBrowser::UpdateFileCommands()
     const bool scanning = vqFileList->ScanRunning();
     const bool any = !scanning && selected > 0;
     const bool one = !scanning && selected == 1;
-    for (const char *name : {"mnuPI_Edit", "mnuPI_Copy", "mnuPI_Move", "mnuPI_Delete"})
+    for (const char *name : {"mnuPI_Edit", "mnuPI_Copy", "mnuPI_Move", "mnuPI_Delete", "mnuPI_Publish"})
         Action(QLatin1String(name))->setEnabled(any);
     for (const char *name : {"mnuPI_InsertTag", "mnuPI_Rename", "mnuPI_Properties"})
         Action(QLatin1String(name))->setEnabled(one);

@@ -70,6 +70,8 @@ signals:
     void InsertFileTag(const QString &path);
     // The status bar's message; empty for " Ready.".
     void StatusText(const QString &text);
+    // The selected files are to be published.
+    void PublishRequested(const QStringList &files);
 
 private:
     void BuildDriveBox();

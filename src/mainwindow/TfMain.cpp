@@ -12,6 +12,7 @@
 #include "Notices.h"
 #include "Paths.h"
 #include "ProjectCommands.h"
+#include "PublishCommands.h"
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "Shell.h"
@@ -465,6 +466,10 @@ void TfMain::CreateControllers()
     m_projects = new TProjectCommands(
         m_commands, [this](TColorCodeMode mode) { SetColorCodingMode(mode); }, this);
     m_projects->Connect(m_binder);
+
+    auto *publish = new TPublishCommands(m_commands, m_documents, this);
+    publish->Connect(m_binder);
+    connect(m_fileBrowser, &TFileBrowser::PublishRequested, publish, &TPublishCommands::PublishSelection);
 
     m_findCommands = new TFindCommands(m_documents, this);
     m_findCommands->Connect(m_binder);
