@@ -6,6 +6,7 @@
 
 #include "Colors.h"
 #include "ExternalBrowsers.h"
+#include "RecoverySettings.h"
 #include "TvqRichHTML.h"
 
 #include <QList>
@@ -30,6 +31,7 @@ struct TSettingsState
     bool CloseParagraphTags = false;
     bool MicrosoftMultimedia = true;
     bool AutoFillAltText = false;
+    TRecoveryOptions Recovery;
     // Files
     QString DocumentTemplate;
     QStringList HTMLExtensions;
@@ -79,6 +81,7 @@ struct TSettingsMarks
     bool Mapping = false;
     bool TabWidth = false;
     bool AutoIndent = false;
+    bool Recovery = false;
 };
 
 // The speedbar pages the SpeedBar page can hide, in its order: the box's

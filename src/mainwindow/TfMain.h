@@ -28,6 +28,7 @@ class QToolBar;
 class TDocumentCommands;
 class TPreviewController;
 class TProjectCommands;
+class TRecoveryController;
 class TTagCommands;
 class TTagDialogCommands;
 class TTextCommands;
@@ -70,6 +71,7 @@ public:
     TPreviewController *Preview() const { return m_preview; }
     TTagCommands *TagCommands() const { return m_tagCommands; }
     TFindCommands *FindCommands() const { return m_findCommands; }
+    TRecoveryController *Recovery() const { return m_recovery; }
     TvqRichHTML *ActiveEditor() const;
     const TMainSettings &Settings() const { return m_settings; }
     // A menu command or tool button by its name ("mnuFileOpen", "spdSave").
@@ -175,6 +177,7 @@ private:
     TTagDialogCommands *m_tagDialogs = nullptr;
     TTextCommands *m_textCommands = nullptr;
     TFindCommands *m_findCommands = nullptr;
+    TRecoveryController *m_recovery = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;
     TfExtendedFind *m_extendedFind = nullptr;
     TfTagList *m_tagList = nullptr;

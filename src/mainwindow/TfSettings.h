@@ -71,6 +71,9 @@ private:
     QTabWidget *m_pages = nullptr;
 
     std::array<QCheckBox *, 11> m_general{};
+    QCheckBox *m_recoveryCopies = nullptr;
+    QSpinBox *m_recoveryDelay = nullptr;
+    QCheckBox *m_reopenSession = nullptr;
     QListWidget *m_extensions = nullptr;
     QLineEdit *m_defaultExtension = nullptr;
     QLineEdit *m_template = nullptr;
