@@ -254,6 +254,8 @@ void TRecoveryController::Finish()
     if (m_store)
         m_store->Close();
     m_store.reset();
+    // The profile's folder goes too when nothing else is left in it.
+    QDir().rmdir(m_root);
 }
 
 void TRecoveryController::OfferLeftCopies()
