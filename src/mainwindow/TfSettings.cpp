@@ -137,6 +137,7 @@ QWidget *TfSettings::GeneralPage()
     }
     auto *unsaved = new QGroupBox(QStringLiteral("Unsaved work"));
     auto *unsavedRows = new QFormLayout(unsaved);
+    unsavedRows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     m_recoveryCopies = new QCheckBox(QStringLiteral("Keep &recovery copies of modified documents"));
     m_recoveryCopies->setObjectName(QStringLiteral("chkRecoveryCopies"));
     m_recoveryCopies->setChecked(m_state.Recovery.Enabled);

@@ -97,6 +97,8 @@ TfRecoverWork::TfRecoverWork(const QList<TLeftCopy> &copies, TAction restore, TA
         m_list->addTopLevelItem(item);
     }
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
     layout->addWidget(m_list, 1);
 
@@ -112,7 +114,7 @@ TfRecoverWork::TfRecoverWork(const QList<TLeftCopy> &copies, TAction restore, TA
     layout->addWidget(buttons);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &TfRecoverWork::UpdateButtons);
     SelectRow(0);
-    resize(640, 300);
+    resize(720, 300);
 }
 
 QStringList TfRecoverWork::RowTexts(int row) const
