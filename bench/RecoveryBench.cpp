@@ -109,6 +109,10 @@ int main(int argc, char **argv)
         return 1;
     }
     bench.controller->Start();
+    bench.Edit();
+    // The first copy makes the folder; the runs time the copies after it.
+    bench.controller->CopyNow();
+    bench.controller->WaitForWrites();
     if (bench.controller->Folder().isEmpty()) {
         std::fprintf(stderr, "cannot open the recovery folder\n");
         return 1;

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 TRecoveryCopy RecoveryCopyOf(const TvqRichHTML *editor)
 {
     TRecoveryCopy copy;
@@ -29,7 +31,7 @@ TRecoveryCopy RecoveryCopyOf(const TvqRichHTML *editor)
 TRecoveryController::TRecoveryController(TvqHTMLTab *documents, const QString &root,
                                          std::function<void(const QStringList &)> openFiles, QWidget *window)
     : QObject(window), m_documents(documents), m_root(root), m_openFiles(std::move(openFiles)), m_window(window),
-      m_options(ReadRecoveryOptions())
+      m_options(ReadRecoveryOptions()), m_store(root)
 {
     // One writer: a copy and its removal reach the disk in the order given.
     m_writer.setMaxThreadCount(1);
@@ -61,7 +63,7 @@ void TRecoveryController::Track(TvqRichHTML *editor)
 void TRecoveryController::Edited(TvqRichHTML *editor)
 {
     const auto tracked = m_tracked.find(editor);
-    if (tracked == m_tracked.end() || !m_store)
+    if (tracked == m_tracked.end() || !m_options.Enabled)
         return;
     tracked->edited = true;
     m_idle.start();
@@ -92,17 +94,17 @@ void TRecoveryController::Forget(TvqRichHTML *editor)
 void TRecoveryController::RemoveCopy(TTracked &tracked)
 {
     tracked.edited = false;
-    if (!tracked.copied || !m_store)
+    if (!tracked.copied)
         return;
     tracked.copied = false;
-    m_writer.start([store = m_store.get(), name = tracked.name] { store->Remove(name); });
+    m_writer.start([this, name = tracked.name] { m_store.Remove(name); });
 }
 
 void TRecoveryController::CopyNow()
 {
     m_idle.stop();
     m_longest.stop();
-    if (!m_store)
+    if (!m_options.Enabled)
         return;
     for (auto it = m_tracked.begin(); it != m_tracked.end(); ++it) {
         TvqRichHTML *editor = it.key();
@@ -112,10 +114,16 @@ void TRecoveryController::CopyNow()
         }
         if (!it->edited)
             continue;
+        // The folder is made with the first copy: a session without edits
+        // leaves nothing on disk.
+        if (!m_store.IsOpen() && !m_store.Open()) {
+            ReportFailure();
+            return;
+        }
         it->edited = false;
         it->copied = true;
-        m_writer.start([this, store = m_store.get(), name = it->name, copy = RecoveryCopyOf(editor)] {
-            const bool ok = store->Write(name, copy).ok();
+        m_writer.start([this, name = it->name, copy = RecoveryCopyOf(editor)] {
+            const bool ok = m_store.Write(name, copy).ok();
             QMetaObject::invokeMethod(
                 this, [this, ok] { WriteDone(ok); }, Qt::QueuedConnection);
         });
@@ -129,7 +137,7 @@ void TRecoveryController::WaitForWrites()
 
 QString TRecoveryController::Folder() const
 {
-    return m_store ? m_store->Folder() : QString();
+    return m_store.IsOpen() ? m_store.Folder() : QString();
 }
 
 TfRecoverWork *TRecoveryController::RecoverWindow() const
@@ -155,36 +163,21 @@ void TRecoveryController::ReportFailure()
                     QStringLiteral(" - unsaved work is not protected."));
 }
 
-bool TRecoveryController::OpenStore()
-{
-    if (m_store)
-        return true;
-    auto store = std::make_unique<TRecoveryStore>(m_root);
-    if (!store->Open()) {
-        ReportFailure();
-        return false;
-    }
-    m_store = std::move(store);
-    // What was modified before copies were on is copied too.
-    for (auto it = m_tracked.begin(); it != m_tracked.end(); ++it)
-        if (it.key()->Modified())
-            Edited(it.key());
-    return true;
-}
-
 void TRecoveryController::SetOptions(const TRecoveryOptions &options)
 {
-    m_options = options;
+    const bool wasEnabled = std::exchange(m_options, options).Enabled;
     WriteRecoveryOptions(options);
     m_idle.setInterval(options.DelaySeconds * 1000);
-    if (options.Enabled) {
-        OpenStore();
-    } else if (m_store) {
+    if (options.Enabled && !wasEnabled) {
+        // What was modified before copies were on is copied too.
+        for (auto it = m_tracked.begin(); it != m_tracked.end(); ++it)
+            if (it.key()->Modified())
+                Edited(it.key());
+    } else if (!options.Enabled && wasEnabled) {
         m_idle.stop();
         m_longest.stop();
         m_writer.waitForDone();
-        m_store->Close();
-        m_store.reset();
+        m_store.Close();
         for (TTracked &tracked : m_tracked)
             tracked.copied = tracked.edited = false;
     }
@@ -192,8 +185,6 @@ void TRecoveryController::SetOptions(const TRecoveryOptions &options)
 
 void TRecoveryController::Start()
 {
-    if (m_options.Enabled)
-        OpenStore();
     if (m_options.ReopenSession)
         ReopenSession();
     OfferLeftCopies();
@@ -251,9 +242,7 @@ void TRecoveryController::Finish()
     m_idle.stop();
     m_longest.stop();
     m_writer.waitForDone();
-    if (m_store)
-        m_store->Close();
-    m_store.reset();
+    m_store.Close();
     // The profile's folder goes too when nothing else is left in it.
     QDir().rmdir(m_root);
 }

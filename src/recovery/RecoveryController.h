@@ -19,7 +19,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 class QWidget;
 class TfRecoverWork;
@@ -62,7 +61,7 @@ public:
     void CopyNow();
     // Waits until every copy handed to the writer is on disk.
     void WaitForWrites();
-    // This program's own copies; empty while copies are off.
+    // The folder of this program's copies; empty until the first copy.
     QString Folder() const;
     // The window of copies left behind; null when none is open.
     TfRecoverWork *RecoverWindow() const;
@@ -89,7 +88,6 @@ private:
     void ModifyStatusChanged(TvqRichHTML *editor);
     void Forget(TvqRichHTML *editor);
     void RemoveCopy(TTracked &tracked);
-    bool OpenStore();
     void WriteDone(bool ok);
     void ReportFailure();
     void ReopenSession();
@@ -100,7 +98,7 @@ private:
     std::function<void(const QStringList &)> m_openFiles;
     QWidget *m_window;
     TRecoveryOptions m_options;
-    std::unique_ptr<TRecoveryStore> m_store;
+    TRecoveryStore m_store; // used by the writer thread, one task at a time
     QHash<TvqRichHTML *, TTracked> m_tracked;
     int m_nextName = 1;
     QTimer m_idle;    // after the last edit

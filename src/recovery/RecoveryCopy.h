@@ -54,7 +54,7 @@ public:
     TRecoveryStore &operator=(const TRecoveryStore &) = delete;
 
     // Makes this program's folder and takes its lock; false when the folder
-    // cannot be made or locked.
+    // cannot be made or locked. Again after Close: a folder of its own.
     bool Open();
     bool IsOpen() const { return m_lock != nullptr; }
     QString Folder() const { return m_folder; }

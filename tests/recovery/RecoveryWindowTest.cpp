@@ -41,11 +41,11 @@ TEST(RecoveryMainWindow, KeepsCopiesWhileRunningAndRemovesThemAtExit)
     TfMain window;
     window.OpenCommandLine({});
     TRecoveryController *recovery = window.Recovery();
-    const QString folder = recovery->Folder();
-    ASSERT_FALSE(folder.isEmpty());
     window.ActiveEditor()->InsertTag(QStringLiteral("<p>typed</p>"), QString(), true);
     recovery->CopyNow();
     recovery->WaitForWrites();
+    const QString folder = recovery->Folder();
+    ASSERT_FALSE(folder.isEmpty());
     EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.vrc")}, QDir::Files).size(), 1);
 
     // "Save changes to [Untitled]?" No: the document goes, and with the
