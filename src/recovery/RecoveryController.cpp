@@ -3,6 +3,7 @@
 
 #include "LongRun.h"
 #include "MessageService.h"
+#include "Paths.h"
 #include "RecoveryTestHook.h"
 #include "TfRecoverWork.h"
 #include "TvqHTMLTab.h"
@@ -264,6 +265,11 @@ void TRecoveryController::Restore(const TLeftCopy &left)
     // A run that lets events through owns the documents until it ends.
     TLongRun::WhenIdle(this, [this, left] {
         const TRecoveryCopy &copy = left.copy;
+        // The file opened unchanged (the last session reopened it) gives way
+        // to its unsaved work.
+        for (int i = m_documents->DocumentCount() - 1; i >= 0 && !copy.fileName.isEmpty(); --i)
+            if (SameFilePath(m_documents->DocumentFileName(i), copy.fileName) && !m_documents->Editor(i)->Modified())
+                m_documents->CloseDocument(i);
         const TvqRichHTML *active = m_documents->ActiveEditor();
         if (!m_documents->AddRestoredDocument(copy.fileName, copy.text, copy.encoding, copy.lineEnds, copy.fileTime,
                                               active->ColorCodeMode(), 0))

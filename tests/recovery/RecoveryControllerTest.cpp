@@ -188,6 +188,8 @@ TEST(RecoveryController, RestoresLeftCopiesWithoutWritingTheirFiles)
     LeaveCopy(root.path(), untitled);
 
     TRecoveryFixture f(root.path());
+    // Opened unchanged already, as the last session may reopen it.
+    f.documents->AddDocument(path, ccFull, 0);
     f.controller->Start();
     TfRecoverWork *window = f.controller->RecoverWindow();
     ASSERT_TRUE(window);
@@ -201,6 +203,7 @@ TEST(RecoveryController, RestoresLeftCopiesWithoutWritingTheirFiles)
     window->RestoreSelected();
     TvqRichHTML *editor = f.documents->ActiveEditor();
     EXPECT_EQ(editor->Filename(), path);
+    EXPECT_EQ(f.documents->DocumentCount(), 1); // in place of the unchanged one
     EXPECT_EQ(f.documents->DocumentFileName(f.documents->TabIndex()), path);
     EXPECT_TRUE(editor->Modified());
     EXPECT_FALSE(editor->CanUndo());
