@@ -242,6 +242,7 @@ bool TvqHTMLTab::AddDocument(const QString &fileName, TColorCodeMode colorMode, 
     m_strip->addTab(QString());
     SetDocumentName(int(m_documents.size()) - 1, fileName);
     editor->SetModified(false);
+    emit OnDocumentAdded(editor);
 
     // An untouched untitled document gives way to the first one opened.
     if (m_documents.size() == 2 && m_documents.first().fileName.isEmpty() && !m_documents.first().editor->Modified()) {
@@ -263,6 +264,17 @@ bool TvqHTMLTab::AddDocument(const QString &fileName, TColorCodeMode colorMode, 
             SetDocumentName(IndexOf(editor), QString());
     }
     editor->SetUseLockWindowUpdate(m_useLockWindowUpdate);
+    return true;
+}
+
+bool TvqHTMLTab::AddRestoredDocument(const QString &fileName, const QByteArray &text, const TDetectedEncoding &encoding,
+                                     TLineEnds lineEnds, qint64 fileTime, TColorCodeMode colorMode, int flags)
+{
+    if (!AddDocument(QString(), colorMode, flags))
+        return false;
+    TvqRichHTML *editor = ActiveEditor();
+    editor->RestoreDocument(fileName, text, encoding, lineEnds, fileTime);
+    SetDocumentName(IndexOf(editor), fileName);
     return true;
 }
 

@@ -45,6 +45,10 @@ public:
     // False when no editor could be made, or when the document was closed by
     // the events its load let run.
     bool AddDocument(const QString &fileName, TColorCodeMode colorMode, int flags);
+    // Opens a document that was never saved from the text an editor held
+    // (see TvqRichHTML::RestoreDocument), as AddDocument opens an empty one.
+    bool AddRestoredDocument(const QString &fileName, const QByteArray &text, const TDetectedEncoding &encoding,
+                             TLineEnds lineEnds, qint64 fileTime, TColorCodeMode colorMode, int flags);
     // Closes a document without asking; the last one is emptied instead.
     // During a long run the editor is only taken out, and deleted after the
     // run (TvqRichHTML::CloseLater); the last one then gives way to a new
@@ -96,6 +100,8 @@ signals:
     void OnDropFiles(const QStringList &files);
     // A tab became active.
     void OnPageChange();
+    // A document was added; its editor is not yet filled.
+    void OnDocumentAdded(TvqRichHTML *editor);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1234,6 +1234,24 @@ bool TvqRichHTML::SetFilename(const QString &name)
     return true;
 }
 
+void TvqRichHTML::RestoreDocument(const QString &fileName, const QByteArray &text, const TDetectedEncoding &encoding,
+                                  TLineEnds lineEnds, qint64 fileTime)
+{
+    SetFilename(QString());
+    {
+        TRedrawSuspension suspension(this);
+        TRecordedEdit recorded(this);
+        ReplaceDocument(text);
+        ColorAll();
+    }
+    m_undo.Clear();
+    SetEncoding(encoding);
+    m_lineEnds = lineEnds;
+    m_filename = fileName;
+    m_fileTime = fileTime;
+    SetModified(true);
+}
+
 bool TvqRichHTML::LoadTemplate(const QString &name)
 {
     if (!SetFilename(name))

@@ -176,9 +176,19 @@ public:
     TLineEnds LineEnds() const { return m_lineEnds; }
     void SetLineEnds(TLineEnds lineEnds) { m_lineEnds = lineEnds; }
     TTextEncoding Encoding() const { return m_encoding.encoding; }
+    TDetectedEncoding DetectedEncoding() const { return m_encoding; }
     // The charset the file declares when it is neither UTF-8 nor of the
     // Windows-1252 family (the file is then read as Windows-1252); else empty.
     QString OtherCharset() const { return m_encoding.otherCharset; }
+
+    // Puts back a document that was never saved: the text as an editor held
+    // it, its file name (the file is not read), encoding, line-end form and
+    // the file's time. Modified, with nothing to undo.
+    void RestoreDocument(const QString &fileName, const QByteArray &text, const TDetectedEncoding &encoding,
+                         TLineEnds lineEnds, qint64 fileTime);
+    // The address of the page an untitled document was fetched from.
+    QString WebAddress() const { return m_webAddress; }
+    void SetWebAddress(const QString &address) { m_webAddress = address; }
 
     void PrintDocument(QPrinter &printer);
 
@@ -307,6 +317,7 @@ private:
     int m_fontSize = DefaultFont().pointSize();
     bool m_permanentLock = false;
     QString m_filename;
+    QString m_webAddress;
     std::array<TStylePair, StyleClassCount> m_styles;
     TInsertMode m_insertMode = imInsert;
     qint64 m_fileTime = 0;

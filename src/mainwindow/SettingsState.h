@@ -6,6 +6,7 @@
 
 #include "Colors.h"
 #include "ExternalBrowsers.h"
+#include "RecoverySettings.h"
 #include "TvqRichHTML.h"
 
 #include <QList>
@@ -31,6 +32,7 @@ struct TSettingsState
     bool MicrosoftMultimedia = true;
     bool AutoFillAltText = false;
     QString DictionaryMain; // as the setting names it: "en_US" or a path
+    TRecoveryOptions Recovery;
     // Files
     QString DocumentTemplate;
     QStringList HTMLExtensions;
@@ -80,6 +82,7 @@ struct TSettingsMarks
     bool Mapping = false;
     bool TabWidth = false;
     bool AutoIndent = false;
+    bool Recovery = false;
 };
 
 // The speedbar pages the SpeedBar page can hide, in its order: the box's

@@ -13,6 +13,7 @@
 #include "Paths.h"
 #include "ProjectCommands.h"
 #include "PublishCommands.h"
+#include "RecoveryController.h"
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "Shell.h"
@@ -385,6 +386,7 @@ void TfMain::OpenCommandLine(const QStringList &parameters)
     m_fileBrowser->RefreshFileList(m_fileBrowser->CurrentFolder());
     m_documents->SetAcceptFiles(true);
     ActiveEditor()->SetModified(false);
+    m_recovery->Start();
 }
 
 void TfMain::CreateLongLivedWindows()
@@ -479,6 +481,9 @@ void TfMain::CreateControllers()
     m_spelling->Connect(m_binder);
     m_spelling->SetSkipTags(m_settings.SpellSkipTags);
     m_spelling->SetDictionaries(m_settings.DictionaryMain, m_settings.DictionaryUser);
+    m_recovery = new TRecoveryController(
+        m_documents, RecoveryFolder(), [this](const QStringList &files) { m_commands->OpenInOrder(files); }, this);
+    connect(m_recovery, &TRecoveryController::StatusText, this, &TfMain::ShowStatusMessage);
 }
 
 void TfMain::ConnectCommands()
@@ -588,6 +593,7 @@ TSettingsState TfMain::CurrentSettings() const
     TSettingsState s;
     s.AutoFillImageSize = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillImageSize"), true);
     s.AutoFillAltText = ReadRegBool(RegistryKeys::Velicort, QStringLiteral("AutoFillAltText"), false);
+    s.Recovery = m_recovery->Options();
     s.BookmarkFile = ReadRegValue(RegistryKeys::Velicort, QStringLiteral("BookmarkFile"), QString());
     s.ShowSplash = SplashWanted();
     s.LowerCaseFiles = m.LowerCaseFiles;
@@ -673,6 +679,8 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
             m_fileBrowser->RefreshFileList(m_fileBrowser->CurrentFolder());
         }
     }
+    if (marks.Recovery)
+        m_recovery->SetOptions(s.Recovery);
     if (marks.Template) {
         m.DocumentTemplate = s.DocumentTemplate;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("DocumentTemplate"), s.DocumentTemplate);
@@ -844,6 +852,7 @@ void TfMain::OpenFromWeb()
                                   .replace(u'\n', QLatin1String("\r\n")),
                               QString(), false);
     ActiveEditor()->SetSel(0, 0);
+    ActiveEditor()->SetWebAddress(address.trimmed());
     // Not saved anywhere yet: closing asks about it.
     ActiveEditor()->SetModified(true);
 }
@@ -1208,6 +1217,7 @@ bool TfMain::FormCloseQuery()
 {
     if (m_closingBlocked)
         return false;
+    m_recovery->RecordSession();
     return m_commands->CloseAllDocuments(TDocumentCommands::TCloseAll::ForExit);
 }
 
@@ -1223,6 +1233,7 @@ void TfMain::FormClose()
     m_preview->DeleteTempCopies();
     WriteRegValue(RegistryKeys::Velicort, QStringLiteral("InitialDir"), m_fileBrowser->CurrentFolder());
     m_commands->SaveRecentFiles();
+    m_recovery->Finish();
     if (m_fullScreen)
         return;
     SaveWindowPlacement(this);

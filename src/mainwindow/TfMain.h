@@ -28,6 +28,7 @@ class QToolBar;
 class TDocumentCommands;
 class TPreviewController;
 class TProjectCommands;
+class TRecoveryController;
 class TTagCommands;
 class TTagDialogCommands;
 class TTextCommands;
@@ -72,6 +73,7 @@ public:
     TTagCommands *TagCommands() const { return m_tagCommands; }
     TFindCommands *FindCommands() const { return m_findCommands; }
     TSpellCommands *SpellCommands() const { return m_spelling; }
+    TRecoveryController *Recovery() const { return m_recovery; }
     TvqRichHTML *ActiveEditor() const;
     const TMainSettings &Settings() const { return m_settings; }
     // A menu command or tool button by its name ("mnuFileOpen", "spdSave").
@@ -178,6 +180,7 @@ private:
     TTextCommands *m_textCommands = nullptr;
     TFindCommands *m_findCommands = nullptr;
     TSpellCommands *m_spelling = nullptr;
+    TRecoveryController *m_recovery = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;
     TfExtendedFind *m_extendedFind = nullptr;
     TfTagList *m_tagList = nullptr;

@@ -147,6 +147,28 @@ QWidget *TfSettings::GeneralPage()
     auto *dictionary = new QFormLayout;
     dictionary->addRow(QStringLiteral("Dictionary"), m_dictionary);
     layout->addLayout(dictionary);
+    auto *unsaved = new QGroupBox(QStringLiteral("Unsaved work"));
+    auto *unsavedRows = new QFormLayout(unsaved);
+    unsavedRows->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    m_recoveryCopies = new QCheckBox(QStringLiteral("Keep &recovery copies of modified documents"));
+    m_recoveryCopies->setObjectName(QStringLiteral("chkRecoveryCopies"));
+    m_recoveryCopies->setChecked(m_state.Recovery.Enabled);
+    m_recoveryDelay = new QSpinBox;
+    m_recoveryDelay->setObjectName(QStringLiteral("spnRecoveryDelay"));
+    m_recoveryDelay->setRange(MinRecoveryDelay, MaxRecoveryDelay);
+    m_recoveryDelay->setSuffix(QStringLiteral(" s"));
+    m_recoveryDelay->setValue(m_state.Recovery.DelaySeconds);
+    m_reopenSession = new QCheckBox(QStringLiteral("Reopen the documents of the last session"));
+    m_reopenSession->setObjectName(QStringLiteral("chkReopenSession"));
+    m_reopenSession->setChecked(m_state.Recovery.ReopenSession);
+    unsavedRows->addRow(m_recoveryCopies);
+    unsavedRows->addRow(QStringLiteral("Copy after the last edit"), m_recoveryDelay);
+    unsavedRows->addRow(m_reopenSession);
+    const auto mark = [this] { m_marks.Recovery = true; };
+    connect(m_recoveryCopies, &QCheckBox::toggled, this, mark);
+    connect(m_recoveryDelay, &QSpinBox::valueChanged, this, mark);
+    connect(m_reopenSession, &QCheckBox::toggled, this, mark);
+    layout->addWidget(unsaved);
     layout->addStretch(1);
     return page;
 }
@@ -637,6 +659,7 @@ TSettingsState TfSettings::State() const
     for (int i = 0; i < 11; ++i)
         *general[i] = m_general[i]->isChecked();
     state.DictionaryMain = m_dictionary->currentText();
+    state.Recovery = {m_recoveryCopies->isChecked(), m_recoveryDelay->value(), m_reopenSession->isChecked()};
     state.DocumentTemplate = m_template->text();
     state.HTMLExtensions.clear();
     for (int i = 0; i < m_extensions->count(); ++i)

@@ -72,6 +72,9 @@ private:
 
     std::array<QCheckBox *, 11> m_general{};
     QComboBox *m_dictionary = nullptr;
+    QCheckBox *m_recoveryCopies = nullptr;
+    QSpinBox *m_recoveryDelay = nullptr;
+    QCheckBox *m_reopenSession = nullptr;
     QListWidget *m_extensions = nullptr;
     QLineEdit *m_defaultExtension = nullptr;
     QLineEdit *m_template = nullptr;
