@@ -32,6 +32,7 @@ class TTagCommands;
 class TTagDialogCommands;
 class TTextCommands;
 class TFindCommands;
+class THelpController;
 class TRuler;
 class TSpecialCharBar;
 class TvqScriptTree;
@@ -70,6 +71,7 @@ public:
     TPreviewController *Preview() const { return m_preview; }
     TTagCommands *TagCommands() const { return m_tagCommands; }
     TFindCommands *FindCommands() const { return m_findCommands; }
+    THelpController *Help() const { return m_help; }
     TvqRichHTML *ActiveEditor() const;
     const TMainSettings &Settings() const { return m_settings; }
     // A menu command or tool button by its name ("mnuFileOpen", "spdSave").
@@ -193,7 +195,7 @@ private:
     TFileBrowser *m_fileBrowser = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"
     TRuler *m_ruler = nullptr;
-    QWidget *m_helpPane = nullptr;
+    THelpController *m_help = nullptr;
     QStackedWidget *m_statusArea = nullptr; // the status bar or the progress
     QLabel *m_statusPanels[4] = {};
     QLabel *m_progressLabel = nullptr;
