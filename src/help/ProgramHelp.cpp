@@ -2,10 +2,10 @@
 #include "ProgramHelp.h"
 
 #include "Paths.h"
-#include "THTMLViewer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -74,7 +74,8 @@ QWidget *ShowHelpContext(int context)
     window->resize(520, 420);
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *viewer = new THTMLViewer;
+    auto *viewer = new QTextBrowser;
+    viewer->setOpenExternalLinks(true);
     layout->addWidget(viewer);
     viewer->setSource(QUrl::fromLocalFile(HelpContextPage(context)));
     window->show();

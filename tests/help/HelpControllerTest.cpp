@@ -13,11 +13,13 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -256,6 +258,19 @@ TEST(ProgramHelp, F1AndHelpButtonsOpenTheirPages)
     ASSERT_TRUE(mappingHelp->isEnabled());
     mappingHelp->click();
     EXPECT_EQ(TakeShownHelpPage(), "url-mapping.htm");
+}
+
+TEST(ProgramHelp, AnErrorWithAHelpPageHasAHelpButton)
+{
+    TQtMessageService service;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Help)->click();
+    });
+    poll.start(10);
+    EXPECT_EQ(service.ShowMessage(TMsgKind::Error, QStringLiteral("No engine."), TMsgButtons::OkHelp),
+              TMsgResult::Help);
 }
 
 TEST(MainWindowHelp, F2InTheMainWindowShowsTheTagsPage)

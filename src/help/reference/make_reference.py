@@ -15,9 +15,9 @@ import sys
 STYLE = """body { font-family: sans-serif; font-size: 10pt; margin: 4px; }
 h1 { font-size: 15pt; color: #003366; margin-bottom: 2px; }
 h2 { font-size: 11pt; color: #003366; margin-top: 12px; margin-bottom: 2px; }
-pre { background-color: #f2f2ee; padding: 4px; }
-th { background-color: #e4e8ee; text-align: left; }
-td, th { padding: 2px 4px; vertical-align: top; }
+pre { background-color: #f2f2ee; padding: 4px; white-space: pre-wrap; }
+dt { margin-top: 4px; }
+dd { margin-left: 16px; }
 p.nav { font-size: 9pt; }
 p.obsolete { color: #800000; }"""
 
@@ -129,10 +129,11 @@ def element_page(element, by_name, group_titles):
     if element.attrs or element.group != "reference":
         out.append("<h2>Attributes</h2>\n")
     if element.attrs:
-        out.append("<table>\n<tr><th>Attribute</th><th>Values</th><th>Meaning</th></tr>\n")
+        # A list rather than a table: the help pane is narrow.
+        out.append("<dl>\n")
         for name, values, meaning in element.attrs:
-            out.append("<tr><td><code>%s</code></td><td>%s</td><td>%s</td></tr>\n" % (e(name), e(values), e(meaning)))
-        out.append("</table>\n")
+            out.append("<dt><code><b>%s</b></code> = <i>%s</i></dt><dd>%s</dd>\n" % (e(name), e(values), e(meaning)))
+        out.append("</dl>\n")
     if element.group not in ("reference", "markup"):
         out.append('<p>It also takes the <a href="global.htm">global attributes</a>.</p>\n')
     if element.example:
