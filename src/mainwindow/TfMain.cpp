@@ -72,6 +72,13 @@ constexpr int ThirdPanelWidth = 86;
 // The colour-coding commands end in these names, by mode.
 const QString ColorModeNames[] = {QStringLiteral("None"), QStringLiteral("Minimal"), QStringLiteral("Full")};
 
+THelpOptions HelpOptions(const TMainSettings &m)
+{
+    return {.UseInternalHTMLHelp = m.UseInternalHTMLHelp,
+            .ExternalHTMLHelp = m.ExternalHTMLHelp,
+            .HTMLibTopicFile = m.HTMLibTopicFile};
+}
+
 } // namespace
 
 TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettings())
@@ -466,13 +473,11 @@ void TfMain::CreateControllers()
 
     m_findCommands = new TFindCommands(m_documents, this);
     m_findCommands->Connect(m_binder);
+    connect(m_findCommands, &TFindCommands::StatusText, this, &TfMain::ShowStatusMessage);
 
-    m_help->SetOptions({.UseInternalHTMLHelp = m_settings.UseInternalHTMLHelp,
-                        .ExternalHTMLHelp = m_settings.ExternalHTMLHelp,
-                        .HTMLibTopicFile = m_settings.HTMLibTopicFile});
+    m_help->SetOptions(HelpOptions(m_settings));
     m_help->Connect(m_binder);
     InstallHelpKey(this);
-    connect(m_findCommands, &TFindCommands::StatusText, this, &TfMain::ShowStatusMessage);
 }
 
 void TfMain::ConnectCommands()
@@ -668,9 +673,7 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         m.UseInternalHTMLHelp = s.UseInternalHTMLHelp;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ExternalHTMLHelp"), s.ExternalHTMLHelp);
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("UseInternalHTMLHelp"), s.UseInternalHTMLHelp);
-        m_help->SetOptions({.UseInternalHTMLHelp = m.UseInternalHTMLHelp,
-                            .ExternalHTMLHelp = m.ExternalHTMLHelp,
-                            .HTMLibTopicFile = m.HTMLibTopicFile});
+        m_help->SetOptions(HelpOptions(m));
         if (!m.UseInternalHTMLHelp)
             m_help->CloseHelpObject();
     }

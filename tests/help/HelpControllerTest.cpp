@@ -289,6 +289,16 @@ TEST(MainWindowHelp, F2InTheMainWindowShowsTheTagsPage)
     ASSERT_TRUE(window.Help()->Pane()->isVisible()) << Scripted().messages.value(0).text.toStdString();
     EXPECT_EQ(QFileInfo(window.Help()->CurrentPage()).fileName(), "li.htm");
     EXPECT_FALSE(editor->Modified()) << "help changes nothing in the document";
+
+    // Switching to an external help file in the settings closes the pane.
+    TSettingsState state = window.CurrentSettings();
+    state.UseInternalHTMLHelp = false;
+    TSettingsMarks marks;
+    marks.Help = true;
+    window.ApplySettings(state, marks);
+    EXPECT_FALSE(window.Help()->HelpObjectCreated());
+    EXPECT_FALSE(window.Help()->Pane()->isVisible());
+    EXPECT_FALSE(window.Help()->Options().UseInternalHTMLHelp);
 }
 
 #include "HelpControllerTest.moc"
