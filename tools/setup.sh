@@ -5,6 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build ccache pkgconf
+          python3  # makes the HTML reference at build time
           qt6-base-dev qt6-image-formats-plugins libqt6svg6 qt6-webengine-dev libqscintilla2-qt6-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           libhunspell-dev hunspell-en-us hunspell  # spelling; hunspell is the benchmark's baseline

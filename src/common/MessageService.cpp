@@ -86,6 +86,9 @@ TMsgResult TQtMessageService::ShowMessage(TMsgKind kind, const QString &text, TM
     case TMsgButtons::RetryCancel:
         set = QMessageBox::Retry | QMessageBox::Cancel;
         break;
+    case TMsgButtons::OkHelp:
+        set = QMessageBox::Ok | QMessageBox::Help;
+        break;
     }
     QMessageBox box(icon, title, text, set, DialogParent());
     switch (box.exec()) {
@@ -97,6 +100,8 @@ TMsgResult TQtMessageService::ShowMessage(TMsgKind kind, const QString &text, TM
         return TMsgResult::Retry;
     case QMessageBox::Ok:
         return TMsgResult::Ok;
+    case QMessageBox::Help:
+        return TMsgResult::Help;
     default:
         return TMsgResult::Cancel;
     }

@@ -18,8 +18,9 @@ class QWidget;
 
 // Plain: a box with no icon, titled with the program's name.
 enum class TMsgKind { Plain, Warning, Error, Information, Confirmation };
-enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
-enum class TMsgResult { Ok, Yes, No, Cancel, Retry };
+// OkHelp: an error that has a help page; Help means the user asked for it.
+enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, OkHelp };
+enum class TMsgResult { Ok, Yes, No, Cancel, Retry, Help };
 
 class TMessageService
 {

@@ -145,6 +145,7 @@ QDialog *ShowFileProperties(const QString &path)
         return nullptr;
     auto *dialog = new QDialog(QApplication::activeWindow());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setProperty("helpContext", 21); // F1: the Properties help page
     dialog->setWindowTitle(QObject::tr("%1 Properties").arg(DisplayName(QFileInfo(path))));
     auto *form = new QFormLayout;
     for (const TFileProperty &row : rows) {

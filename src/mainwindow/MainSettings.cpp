@@ -3,6 +3,7 @@
 
 #include "Dictionaries.h"
 #include "ExternalBrowsers.h"
+#include "HelpTopics.h"
 #include "RegistryKeys.h"
 
 #include "MessageService.h"
@@ -85,7 +86,7 @@ TMainSettings ReadMainSettings()
     s.ExternalHTMLHelp = Text(RegistryKeys::Velicort, QStringLiteral("ExternalHTMLHelp"));
     s.HTMLibTopicFile = Text(RegistryKeys::Velicort, QStringLiteral("HTMLibTopicFile"));
     if (s.HTMLibTopicFile.isEmpty())
-        s.HTMLibTopicFile = DataFilePath(QStringLiteral("HTMLHelp/htmlib.dat"));
+        s.HTMLibTopicFile = QDir(HTMLReferenceFolder()).filePath(QStringLiteral("htmlib.dat"));
     const int launch = Integer(RegistryKeys::Velicort, QStringLiteral("BrowserLaunchSetting"), 0);
     s.Preview.LaunchSetting = launch >= 0 && launch <= 2 ? launch : 1;
     s.Timeout = IntegerWithin(RegistryKeys::Velicort, QStringLiteral("Timeout"), 30, 5, 300);

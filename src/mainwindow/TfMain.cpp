@@ -11,6 +11,7 @@
 #include "MessageService.h"
 #include "Notices.h"
 #include "Paths.h"
+#include "ProgramHelp.h"
 #include "ProjectCommands.h"
 #include "PublishCommands.h"
 #include "RecoveryController.h"
@@ -22,6 +23,7 @@
 #include "SpeedbarTable.h"
 #include "TFileBrowser.h"
 #include "TFindCommands.h"
+#include "THelpController.h"
 #include "TPreviewController.h"
 #include "TRuler.h"
 #include "TSpellCommands.h"
@@ -58,7 +60,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -74,6 +75,13 @@ constexpr int ThirdPanelWidth = 86;
 
 // The colour-coding commands end in these names, by mode.
 const QString ColorModeNames[] = {QStringLiteral("None"), QStringLiteral("Minimal"), QStringLiteral("Full")};
+
+THelpOptions HelpOptions(const TMainSettings &m)
+{
+    return {.UseInternalHTMLHelp = m.UseInternalHTMLHelp,
+            .ExternalHTMLHelp = m.ExternalHTMLHelp,
+            .HTMLibTopicFile = m.HTMLibTopicFile};
+}
 
 } // namespace
 
@@ -195,18 +203,19 @@ void TfMain::CreateFrame()
     m_pages->addTab(editPage, tr("Edit"));
 
     // Right: the HTML help pane, shown by the help command.
-    m_helpPane = new QTextBrowser;
-    m_helpPane->setObjectName(QStringLiteral("pnlHTMLib"));
-    m_helpPane->setMinimumWidth(266);
-    m_helpPane->setMaximumWidth(500);
-    m_helpPane->hide();
+    m_help = new THelpController(m_documents,
+                                 {[this] { return m_fileBrowser->vqFileList->hasFocus(); },
+                                  [this] { m_fileBrowser->RenameSelected(); }, [this](int page) { ShowSettings(page); },
+                                  [this](const QString &text) { ShowStatusMessage(text); },
+                                  [this] { return m_pages->currentIndex() == 0; }},
+                                 this);
 
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->setObjectName(QStringLiteral("pnlSplitHorz"));
     m_splitter->setOpaqueResize(false); // a moving line, applied on release
     m_splitter->addWidget(m_fileBrowser);
     m_splitter->addWidget(m_pages);
-    m_splitter->addWidget(m_helpPane);
+    m_splitter->addWidget(m_help->Pane());
     m_splitter->setCollapsible(0, false);
     m_splitter->setCollapsible(1, false);
     m_splitter->setCollapsible(2, false);
@@ -484,6 +493,9 @@ void TfMain::CreateControllers()
     m_recovery = new TRecoveryController(
         m_documents, RecoveryFolder(), [this](const QStringList &files) { m_commands->OpenInOrder(files); }, this);
     connect(m_recovery, &TRecoveryController::StatusText, this, &TfMain::ShowStatusMessage);
+    m_help->SetOptions(HelpOptions(m_settings));
+    m_help->Connect(m_binder);
+    InstallHelpKey(this);
 }
 
 void TfMain::ConnectCommands()
@@ -580,11 +592,6 @@ void TfMain::ConnectCommands()
     connect(m_fileBrowser, &TFileBrowser::OpenDocument, this, &TfMain::OpenDocuments);
     connect(m_fileBrowser, &TFileBrowser::InsertFileTag, this, &TfMain::InsertFileTag);
     connect(m_fileBrowser, &TFileBrowser::StatusText, this, &TfMain::ShowStatusMessage);
-    // F2 is help, except in the file list, where it renames.
-    on("mnuHelpHTMLib", [this] {
-        if (m_fileBrowser->vqFileList->hasFocus())
-            m_fileBrowser->RenameSelected();
-    });
 }
 
 TSettingsState TfMain::CurrentSettings() const
@@ -692,6 +699,9 @@ void TfMain::ApplySettings(const TSettingsState &s, const TSettingsMarks &marks)
         m.UseInternalHTMLHelp = s.UseInternalHTMLHelp;
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("ExternalHTMLHelp"), s.ExternalHTMLHelp);
         WriteRegValue(RegistryKeys::Velicort, QStringLiteral("UseInternalHTMLHelp"), s.UseInternalHTMLHelp);
+        m_help->SetOptions(HelpOptions(m));
+        if (!m.UseInternalHTMLHelp)
+            m_help->CloseHelpObject();
     }
     if (marks.Viewer)
         m_preview->SetViewerDefaults(s.ViewerFontName, s.ViewerFontSize, s.ViewerFontColor, s.ViewerLinkColor);

@@ -34,6 +34,7 @@ class TTagDialogCommands;
 class TTextCommands;
 class TFindCommands;
 class TSpellCommands;
+class THelpController;
 class TRuler;
 class TSpecialCharBar;
 class TvqScriptTree;
@@ -74,6 +75,7 @@ public:
     TFindCommands *FindCommands() const { return m_findCommands; }
     TSpellCommands *SpellCommands() const { return m_spelling; }
     TRecoveryController *Recovery() const { return m_recovery; }
+    THelpController *Help() const { return m_help; }
     TvqRichHTML *ActiveEditor() const;
     const TMainSettings &Settings() const { return m_settings; }
     // A menu command or tool button by its name ("mnuFileOpen", "spdSave").
@@ -199,7 +201,7 @@ private:
     TFileBrowser *m_fileBrowser = nullptr;
     QTabWidget *m_pages = nullptr; // "Edit" and "Browse"
     TRuler *m_ruler = nullptr;
-    QWidget *m_helpPane = nullptr;
+    THelpController *m_help = nullptr;
     QStackedWidget *m_statusArea = nullptr; // the status bar or the progress
     QLabel *m_statusPanels[4] = {};
     QLabel *m_progressLabel = nullptr;

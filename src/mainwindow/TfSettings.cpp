@@ -7,6 +7,7 @@
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
 #include "MessageService.h"
+#include "ProgramHelp.h"
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "TfEditBrowser.h"
@@ -101,6 +102,7 @@ TfSettings::TfSettings(const TSettingsState &state, int page, QWidget *parent) :
 {
     THourglass hourglass;
     setObjectName(QStringLiteral("TfSettings"));
+    setProperty("helpContext", hcSettings);
     setWindowTitle(QStringLiteral("Settings"));
     m_pages = new QTabWidget;
     m_pages->addTab(GeneralPage(), QStringLiteral("General"));
@@ -466,10 +468,9 @@ QWidget *TfSettings::InternalBrowserPage()
                                            "the 'Help' button below."));
     note->setWordWrap(true);
     mapping->addWidget(note, 4, 0, 1, 2);
-    // The help pages come with the HTML help.
     auto *help = new QPushButton(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("btnMappingHelp"));
-    help->setEnabled(false);
+    connect(help, &QPushButton::clicked, this, [] { ShowHelpContext(hcURLMapping); });
     mapping->addWidget(help, 5, 1);
     layout->addWidget(m_mappingGroup);
     layout->addStretch(1);

@@ -6,6 +6,7 @@
 #include "Hourglass.h"
 #include "MessageService.h"
 #include "Notices.h"
+#include "ProgramHelp.h"
 #include "RegistryKeys.h"
 #include "ServerMapping.h"
 #include "SettingsStore.h"
@@ -264,9 +265,10 @@ bool TPreviewController::CreateBrowserObject()
         TBrowserEngine *engine = BrowserEngine();
         m_host.ShowStatusMessage(QString());
         if (!engine) {
-            MessageDlg(QStringLiteral("Velicort was unable to communicate with the built-in web engine. "
-                                      "Press 'Help' for more information on this error."),
-                       TMsgKind::Error);
+            if (MessageDlg(QStringLiteral("Velicort was unable to communicate with the built-in web engine. "
+                                          "Press 'Help' for more information on this error."),
+                           TMsgKind::Error, TMsgButtons::OkHelp) == TMsgResult::Help)
+                ShowHelpContext(hcBrowserObject);
             return false;
         }
         m_browserObject = engine->CreateBrowserObject();

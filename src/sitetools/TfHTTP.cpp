@@ -67,6 +67,7 @@ void TfHTTP::reject()
 QString TfHTTP::Fetch()
 {
     setWindowTitle(tr("Open from the Web"));
+    setProperty("helpContext", 23); // F1: the Open from the Web help page
     setResult(Accepted);
     show();
     const bool ok = agHTTP->Get();

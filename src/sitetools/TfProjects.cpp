@@ -40,6 +40,7 @@ TfProjects::TfProjects(TOpenProject openProject, TOpenFile openFile, QWidget *pa
     : QDialog(parent), m_openProject(std::move(openProject)), m_openFile(std::move(openFile))
 {
     setObjectName(QStringLiteral("TfProjects"));
+    setProperty("helpContext", 22); // F1: the Projects help page
     lstProjects = new QListWidget(this);
     lstProjects->setObjectName(QStringLiteral("lstProjects"));
     lstProjects->setSortingEnabled(true);

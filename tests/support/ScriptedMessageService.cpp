@@ -13,6 +13,7 @@ TMsgResult TScriptedMessageService::ShowMessage(TMsgKind kind, const QString &te
     switch (buttons) {
     case TMsgButtons::Ok:
     case TMsgButtons::OkCancel:
+    case TMsgButtons::OkHelp:
         return TMsgResult::Ok;
     case TMsgButtons::RetryCancel:
         return TMsgResult::Retry;
