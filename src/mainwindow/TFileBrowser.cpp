@@ -411,6 +411,8 @@ void TFileBrowser::BuildMenus()
          {std::pair{"mnuPI_Publish", tr("Pu&blish...")}, std::pair{"mnuPI_VerifyLinks", tr("Verify Links...")},
           std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")}, std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
         add(mnuPopupFileItem, name, caption, list, none, [] {})->setEnabled(false);
+    connect(Action(QStringLiteral("mnuPI_VerifyLinks")), &QAction::triggered, this,
+            [this] { emit VerifyLinks(TvqFileView::ItemPath(vqFileList->currentItem())); });
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Properties", tr("&Properties..."), list, QKeySequence(Qt::ALT | Qt::Key_Return),
         [this] { ShowFileProperties(TvqFileView::ItemPath(vqFileList->currentItem())); });
@@ -464,6 +466,9 @@ void TFileBrowser::UpdateFileCommands()
         Action(QLatin1String(name))->setEnabled(one);
     for (const char *name : {"mnuPI_Refresh", "mnuPI_DisableFileList"})
         Action(QLatin1String(name))->setEnabled(!scanning);
+    Action(QStringLiteral("mnuPI_VerifyLinks"))
+        ->setEnabled(one && IsHTMLDocument(TvqFileView::ItemPath(vqFileList->currentItem()),
+                                           vqFileList->HTMLExtensions()));
 }
 
 void TFileBrowser::mnuPI_EditClick()

@@ -70,6 +70,8 @@ signals:
     void InsertFileTag(const QString &path);
     // The status bar's message; empty for " Ready.".
     void StatusText(const QString &text);
+    // The links of a document to verify.
+    void VerifyLinks(const QString &path);
 
 private:
     void BuildDriveBox();

@@ -5,6 +5,7 @@
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
+#include "LinkVerifyCommands.h"
 #include "LongRun.h"
 #include "MainMenu.h"
 #include "MessageService.h"
@@ -465,6 +466,8 @@ void TfMain::CreateControllers()
     m_findCommands = new TFindCommands(m_documents, this);
     m_findCommands->Connect(m_binder);
     connect(m_findCommands, &TFindCommands::StatusText, this, &TfMain::ShowStatusMessage);
+
+    (new TLinkVerifyCommands(m_documents, m_commands, m_fileBrowser, m_reloadPromptOnChange, this))->Connect(m_binder);
 }
 
 void TfMain::ConnectCommands()
