@@ -467,8 +467,8 @@ void TFileBrowser::UpdateFileCommands()
     for (const char *name : {"mnuPI_Refresh", "mnuPI_DisableFileList"})
         Action(QLatin1String(name))->setEnabled(!scanning);
     Action(QStringLiteral("mnuPI_VerifyLinks"))
-        ->setEnabled(one && IsHTMLDocument(TvqFileView::ItemPath(vqFileList->currentItem()),
-                                           vqFileList->HTMLExtensions()));
+        ->setEnabled(one &&
+                     IsHTMLDocument(TvqFileView::ItemPath(vqFileList->currentItem()), vqFileList->HTMLExtensions()));
 }
 
 void TFileBrowser::mnuPI_EditClick()
