@@ -152,7 +152,9 @@ TfLinkTest::TfLinkTest(QWidget *parent) : QDialog(parent), m_queue(new TLinkChec
         lvwLinks->sortItems(column, m_sortDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
     });
     connect(lvwLinks, &QTreeWidget::currentItemChanged, this, &TfLinkTest::RowSelected);
-    connect(lvwLinks, &QTreeWidget::itemDoubleClicked, this, &TfLinkTest::ModifyCurrent);
+    // A change to the document waits for a verification under way to end.
+    const auto modifyWhenIdle = [this] { TLongRun::WhenIdle(this, [this] { ModifyCurrent(); }); };
+    connect(lvwLinks, &QTreeWidget::itemDoubleClicked, this, modifyWhenIdle);
 
     mnuPopupLinks = new QMenu(this);
     QAction *verify = mnuPopupLinks->addAction(QStringLiteral("&Verify Link"));
@@ -163,7 +165,7 @@ TfLinkTest::TfLinkTest(QWidget *parent) : QDialog(parent), m_queue(new TLinkChec
     bold.setBold(true);
     modify->setFont(bold);
     connect(verify, &QAction::triggered, this, &TfLinkTest::VerifyCurrent);
-    connect(modify, &QAction::triggered, this, &TfLinkTest::ModifyCurrent);
+    connect(modify, &QAction::triggered, this, modifyWhenIdle);
     connect(lvwLinks, &QWidget::customContextMenuRequested, this, [this, verify, modify](const QPoint &at) {
         const bool usable = lvwLinks->currentItem() && !m_verifying;
         verify->setEnabled(usable);
@@ -510,7 +512,6 @@ void TfLinkTest::RowSelected()
         vqSource->SetSel(m_highlights.first().first, m_highlights.first().second);
         vqSource->SendScintilla(QsciScintillaBase::SCI_SCROLLCARET);
     }
-    vqSource->SetModified(false);
     const qsizetype count = m_highlights.size();
     SetStatus(u'"' + item->text(colLink) + QStringLiteral("\" appears ") + QString::number(count) +
               QStringLiteral(" time") + (count > 1 ? QStringLiteral("s") : QString()) +
