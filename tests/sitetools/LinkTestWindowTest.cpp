@@ -16,6 +16,7 @@
 #include "TfLinkTestPrint.h"
 #include "TfLinkTestRoot.h"
 #include "TvqRichHTML.h"
+#include "WhenShown.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,20 +36,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Acts on the next modal dialog of the type once it shows.
-template <typename Dialog> void WhenShown(std::function<void(Dialog *)> act)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start(10);
-}
 
 QStringList Column(const QTreeWidget *list, int column)
 {
