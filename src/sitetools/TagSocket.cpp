@@ -331,6 +331,9 @@ bool TagSocket::Connect()
         if (!Wait([this] { return m_socket->state() == QAbstractSocket::ConnectedState; }))
             return false;
     }
+    // The request goes out line by line: no line may wait for the answer
+    // to the one before (Nagle's algorithm against a delayed acknowledgement).
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     WatchConnection();
     return true;
 }

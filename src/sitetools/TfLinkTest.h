@@ -12,7 +12,6 @@
 #include <QDialog>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QProgressBar;
 class QSplitter;
@@ -107,7 +106,6 @@ private:
     TvqRichHTML *vqSource;
     QSplitter *splSource;
     QStatusBar *stbStatus;
-    QLabel *lblStatus;
     QProgressBar *prgVerify;
     QMenu *mnuPopupLinks;
     TLinkCheckQueue *m_queue;
