@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -242,7 +243,7 @@ void TfLinkTest::StoreLayout()
     WriteRegValue(key, QStringLiteral("Width"), width());
     WriteRegValue(key, QStringLiteral("Height"), height());
     if (vqSource->isVisibleTo(this))
-        WriteRegValue(key, QStringLiteral("SplitTop"), lvwLinks->height());
+        WriteRegValue(key, QStringLiteral("SplitTop"), splSource->y() + lvwLinks->height());
     for (int i = 0; i < 3; ++i)
         WriteRegValue(key, QStringLiteral("ColWidth_%1").arg(i), lvwLinks->columnWidth(i));
 }
@@ -467,11 +468,25 @@ void TfLinkTest::ShowSource(bool shown)
 {
     vqSource->setVisible(shown);
     if (shown) {
-        const int top = int(ReadRegInteger(LinkVerifyKeys::LinkVerify, QStringLiteral("SplitTop"), 300));
-        splSource->setSizes({top, qMax(60, splSource->height() - top)});
+        PlaceSplitter();
         RowSelected();
     }
     LimitSplitter();
+}
+
+// The splitter at SplitTop pixels from the window's top.
+void TfLinkTest::PlaceSplitter()
+{
+    const int top = int(ReadRegInteger(LinkVerifyKeys::LinkVerify, QStringLiteral("SplitTop"), 300)) - splSource->y();
+    splSource->setSizes({top, qMax(60, splSource->height() - top)});
+}
+
+void TfLinkTest::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The window's layout is known once it shows.
+    if (!event->spontaneous() && vqSource->isVisibleTo(this))
+        PlaceSplitter();
 }
 
 void TfLinkTest::resizeEvent(QResizeEvent *event)

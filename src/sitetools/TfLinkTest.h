@@ -81,6 +81,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QAction *AddCommand(const char *name, const QString &caption, int icon);
@@ -96,6 +97,7 @@ private:
     void RowSelected();
     void ShowSource(bool shown);
     void ClearHighlights();
+    void PlaceSplitter();
     void LimitSplitter();
     bool CloseQuery();
     void StoreLayout();

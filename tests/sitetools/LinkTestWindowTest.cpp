@@ -347,6 +347,9 @@ TEST_F(LinkTestWindow, ClosingUnchangedNeedsNoQuestionAndKeepsTheLayout)
 {
     ASSERT_TRUE(verifier.LoadDocument(Page("<a href=\"a.htm\">")));
     verifier.show();
+    // The splitter stands SplitTop pixels from the window's top.
+    const QTreeWidget *list = verifier.LinkList();
+    EXPECT_NEAR(list->mapTo(&verifier, QPoint(0, list->height())).y(), 300, 3);
     verifier.resize(700, 500);
     Command("spdShowSource")->setChecked(false);
     EXPECT_FALSE(verifier.SourceView()->isVisible());
