@@ -13,6 +13,7 @@
 #include "TvqRichHTML.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -646,9 +647,19 @@ void TfLinkTest::CloseVerifier()
     accept();
 }
 
+void TfLinkTest::closeEvent(QCloseEvent *event)
+{
+    // Refused while verifying, as the close command is.
+    if (m_verifying) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
 void TfLinkTest::reject()
 {
-    // Escape and the window's close button.
+    // Escape, and the window's close button when no verification runs.
     if (m_verifying) {
         CancelVerification();
         return;

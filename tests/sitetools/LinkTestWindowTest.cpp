@@ -174,6 +174,7 @@ TEST_F(LinkTestWindow, VerifyAllChecksTheMarkedRowsAgainstServersAndFiles)
         EXPECT_TRUE(verifier.ProgressShown());
         EXPECT_FALSE(list->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
         verifier.CloseVerifier();
+        EXPECT_FALSE(verifier.close());
         EXPECT_EQ(verifier.result(), 0);
         TLongRun::WhenIdle(&context, [&] { idleCallRanAfter = !verifier.Verifying(); });
     });
