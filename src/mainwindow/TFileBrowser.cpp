@@ -408,10 +408,11 @@ void TFileBrowser::BuildMenus()
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Publish", tr("Pu&blish..."), list, none,
         [this] { emit PublishRequested(vqFileList->SelectedPaths()); });
+    add(mnuPopupFileItem, "mnuPI_VerifyLinks", tr("Verify Links..."), list, none,
+        [this] { emit VerifyLinks(TvqFileView::ItemPath(vqFileList->currentItem())); });
     // The site tools these lead to are not part of the program yet.
     for (const auto &[name, caption] :
-         {std::pair{"mnuPI_VerifyLinks", tr("Verify Links...")}, std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")},
-          std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
+         {std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")}, std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
         add(mnuPopupFileItem, name, caption, list, none, [] {})->setEnabled(false);
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Properties", tr("&Properties..."), list, QKeySequence(Qt::ALT | Qt::Key_Return),
@@ -466,6 +467,9 @@ void TFileBrowser::UpdateFileCommands()
         Action(QLatin1String(name))->setEnabled(one);
     for (const char *name : {"mnuPI_Refresh", "mnuPI_DisableFileList"})
         Action(QLatin1String(name))->setEnabled(!scanning);
+    Action(QStringLiteral("mnuPI_VerifyLinks"))
+        ->setEnabled(one &&
+                     IsHTMLDocument(TvqFileView::ItemPath(vqFileList->currentItem()), vqFileList->HTMLExtensions()));
 }
 
 void TFileBrowser::mnuPI_EditClick()

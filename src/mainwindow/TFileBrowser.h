@@ -72,6 +72,8 @@ signals:
     void StatusText(const QString &text);
     // The selected files are to be published.
     void PublishRequested(const QStringList &files);
+    // The links of a document to verify.
+    void VerifyLinks(const QString &path);
 
 private:
     void BuildDriveBox();

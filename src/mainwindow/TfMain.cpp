@@ -6,6 +6,7 @@
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
+#include "LinkVerifyCommands.h"
 #include "LongRun.h"
 #include "MainMenu.h"
 #include "MessageService.h"
@@ -496,6 +497,7 @@ void TfMain::CreateControllers()
     m_help->SetOptions(HelpOptions(m_settings));
     m_help->Connect(m_binder);
     InstallHelpKey(this);
+    (new TLinkVerifyCommands(m_documents, m_commands, m_fileBrowser, m_reloadPromptOnChange, this))->Connect(m_binder);
 }
 
 void TfMain::ConnectCommands()

@@ -60,7 +60,8 @@ bool TagHTTP::SendRequest()
 {
     emit OnSending(this);
     // One connection per request: the server closes it after the response.
-    return SendLine(QStringLiteral("GET %1 HTTP/1.1").arg(m_path)) && SendLine(QStringLiteral("Host: ") + Server) &&
+    return SendLine(QStringLiteral("%1 %2 HTTP/1.1").arg(Method, m_path)) &&
+           SendLine(QStringLiteral("Host: ") + Server) &&
            SendLine(QStringLiteral("User-Agent: ") + QLatin1String(UserAgent)) &&
            SendLine(QStringLiteral("Accept: */*")) && SendLine(QStringLiteral("Connection: close")) &&
            SendLine(QString());

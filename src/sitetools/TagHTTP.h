@@ -23,12 +23,16 @@ public:
     // Takes an "http://" or "https://" address apart into Server, Path and
     // FileName; false, with nothing changed, for any other text.
     bool SetURL(const QString &url);
+    // The request's method: "GET", or "HEAD" for the header alone.
+    QString Method = QStringLiteral("GET");
     QString URL() const { return m_url; }
     QString Path() const { return m_path; }
     QString FileName() const { return m_fileName; }
     // The status line, each header line, then the empty line that ended them.
     QStringList Header() const { return m_header; }
     QByteArray Body() const { return m_body; }
+    // The value of the first header field called name, or a null string.
+    QString HeaderValue(const QString &name) const;
 
     // Resets, opens, then connects, sends the request and reads the
     // response; the socket is closed in every case.
@@ -52,8 +56,6 @@ private:
     // The status code of the header read, 0 when it has none.
     int Status() const;
     static bool IsInterim(int status);
-    // The value of the first header field called name, or a null string.
-    QString HeaderValue(const QString &name) const;
     // Appends up to count bytes (all until the close when count < 0) to the
     // body; with allowClose a close by the server ends the read quietly.
     bool ReadBytes(qint64 count, bool allowClose);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TagSocket.h"
 
+#include "CooperativeTask.h"
+
 #include <QEventLoop>
 #include <QFile>
 #include <QHash>
@@ -329,6 +331,9 @@ bool TagSocket::Connect()
         if (!Wait([this] { return m_socket->state() == QAbstractSocket::ConnectedState; }))
             return false;
     }
+    // The request goes out line by line: no line may wait for the answer
+    // to the one before (Nagle's algorithm against a delayed acknowledgement).
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     WatchConnection();
     return true;
 }
@@ -421,8 +426,14 @@ bool TagSocket::Wait(const std::function<bool()> &done)
     m_countdown = TimeOut;
     m_timer.start(TickInterval);
     QEventLoop loop;
-    while (!m_cancelled && !m_timedOut && !m_overdue && m_errorCode == 0 && !done())
-        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    while (!m_cancelled && !m_timedOut && !m_overdue && m_errorCode == 0 && !done()) {
+        // A request run side by side with others hands the turn back to the
+        // loop that runs them all and lets the events run.
+        if (TCooperativeTask::Current())
+            TCooperativeTask::Yield();
+        else
+            loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
     m_timer.stop();
     if (m_cancelled)
         return Fail(secCanceled);

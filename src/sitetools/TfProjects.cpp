@@ -6,6 +6,7 @@
 #include "MessageService.h"
 #include "ProjectFile.h"
 #include "SettingsStore.h"
+#include "TfLinkTest.h"
 #include "TvqFileView.h"
 
 #include <QComboBox>
@@ -106,6 +107,10 @@ TfProjects::TfProjects(TOpenProject openProject, TOpenFile openFile, QWidget *pa
     connect(btnClose, &QPushButton::clicked, this, &TfProjects::btnCloseClick);
     connect(mnuFileOpen, &QAction::triggered, this, &TfProjects::mnuFileOpenClick);
     connect(mnuFileRemove, &QAction::triggered, this, &TfProjects::mnuFileRemoveClick);
+    connect(mnuFileVerify, &QAction::triggered, this, [this] {
+        if (QTreeWidgetItem *item = vqProjectFileView->currentItem())
+            VerifyDocumentLinks(TvqFileView::ItemPath(item), this);
+    });
     connect(cboColorCoding, &QComboBox::activated, this, [](int index) { WriteProjectColorCoding(index); });
     connect(lstProjects, &QListWidget::currentItemChanged, this, &TfProjects::lstProjectsChange);
     connect(lstProjects, &QListWidget::itemDoubleClicked, this, &TfProjects::btnOpenProjectClick);
@@ -128,9 +133,10 @@ void TfProjects::UpdatePopup()
     const qsizetype selected = vqProjectFileView->selectedItems().size();
     mnuFileOpen->setEnabled(selected > 0);
     mnuFileRemove->setEnabled(selected > 0);
-    // Link verification, document weight and document properties are not
-    // part of this program yet.
-    for (QAction *action : {mnuFileVerify, mnuFileBandwidth, mnuFileProperties})
+    mnuFileVerify->setEnabled(selected == 1);
+    // Document weight and document properties are not part of this program
+    // yet.
+    for (QAction *action : {mnuFileBandwidth, mnuFileProperties})
         action->setEnabled(false);
 }
 

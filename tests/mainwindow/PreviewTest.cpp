@@ -142,7 +142,8 @@ TEST_F(Preview, BrowsingShowsThePageAndSwitchesTheEditingCommandsOff)
     EXPECT_TRUE(m_window.findChild<QMenu *>(QStringLiteral("mnuFile"))->menuAction()->isEnabled());
     EXPECT_TRUE(m_window.Action(QStringLiteral("spdNew"))->isEnabled());
     EXPECT_TRUE(m_window.Action(QStringLiteral("spdProjects"))->isEnabled());
-    EXPECT_FALSE(m_window.Action(QStringLiteral("spdVerifyLinks"))->isEnabled()); // still to come
+    EXPECT_TRUE(m_window.Action(QStringLiteral("spdVerifyLinks"))->isEnabled());
+    EXPECT_FALSE(m_window.Action(QStringLiteral("spdValidate"))->isEnabled()); // still to come
 }
 
 TEST_F(Preview, ADocumentOpenedWhileBrowsingIsShown)

@@ -203,11 +203,12 @@ TEST_F(Projects, DialogCreatesFillsSavesAndDeletesProjects)
     EXPECT_EQ(dialog.vqProjectFileView->topLevelItem(1)->text(3), QStringLiteral("[file not found]"));
     EXPECT_EQ(Scripted().fileDialogCaptions.last(), QStringLiteral("Add File to Project"));
 
-    // The pop-up: linked commands stay greyed until they exist.
+    // The pop-up: link verification for one file; commands still to come
+    // stay greyed.
     dialog.vqProjectFileView->topLevelItem(1)->setSelected(true);
     dialog.UpdatePopup();
     EXPECT_TRUE(dialog.mnuFileOpen->isEnabled());
-    EXPECT_FALSE(dialog.mnuFileVerify->isEnabled());
+    EXPECT_TRUE(dialog.mnuFileVerify->isEnabled());
     EXPECT_FALSE(dialog.mnuFileBandwidth->isEnabled());
     EXPECT_FALSE(dialog.mnuFileProperties->isEnabled());
     Scripted().Reset();
