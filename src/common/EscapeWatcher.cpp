@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EscapeWatcher.h"
 
-#include <QApplication>
+#include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -12,13 +15,13 @@ namespace {
 constexpr qint64 PollIntervalMs = 25;
 }
 
-TEscapeWatcher::TEscapeWatcher(THold hold)
+TEscapeWatcher::TEscapeWatcher(const QList<QWidget *> &heldWindows)
 {
-    if (hold == UntilDestroyed) {
-        m_run.emplace();
-        m_modalAtStart = QApplication::activeModalWidget();
-        QCoreApplication::instance()->installEventFilter(this);
-    }
+    m_run.emplace();
+    for (QWidget *window : heldWindows)
+        if (window)
+            m_heldWindows.append(window->window());
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 TEscapeWatcher::~TEscapeWatcher()
@@ -48,7 +51,7 @@ bool TEscapeWatcher::Pressed()
 
 bool TEscapeWatcher::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_run && QApplication::activeModalWidget() != m_modalAtStart)
+    if (m_run && !Held(watched))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -74,6 +77,19 @@ bool TEscapeWatcher::eventFilter(QObject *watched, QEvent *event)
     std::shared_ptr<QEvent> held(event->clone());
     TLongRun::WhenIdle(watched, [watched, held] { QCoreApplication::sendEvent(watched, held.get()); });
     return true;
+}
+
+bool TEscapeWatcher::Held(QObject *receiver) const
+{
+    QWidget *widget = qobject_cast<QWidget *>(receiver);
+    // A menu command's shortcut goes to its action, owned by its window.
+    if (auto *action = qobject_cast<QAction *>(receiver))
+        widget = qobject_cast<QWidget *>(action->parent());
+    if (auto *window = qobject_cast<QWindow *>(receiver)) {
+        return std::any_of(m_heldWindows.begin(), m_heldWindows.end(),
+                           [window](const QPointer<QWidget> &held) { return held && held->windowHandle() == window; });
+    }
+    return widget && m_heldWindows.contains(widget->window());
 }
 
 void RunAside(const std::function<void()> &work)

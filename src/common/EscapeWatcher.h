@@ -12,6 +12,7 @@
 #include "LongRun.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -22,13 +23,14 @@
 class TEscapeWatcher : public QObject
 {
 public:
-    // Held input waits while Pressed() lets events run, or from now until
-    // the watcher ends, also through the plain event processing of the code
-    // it covers (a batch of documents opening, whose parts let events run).
-    // A question the covered code asks meanwhile gets its input.
-    enum THold { WhilePolling, UntilDestroyed };
-
-    explicit TEscapeWatcher(THold hold = WhilePolling);
+    // Held input waits while Pressed() lets events run.
+    TEscapeWatcher() = default;
+    // Held for the watcher's whole life, also through the plain event
+    // processing of the code it covers (a batch of documents opening, a
+    // spell check waiting for its window): the input to these windows (the
+    // main window, the dialog that started the run) waits; other windows (a
+    // question asked meanwhile, the run's own window) get theirs.
+    explicit TEscapeWatcher(const QList<QWidget *> &heldWindows);
     ~TEscapeWatcher() override;
 
     bool Pressed();
@@ -37,11 +39,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The run the watcher holds for its whole life (UntilDestroyed).
+    bool Held(QObject *receiver) const;
+
+    // The run and the windows held for the watcher's whole life.
     std::optional<TLongRun> m_run;
-    // The modal window that was up when the hold began (the dialog that
-    // started the batch): its input is held like the main window's.
-    QPointer<QWidget> m_modalAtStart;
+    QList<QPointer<QWidget>> m_heldWindows;
     QElapsedTimer m_sincePoll;
     bool m_pressed = false;
 };

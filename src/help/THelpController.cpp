@@ -116,7 +116,7 @@ void THelpController::ShowHelpTopic(const QString &key)
         THourglass hourglass;
         // The pane is drawn before the viewer is made; what the user types
         // meanwhile waits until the viewer is there.
-        TEscapeWatcher held(TEscapeWatcher::UntilDestroyed);
+        TEscapeWatcher held({m_pane->window()});
         m_hooks.showStatus(QStringLiteral("Creating the help viewer..."));
         ShowHelpPane(true);
         QCoreApplication::processEvents();
@@ -177,7 +177,7 @@ void THelpController::CloseHelpObject()
     delete m_helpObject;
     m_browser = nullptr;
     m_viewer = nullptr;
-    TEscapeWatcher held(TEscapeWatcher::UntilDestroyed);
+    TEscapeWatcher held({m_pane->window()});
     QCoreApplication::processEvents();
     ShowHelpPane(false);
 }

@@ -14,7 +14,7 @@
 #include "TfNew.h"
 #include "TvqHTMLTab.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -330,9 +330,10 @@ void TDocumentCommands::OpenInOrder(const QStringList &documents)
 {
     if (documents.isEmpty())
         return;
-    // What the user does meanwhile waits until the last document is open;
-    // only that one is shown.
-    TEscapeWatcher held(TEscapeWatcher::UntilDestroyed);
+    // What the user does meanwhile, in the window or the dialog that asked
+    // for the batch, waits until the last document is open; only that one
+    // is shown.
+    TEscapeWatcher held({m_documents->window(), QApplication::activeModalWidget()});
     THourglass hourglass;
     m_documents->setUpdatesEnabled(false);
     auto shown = qScopeGuard([this] { m_documents->setUpdatesEnabled(true); });

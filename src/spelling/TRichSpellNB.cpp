@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TRichSpellNB.h"
 
-#include "LongRun.h"
+#include "EscapeWatcher.h"
 #include "MessageService.h"
 #include "TSugDialog.h"
 #include "TextEncoding.h"
@@ -26,53 +26,6 @@ namespace {
 
 // How often the scan between two words not found lets events run.
 constexpr qint64 ScanPollMs = 100;
-
-// Holds back the user's input to one window (its widgets, its actions'
-// shortcuts) until the long run ends; the input to every other window, the
-// checker's own and the questions it asks, passes.
-class THeldInput : public QObject
-{
-public:
-    explicit THeldInput(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
-    ~THeldInput() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::InputMethod:
-        case QEvent::Shortcut:
-            break;
-        default:
-            return false;
-        }
-        if (!InWindow(watched))
-            return false;
-        std::shared_ptr<QEvent> held(event->clone());
-        TLongRun::WhenIdle(watched, [watched, held] { QCoreApplication::sendEvent(watched, held.get()); });
-        return true;
-    }
-
-private:
-    bool InWindow(QObject *object) const
-    {
-        if (auto *widget = qobject_cast<QWidget *>(object))
-            return widget->window() == m_window;
-        if (auto *window = qobject_cast<QWindow *>(object))
-            return window == m_window->windowHandle();
-        if (auto *action = qobject_cast<QAction *>(object))
-            return action->parent() == m_window;
-        return false;
-    }
-
-    QWidget *m_window;
-};
 
 // The editor's encoding: in a UTF-8 document every letter is a word character.
 bool AnyLetter(const TvqRichHTML *editor)
@@ -170,8 +123,7 @@ bool TRichSpellNB::CheckBetweenTags(TvqRichHTML *editor)
 {
     if (!OpenDictionaries())
         return false;
-    const TLongRun run;
-    const THeldInput held(m_window);
+    const TEscapeWatcher held({m_window});
     m_checking = true;
     m_cancelled = false;
     const auto done = qScopeGuard([this] {
@@ -250,8 +202,7 @@ bool TRichSpellNB::CheckRange(TvqRichHTML *editor, qsizetype start, qsizetype en
     bool cancelled = false;
     bool changed = false;
     {
-        const TLongRun run;
-        const THeldInput held(m_window);
+        const TEscapeWatcher held({m_window});
         m_checking = true;
         m_dialog->setWindowTitle(QStringLiteral("Suggestions: Scanning..."));
         const qsizetype caret = editor->GetSelStart();

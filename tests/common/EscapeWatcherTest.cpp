@@ -49,7 +49,7 @@ TEST(EscapeWatcher, SeesEscapeAndHoldsInputBackUntilTheRunEnds)
     EXPECT_EQ(triggered.count(), 1);
 }
 
-TEST(EscapeWatcher, HeldForItsLifeCoversPlainEventProcessingButNotAQuestionAskedMeanwhile)
+TEST(EscapeWatcher, HeldForItsLifeCoversPlainEventProcessingInItsWindowsButNotAQuestionAskedMeanwhile)
 {
     QDialog starter; // the dialog that starts the batch: its input waits too
     starter.setModal(true);
@@ -58,7 +58,7 @@ TEST(EscapeWatcher, HeldForItsLifeCoversPlainEventProcessingButNotAQuestionAsked
     QLineEdit edit;
     edit.show();
     {
-        TEscapeWatcher held(TEscapeWatcher::UntilDestroyed);
+        TEscapeWatcher held({&edit, &starter});
         EXPECT_TRUE(TLongRun::Active());
         PostKey(&edit, Qt::Key_A, QStringLiteral("a"));
         PostKey(&startersEdit, Qt::Key_S, QStringLiteral("s"));
