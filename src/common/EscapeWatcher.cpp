@@ -45,6 +45,10 @@ bool TEscapeWatcher::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+        if (auto *widget = qobject_cast<QWidget *>(watched);
+            widget && m_letThrough && (widget == m_letThrough || m_letThrough->isAncestorOf(widget)))
+            return false;
+        break;
     case QEvent::Wheel:
     case QEvent::InputMethod:
     // A menu command's key: the shortcut map sends it to the action once the

@@ -11,6 +11,8 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 
@@ -18,6 +20,9 @@ class TEscapeWatcher : public QObject
 {
 public:
     bool Pressed();
+    // Lets the clicks on a widget and its children through at once: the
+    // Cancel button of the run's own progress window.
+    void LetThrough(QWidget *widget) { m_letThrough = widget; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -25,6 +30,7 @@ protected:
 private:
     QElapsedTimer m_sincePoll;
     bool m_pressed = false;
+    QPointer<QWidget> m_letThrough;
 };
 
 // Runs the work on a thread of its own while the window goes on answering,

@@ -2,6 +2,7 @@
 #include "TfMain.h"
 
 #include "DocumentCommands.h"
+#include "ExtendedSearchCommands.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
@@ -26,8 +27,6 @@
 #include "TTextCommands.h"
 #include "TagText.h"
 #include "TextUtils.h"
-#include "TfExtendedFind.h"
-#include "TfExtendedReplace.h"
 #include "TfHTTP.h"
 #include "TfOptionDialog.h"
 #include "TfSettings.h"
@@ -386,13 +385,11 @@ void TfMain::OpenCommandLine(const QStringList &parameters)
 
 void TfMain::CreateLongLivedWindows()
 {
-    m_extendedFind = new TfExtendedFind(this);
     m_tagList = new TfTagList(this);
     connect(m_tagList, &TfTagList::Closed, this, [this] {
         Action(QStringLiteral("mnuViewTagList"))->setChecked(false);
         Action(QStringLiteral("spdTags"))->setChecked(false);
     });
-    m_extendedReplace = new TfExtendedReplace(this);
     m_binder.On({"mnuViewTagList", "spdTags"}, this, [this](bool on) { SetTagListVisible(on); });
 }
 
@@ -465,6 +462,15 @@ void TfMain::CreateControllers()
     m_findCommands = new TFindCommands(m_documents, this);
     m_findCommands->Connect(m_binder);
     connect(m_findCommands, &TFindCommands::StatusText, this, &TfMain::ShowStatusMessage);
+
+    m_extendedSearch = new TExtendedSearchCommands(
+        m_documents,
+        {[this] { return m_fileBrowser->CurrentFolder(); }, [this] { return m_commands->SaveAsUnix(); },
+         [this](bool on) { return std::exchange(m_reloadPromptOnChange, on); },
+         [this](const QString &path) { OpenDocuments(path, 0); }},
+        this);
+    m_extendedSearch->Connect(m_binder);
+    connect(m_extendedSearch, &TExtendedSearchCommands::StatusText, this, &TfMain::ShowStatusMessage);
 }
 
 void TfMain::ConnectCommands()

@@ -35,8 +35,7 @@ class TFindCommands;
 class TRuler;
 class TSpecialCharBar;
 class TvqScriptTree;
-class TfExtendedFind;
-class TfExtendedReplace;
+class TExtendedSearchCommands;
 class TfTagList;
 class TfVelicortMessageWindow;
 class TvqHTMLTab;
@@ -176,9 +175,8 @@ private:
     TTextCommands *m_textCommands = nullptr;
     TFindCommands *m_findCommands = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;
-    TfExtendedFind *m_extendedFind = nullptr;
+    TExtendedSearchCommands *m_extendedSearch = nullptr;
     TfTagList *m_tagList = nullptr;
-    TfExtendedReplace *m_extendedReplace = nullptr;
 
     QToolBar *m_mainToolbar = nullptr;
     QToolBar *m_speedbar = nullptr;
