@@ -112,7 +112,9 @@ TExtendedSearch::TPrepared TExtendedSearch::Prepare(const QString &path) const
             return prepared;
         }
     }
-    prepared.stamp = StampOf(path);
+    // What another program may change before the file is written back.
+    if (!m_findOnly)
+        prepared.stamp = StampOf(path);
     const TFileResult result = ReadWholeFile(path, prepared.bytes);
     if (!result.ok()) {
         row.message = QStringLiteral("Unable to read file: ") + ErrorText(result);
