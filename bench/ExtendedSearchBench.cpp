@@ -55,8 +55,8 @@ qsizetype SearchTree(const QString &root, const QString &find, const QString &re
         ListFilesByMasksRecursive(root, HTMLDocumentFilter(LoadHTMLExtensions(), QStringLiteral("|")));
     const TExtendedSearch search(find, replace, findOnly, esoMatchCase, false);
     qsizetype total = 0;
-    for (const QString &file : files)
-        total += search.Process(file).count;
+    search.ProcessAll(
+        files, [&](const TExtendedSearchRow &row) { total += row.count; }, [] { return true; });
     return total;
 }
 
@@ -68,8 +68,7 @@ bool Shell(const QString &command)
 void Report(const char *name, const std::vector<double> &work, const std::vector<double> &base,
             const std::vector<double> &ratio)
 {
-    std::printf("%-34s %9.1f ms   baseline %9.1f ms   ratio %.2f\n", name, Median(work), Median(base),
-                Median(ratio));
+    std::printf("%-34s %9.1f ms   baseline %9.1f ms   ratio %.2f\n", name, Median(work), Median(base), Median(ratio));
 }
 
 } // namespace
@@ -109,8 +108,7 @@ int main(int argc, char **argv)
     qsizetype replaced = 0;
     for (int i = 0; i < repetitions && only != QLatin1String("find"); ++i) {
         const double sed = SecondsOf([&] {
-            Shell(QStringLiteral("find ") + quoted +
-                  " -name '*.html' -print0 | xargs -0 sed -i 's/coffee/COFFEE/g'");
+            Shell(QStringLiteral("find ") + quoted + " -name '*.html' -print0 | xargs -0 sed -i 's/coffee/COFFEE/g'");
         });
         const double ours =
             SecondsOf([&] { replaced = SearchTree(root, QStringLiteral("COFFEE"), QStringLiteral("coffee"), false); });

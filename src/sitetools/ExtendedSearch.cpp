@@ -10,9 +10,19 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
+
+// Enough to keep reads and the waits for the disk overlapping.
+constexpr int SearchThreads = 4;
 
 std::string_view View(const QByteArray &bytes)
 {
@@ -155,4 +165,56 @@ TExtendedSearchRow TExtendedSearch::Commit(TPrepared prepared) const
     }
     row.written = true;
     return row;
+}
+
+void TExtendedSearch::ProcessAll(const QStringList &files, const std::function<void(const TExtendedSearchRow &)> &row,
+                                 const std::function<bool()> &keepGoing) const
+{
+    const qsizetype count = files.size();
+    std::vector<std::optional<TExtendedSearchRow>> rows(static_cast<size_t>(count));
+    std::mutex mutex;
+    std::condition_variable done;
+    std::atomic<qsizetype> next{0};
+    std::atomic<bool> stop{false};
+    const auto work = [&] {
+        while (!stop) {
+            // The files taken are always the first ones of the list.
+            const qsizetype i = next++;
+            if (i >= count)
+                return;
+            TExtendedSearchRow processed = Process(files[i]);
+            {
+                const std::lock_guard lock(mutex);
+                rows[size_t(i)] = std::move(processed);
+            }
+            done.notify_one();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int i = 0; i < std::min<qsizetype>(SearchThreads, count); ++i)
+        workers.emplace_back(work);
+
+    qsizetype shown = 0;
+    const auto showReady = [&](std::unique_lock<std::mutex> &lock) {
+        while (shown < count && rows[size_t(shown)]) {
+            const TExtendedSearchRow ready = std::move(*rows[size_t(shown)]);
+            ++shown;
+            lock.unlock();
+            row(ready);
+            lock.lock();
+        }
+    };
+    while (shown < count && !stop) {
+        std::unique_lock lock(mutex);
+        done.wait_for(lock, std::chrono::milliseconds(10), [&] { return rows[size_t(shown)].has_value(); });
+        showReady(lock);
+        lock.unlock();
+        if (shown < count && !keepGoing())
+            stop = true;
+    }
+    stop = true;
+    for (std::thread &worker : workers)
+        worker.join();
+    std::unique_lock lock(mutex);
+    showReady(lock);
 }

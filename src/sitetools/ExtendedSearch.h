@@ -11,6 +11,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 // The option word of a file search.
 enum TExtendedSearchOption { esoBackups = 1, esoMatchCase = 2 };
@@ -64,6 +67,14 @@ public:
     TExtendedSearchRow Commit(TPrepared prepared) const;
     // Both steps for one file.
     TExtendedSearchRow Process(const QString &path) const { return Commit(Prepare(path)); }
+
+    // Processes the files on a few threads of their own, so that reading
+    // and making writes durable overlap. The calling thread gets each row in
+    // list order, and asks keepGoing now and then (at least every few
+    // milliseconds) while it waits; once that says no, the files started
+    // are finished and their rows given, and no other file is touched.
+    void ProcessAll(const QStringList &files, const std::function<void(const TExtendedSearchRow &)> &row,
+                    const std::function<bool()> &keepGoing) const;
 
     // A text with every line break as CR LF, as the editor holds it.
     static QString EditorLineBreaks(const QString &text);

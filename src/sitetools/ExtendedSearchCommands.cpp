@@ -176,16 +176,17 @@ QList<TExtendedSearchRow> TExtendedSearchCommands::SearchFiles(const QStringList
         watcher.LetThrough(&progress);
         const double step = 100.0 / double(files.size());
         double done = 0;
-        for (const QString &file : files) {
-            rows.append(search.Process(file));
-            if (rows.last().written)
-                changed.append(file);
-            done = std::min(100.0, done + step);
-            progress.setValue(int(std::lround(done)));
-            // A cancelled run lists what it did, the files written among it.
-            if (watcher.Pressed() || progress.wasCanceled())
-                break;
-        }
+        // A cancelled run lists what it did, the files written among it.
+        search.ProcessAll(
+            files,
+            [&](const TExtendedSearchRow &row) {
+                rows.append(row);
+                if (row.written)
+                    changed.append(row.file);
+                done = std::min(100.0, done + step);
+                progress.setValue(int(std::lround(done)));
+            },
+            [&] { return !watcher.Pressed() && !progress.wasCanceled(); });
     }
     emit StatusText(QStringLiteral("Operation completed"));
     {

@@ -278,15 +278,14 @@ TEST_F(ExtendedSearchCommands, OpenAffectedDocumentsAreReloadedWhenTheUserSaysSo
     EXPECT_TRUE(m_reloadPrompt);
 }
 
-TEST_F(ExtendedSearchCommands, InputDuringAFolderRunWaitsAndCancelKeepsWhatWasWritten)
+TEST_F(ExtendedSearchCommands, InputDuringAFolderRunWaitsAndCancelListsWhatWasWritten)
 {
-    for (int i = 0; i < 3; ++i)
-        Page(QStringLiteral("p%1.htm").arg(i), "old");
+    const int count = 400;
+    for (int i = 0; i < count; ++i)
+        Page(QStringLiteral("p%1.htm").arg(i, 3, 10, QLatin1Char('0')), "old");
     Replace(esFolder, QStringLiteral("old"), QStringLiteral("new"));
     TvqRichHTML *editor = m_tabs->ActiveEditor();
-    editor->setFocus();
-    // Typed before the run starts, delivered during it: held back; then
-    // Escape cancels after the first file.
+    // Typed once the run has started: held back; then Escape cancels.
     QMetaObject::invokeMethod(
         editor,
         [editor] {
@@ -295,12 +294,18 @@ TEST_F(ExtendedSearchCommands, InputDuringAFolderRunWaitsAndCancelKeepsWhatWasWr
         },
         Qt::QueuedConnection);
     TResultsSeen results;
-    const QList<TExtendedSearchRow> rows = m_commands.SearchFiles(
-        ListFilesByMasks(m_dir.filePath(QStringLiteral("site")), QStringLiteral("*.htm")), false, 0);
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_TRUE(rows[0].written);
-    EXPECT_EQ(results.rows.size(), 1);
-    EXPECT_EQ(Read(m_dir.filePath(QStringLiteral("site/p1.htm"))), QByteArray("old"));
+    const QStringList files = ListFilesByMasks(m_dir.filePath(QStringLiteral("site")), QStringLiteral("*.htm"));
+    const QList<TExtendedSearchRow> rows = m_commands.SearchFiles(files, false, 0);
+    ASSERT_LT(rows.size(), count);
+    EXPECT_EQ(results.rows.size(), rows.size());
+    for (int i = 0; i < count; ++i) {
+        const bool listed = i < rows.size();
+        if (listed) {
+            EXPECT_EQ(rows[i].file, files[i]);
+            EXPECT_TRUE(rows[i].written);
+        }
+        EXPECT_EQ(Read(files[i]), listed ? QByteArray("new") : QByteArray("old")) << i;
+    }
     QCoreApplication::processEvents();
     EXPECT_EQ(editor->Text(), QStringLiteral("z"));
     EXPECT_TRUE(editor->Modified());
