@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TfExtendedSearch::TfExtendedSearch(bool replace, QWidget *parent) : QDialog(parent), m_replace(replace)
 {
     setWindowTitle(replace ? QStringLiteral("Extended Replace") : QStringLiteral("Extended Find"));
@@ -147,7 +149,9 @@ void TfExtendedSearch::Prepare(const QString &selection, const QStringList &proj
     const QString chosen = cboProject->currentText().isEmpty() ? currentProject : cboProject->currentText();
     cboProject->clear();
     cboProject->addItems(projects);
-    cboProject->setCurrentIndex(int(projects.indexOf(chosen)));
+    // With no project chosen or current, the first one: an empty choice
+    // would only name a project file that does not exist.
+    cboProject->setCurrentIndex(std::max(0, int(projects.indexOf(chosen))));
     if (txtFolder->text().isEmpty())
         txtFolder->setText(folder);
     txtFind->setFocus();

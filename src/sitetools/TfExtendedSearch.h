@@ -37,7 +37,7 @@ public:
 
     // Sets the dialog up before it is shown: a selection becomes the text to
     // find, the projects are listed (the current one chosen when none was
-    // yet) and an empty folder becomes the given one.
+    // yet, else the first) and an empty folder becomes the given one.
     void Prepare(const QString &selection, const QStringList &projects, const QString &currentProject,
                  const QString &folder);
 

@@ -134,6 +134,14 @@ TEST_F(ExtendedSearchCommands, DialogsKeepTheirTextsAndEnableWhatTheScopeUses)
     EXPECT_EQ(find->FindText(), QStringLiteral("chosen"));
     EXPECT_EQ(find->Folder(), QStringLiteral("/kept"));
     EXPECT_EQ(find->ProjectName(), QStringLiteral("site"));
+
+    // With no current project, the first one.
+    WriteTestFile(ProjectFilePath(QStringLiteral("alpha")), "[FileList]\r\n");
+    SetCurrentProjectPath(QString());
+    QTimer::singleShot(0, replace, &QDialog::reject);
+    m_commands.ShowReplace();
+    EXPECT_EQ(replace->ProjectName(), QStringLiteral("alpha"));
+    EXPECT_EQ(Scripted().notices.size(), 1);
 }
 
 TEST_F(ExtendedSearchCommands, ReplaceInAFolderAsksShowsTheResultsAndWrites)
