@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,4 +46,32 @@ TEST(EscapeWatcher, SeesEscapeAndHoldsInputBackUntilTheRunEnds)
     QCoreApplication::processEvents();
     EXPECT_EQ(edit.text(), QStringLiteral("qab"));
     EXPECT_EQ(triggered.count(), 1);
+}
+
+TEST(EscapeWatcher, LetsClicksOnItsOwnWidgetThrough)
+{
+    QWidget window;
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), &window);
+    auto *other = new QPushButton(QStringLiteral("Close"), &window);
+    other->move(0, 40);
+    window.show();
+    QSignalSpy cancelled(cancel, &QPushButton::clicked);
+    QSignalSpy closed(other, &QPushButton::clicked);
+    {
+        TLongRun run;
+        TEscapeWatcher watcher;
+        watcher.LetThrough(cancel);
+        QMetaObject::invokeMethod(
+            cancel,
+            [&] {
+                QTest::mouseClick(cancel, Qt::LeftButton);
+                QTest::mouseClick(other, Qt::LeftButton);
+            },
+            Qt::QueuedConnection);
+        EXPECT_FALSE(watcher.Pressed());
+        EXPECT_EQ(cancelled.count(), 1);
+        EXPECT_EQ(closed.count(), 0);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(closed.count(), 1);
 }
