@@ -23,7 +23,7 @@ public:
     enum TColumn { rcFile, rcMatches, rcMessage };
     using TOpenFile = std::function<void(const QString &path)>;
 
-    // Find mode when openFile is given, replace mode otherwise.
+    // In find mode the pop-up menu opens a row's file through openFile.
     TfReplaceResults(bool findMode, TOpenFile openFile, QWidget *parent = nullptr);
 
     void AddRow(const TExtendedSearchRow &row);
