@@ -5,6 +5,7 @@
 #include "EscapeWatcher.h"
 #include "LongRun.h"
 #include "MessageService.h"
+#include "PlainReplace.h"
 #include "SettingsStore.h"
 #include "TagText.h"
 
@@ -502,67 +503,26 @@ int TvqRichHTML::ReplaceAll(const QString &find, const QString &replace, bool ma
     if (pattern.isEmpty() || !MayInsert(replace))
         return 0;
     const QByteArray replacement = Encode(replace);
-    const std::string_view text(CharacterPointer(), size_t(TextLength()));
-    const std::string_view wanted(pattern.constData(), size_t(pattern.size()));
-    // ASCII letters compare without case; other bytes exactly.
-    const bool anyCase = !matchCase && std::any_of(wanted.begin(), wanted.end(),
-                                                   [](char c) { return (c & 0x80) == 0 && std::isalpha(uchar(c)); });
-    const auto sameWithoutCase = [](char a, char b) {
-        return a == b || ((a & 0x80) == 0 && (b & 0x80) == 0 && std::tolower(uchar(a)) == std::tolower(uchar(b)));
-    };
-    const auto next = [&](size_t from) -> size_t {
-        if (!anyCase)
-            return wanted.size() == 1 ? text.find(wanted.front(), from) : text.find(wanted, from);
-        const auto found = std::search(text.begin() + from, text.end(), wanted.begin(), wanted.end(), sameWithoutCase);
-        return found == text.end() ? std::string_view::npos : size_t(found - text.begin());
-    };
-    // The new text is built at its final size: a single byte is counted and
-    // copied in one sweep, longer patterns are searched for.
-    const qsizetype growth = replacement.size() - qsizetype(wanted.size());
-    QByteArray rewritten;
-    qsizetype count = 0;
-    qsizetype first = 0;
-    qsizetype oldEnd = 0;
-    if (wanted.size() == 1 && !anyCase) {
-        const char byte = wanted.front();
-        count = std::count(text.begin(), text.end(), byte);
-        if (count == 0)
-            return 0;
-        rewritten.resize(qsizetype(text.size()) + count * growth);
-        char *out = rewritten.data();
-        for (const char c : text) {
-            if (c == byte)
-                out = std::copy(replacement.cbegin(), replacement.cend(), out);
-            else
-                *out++ = c;
-        }
-        first = qsizetype(text.find(byte));
-        oldEnd = qsizetype(text.rfind(byte)) + 1;
-    } else {
-        std::vector<size_t> matches;
-        for (size_t match = next(0); match != std::string_view::npos; match = next(match + wanted.size()))
-            matches.push_back(match);
-        count = qsizetype(matches.size());
-        if (count == 0)
-            return 0;
-        rewritten.resize(qsizetype(text.size()) + count * growth);
-        char *out = rewritten.data();
-        size_t from = 0;
-        for (const size_t match : matches) {
-            out = std::copy(text.data() + from, text.data() + match, out);
-            out = std::copy(replacement.cbegin(), replacement.cend(), out);
-            from = match + wanted.size();
-        }
-        std::copy(text.data() + from, text.data() + text.size(), out);
-        first = qsizetype(matches.front());
-        oldEnd = qsizetype(matches.back() + wanted.size());
+    const TPlainReplaced replaced =
+        ReplacePlain(std::string_view(CharacterPointer(), size_t(TextLength())),
+                     std::string_view(pattern.constData(), size_t(pattern.size())),
+                     std::string_view(replacement.constData(), size_t(replacement.size())), matchCase);
+    const qsizetype count = replaced.count;
+    if (count == 0)
+        return 0;
+    const qsizetype first = replaced.first;
+    const qsizetype newEnd = replaced.oldEnd + count * (replacement.size() - pattern.size());
+    const QByteArray old(CharacterPointer() + first, replaced.oldEnd - first);
+    {
+        TRecordedEdit recorded(this);
+        ReplaceSpan(replaced.text, first, replaced.oldEnd, newEnd);
     }
-    const qsizetype newEnd = oldEnd + count * growth;
-    ReplaceSpan(rewritten, first, oldEnd, newEnd);
+    PushUndo({first, newEnd - first, old});
     // The styles of the replaced span are gone: colour it again.
     if (m_colorCodeMode != ccNone)
         ColorRange(first, newEnd);
     SetSel(newEnd - replacement.size(), replacement.size());
+    SetModified(true);
     return int(count);
 }
 

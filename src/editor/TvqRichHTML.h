@@ -80,7 +80,8 @@ public:
     bool FoundMarkAt(qsizetype position) const;
     // Replaces every occurrence of find (case-sensitive with matchCase, else
     // without regard to ASCII case) in one edit, recolours the span that
-    // changed and returns the count. Records no undo.
+    // changed and returns the count. A change is one undo step and marks the
+    // document modified.
     int ReplaceAll(const QString &find, const QString &replace, bool matchCase);
     // Puts a rewritten whole text in place in one edit, for rewrites that
     // work on the whole text at once: only the bytes from start to oldEnd

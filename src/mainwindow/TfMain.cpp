@@ -3,6 +3,7 @@
 
 #include "Dictionaries.h"
 #include "DocumentCommands.h"
+#include "ExtendedSearchCommands.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
@@ -33,8 +34,6 @@
 #include "TTextCommands.h"
 #include "TagText.h"
 #include "TextUtils.h"
-#include "TfExtendedFind.h"
-#include "TfExtendedReplace.h"
 #include "TfHTTP.h"
 #include "TfOptionDialog.h"
 #include "TfSettings.h"
@@ -401,13 +400,11 @@ void TfMain::OpenCommandLine(const QStringList &parameters)
 
 void TfMain::CreateLongLivedWindows()
 {
-    m_extendedFind = new TfExtendedFind(this);
     m_tagList = new TfTagList(this);
     connect(m_tagList, &TfTagList::Closed, this, [this] {
         Action(QStringLiteral("mnuViewTagList"))->setChecked(false);
         Action(QStringLiteral("spdTags"))->setChecked(false);
     });
-    m_extendedReplace = new TfExtendedReplace(this);
     m_binder.On({"mnuViewTagList", "spdTags"}, this, [this](bool on) { SetTagListVisible(on); });
 }
 
@@ -498,6 +495,14 @@ void TfMain::CreateControllers()
     m_help->Connect(m_binder);
     InstallHelpKey(this);
     (new TLinkVerifyCommands(m_documents, m_commands, m_fileBrowser, m_reloadPromptOnChange, this))->Connect(m_binder);
+    m_extendedSearch = new TExtendedSearchCommands(
+        m_documents,
+        {[this] { return m_fileBrowser->CurrentFolder(); }, [this] { return m_commands->SaveAsUnix(); },
+         [this](bool on) { return std::exchange(m_reloadPromptOnChange, on); },
+         [this](const QString &path) { OpenDocuments(path, 0); }},
+        this);
+    m_extendedSearch->Connect(m_binder);
+    connect(m_extendedSearch, &TExtendedSearchCommands::StatusText, this, &TfMain::ShowStatusMessage);
 }
 
 void TfMain::ConnectCommands()

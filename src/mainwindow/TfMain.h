@@ -38,8 +38,7 @@ class THelpController;
 class TRuler;
 class TSpecialCharBar;
 class TvqScriptTree;
-class TfExtendedFind;
-class TfExtendedReplace;
+class TExtendedSearchCommands;
 class TfTagList;
 class TfVelicortMessageWindow;
 class TvqHTMLTab;
@@ -184,9 +183,8 @@ private:
     TSpellCommands *m_spelling = nullptr;
     TRecoveryController *m_recovery = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;
-    TfExtendedFind *m_extendedFind = nullptr;
+    TExtendedSearchCommands *m_extendedSearch = nullptr;
     TfTagList *m_tagList = nullptr;
-    TfExtendedReplace *m_extendedReplace = nullptr;
 
     QToolBar *m_mainToolbar = nullptr;
     QToolBar *m_speedbar = nullptr;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -82,4 +83,31 @@ TEST(EscapeWatcher, HeldForItsLifeCoversPlainEventProcessingInItsWindowsButNotAQ
     QCoreApplication::processEvents();
     EXPECT_EQ(edit.text(), QStringLiteral("a"));
     EXPECT_EQ(startersEdit.text(), QStringLiteral("s"));
+}
+
+TEST(EscapeWatcher, ClicksOnTheRunsOwnWindowGoThroughWhileTheHeldWindowWaits)
+{
+    QWidget window;
+    auto *other = new QPushButton(QStringLiteral("Close"), &window);
+    window.show();
+    QWidget progress;
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), &progress);
+    progress.show();
+    QSignalSpy cancelled(cancel, &QPushButton::clicked);
+    QSignalSpy closed(other, &QPushButton::clicked);
+    {
+        TEscapeWatcher watcher({&window});
+        QMetaObject::invokeMethod(
+            cancel,
+            [&] {
+                QTest::mouseClick(cancel, Qt::LeftButton);
+                QTest::mouseClick(other, Qt::LeftButton);
+            },
+            Qt::QueuedConnection);
+        EXPECT_FALSE(watcher.Pressed());
+        EXPECT_EQ(cancelled.count(), 1);
+        EXPECT_EQ(closed.count(), 0);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(closed.count(), 1);
 }
