@@ -553,16 +553,10 @@ void TfLinkTest::ModifyCurrent()
     ClearHighlights();
     // The link's quoted occurrences, the ones listed and shown: the same
     // text elsewhere (inside a longer name) is no link.
-    const QByteArray old = vqSource->RawText();
+    // One undo step, which the replace leaves.
     vqSource->SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 0);
-    int count = 0;
-    {
-        TvqRichHTML::TRecordedEdit recorded(vqSource);
-        count = vqSource->ReplaceAll(u'"' + link + u'"', u'"' + changed + u'"', false);
-    }
+    vqSource->ReplaceAll(u'"' + link + u'"', u'"' + changed + u'"', false);
     vqSource->SendScintilla(QsciScintillaBase::SCI_SETREADONLY, 1);
-    if (count > 0)
-        vqSource->PushUndo({0, vqSource->TextLength(), old});
     m_modified = true;
     vqSource->SetModified(true);
     findChild<QAction *>(QStringLiteral("spdSave"))->setEnabled(true);
