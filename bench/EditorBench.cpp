@@ -13,6 +13,7 @@
 //   editor_bench --memory [PATH]     the memory figure alone (a fresh process
 //                                    loads PATH, or a generated page)
 
+#include "BenchProfile.h"
 #include "ColorScanner.h"
 #include "MedianRecorder.h"
 #include "PairedTiming.h"
@@ -25,7 +26,6 @@
 #include <QFile>
 #include <QInputMethodQueryEvent>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -593,11 +593,7 @@ void PrintSummary(const std::vector<TRow> &rows, double baselineMs)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsFolder;
-    qputenv("VELICORT_SETTINGS", settingsFolder.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QApplication app(argc, argv);
 
     if (argc >= 3 && std::strcmp(argv[1], "--memory-child") == 0)

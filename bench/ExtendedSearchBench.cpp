@@ -13,6 +13,7 @@
 // writes, each made durable before it replaces the old file, go to; the
 // last argument runs one of the two pairs alone.
 
+#include "BenchProfile.h"
 #include "ExtendedSearch.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
@@ -75,8 +76,7 @@ void Report(const char *name, const std::vector<double> &work, const std::vector
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir settings;
-    qputenv("VELICORT_SETTINGS", settings.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QCoreApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     QTemporaryDir dir(argc > 2 ? QString::fromLocal8Bit(argv[2]) + QStringLiteral("/esbench-XXXXXX")

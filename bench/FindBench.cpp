@@ -8,6 +8,7 @@
 //
 //   find_bench [benchmark flags]   all figures, then a summary table
 
+#include "BenchProfile.h"
 #include "MedianRecorder.h"
 #include "PairedTiming.h"
 #include "SampleHtmlPage.h"
@@ -20,7 +21,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -192,11 +192,7 @@ void BenchMarkVisible(benchmark::State &state, const QString &word, bool wholeKe
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsFolder;
-    qputenv("VELICORT_SETTINGS", settingsFolder.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QApplication app(argc, argv);
 
     TBench bench;

@@ -8,6 +8,7 @@
 //
 //   project_bench [repetitions]
 
+#include "BenchProfile.h"
 #include "Median.h"
 #include "ProjectCommands.h"
 #include "ProjectFile.h"
@@ -62,10 +63,7 @@ void Report(const char *name, const std::vector<double> &work, const std::vector
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    qputenv("VELICORT_SETTINGS", settings.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
 

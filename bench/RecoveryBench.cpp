@@ -7,6 +7,7 @@
 //
 //   recovery_bench [benchmark flags]   all figures, then a summary table
 
+#include "BenchProfile.h"
 #include "MedianRecorder.h"
 #include "PairedTiming.h"
 #include "RecoveryController.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -83,11 +83,7 @@ void BenchWrite(benchmark::State &state)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsFolder;
-    qputenv("VELICORT_SETTINGS", settingsFolder.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QApplication app(argc, argv);
 
     TBench bench;

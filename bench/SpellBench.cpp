@@ -8,6 +8,7 @@
 //
 //   spell_bench [benchmark flags]   all figures, then a summary table
 
+#include "BenchProfile.h"
 #include "Dictionaries.h"
 #include "MedianRecorder.h"
 #include "MessageService.h"
@@ -24,7 +25,6 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -156,11 +156,7 @@ void BenchCheck(benchmark::State &state, bool skipTags)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsFolder;
-    qputenv("VELICORT_SETTINGS", settingsFolder.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QApplication app(argc, argv);
     auto messages = std::make_unique<TQuietMessages>();
     TQuietMessages *quiet = messages.get();

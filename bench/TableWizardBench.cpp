@@ -7,6 +7,7 @@
 //
 //   tablewizard_bench [benchmark options]
 
+#include "BenchProfile.h"
 #include "MedianRecorder.h"
 #include "PairedTiming.h"
 #include "TfTableWizard.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,11 +82,7 @@ void BenchWizardText(benchmark::State &state)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsFolder;
-    qputenv("VELICORT_SETTINGS", settingsFolder.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QApplication app(argc, argv);
 
     TBench bench;

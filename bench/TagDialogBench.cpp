@@ -8,6 +8,7 @@
 //
 //   tagdialog_bench [repetitions]
 
+#include "BenchProfile.h"
 #include "Median.h"
 #include "SampleHtmlPage.h"
 #include "TTagDialogCommands.h"
@@ -84,10 +85,7 @@ struct TFigures
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    qputenv("VELICORT_SETTINGS", settings.filePath(QStringLiteral("Velicort.conf")).toLocal8Bit());
+    const TBenchProfile profile;
     QApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
 
