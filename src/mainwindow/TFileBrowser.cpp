@@ -410,10 +410,10 @@ void TFileBrowser::BuildMenus()
         [this] { emit PublishRequested(vqFileList->SelectedPaths()); });
     add(mnuPopupFileItem, "mnuPI_VerifyLinks", tr("Verify Links..."), list, none,
         [this] { emit VerifyLinks(TvqFileView::ItemPath(vqFileList->currentItem())); });
-    // The site tools these lead to are not part of the program yet.
-    for (const auto &[name, caption] :
-         {std::pair{"mnuPI_Thumbnails", tr("&View Thumbnails")}, std::pair{"mnuPI_Bandwidth", tr("Document &Weight")}})
-        add(mnuPopupFileItem, name, caption, list, none, [] {})->setEnabled(false);
+    // The thumbnail page is not part of the program yet.
+    add(mnuPopupFileItem, "mnuPI_Thumbnails", tr("&View Thumbnails"), list, none, [] {})->setEnabled(false);
+    add(mnuPopupFileItem, "mnuPI_Bandwidth", tr("Document &Weight"), list, none,
+        [this] { emit WeighDocument(TvqFileView::ItemPath(vqFileList->currentItem())); });
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Properties", tr("&Properties..."), list, QKeySequence(Qt::ALT | Qt::Key_Return),
         [this] { ShowFileProperties(TvqFileView::ItemPath(vqFileList->currentItem())); });
@@ -463,7 +463,7 @@ void TFileBrowser::UpdateFileCommands()
     const bool one = !scanning && selected == 1;
     for (const char *name : {"mnuPI_Edit", "mnuPI_Copy", "mnuPI_Move", "mnuPI_Delete", "mnuPI_Publish"})
         Action(QLatin1String(name))->setEnabled(any);
-    for (const char *name : {"mnuPI_InsertTag", "mnuPI_Rename", "mnuPI_Properties"})
+    for (const char *name : {"mnuPI_InsertTag", "mnuPI_Rename", "mnuPI_Properties", "mnuPI_Bandwidth"})
         Action(QLatin1String(name))->setEnabled(one);
     for (const char *name : {"mnuPI_Refresh", "mnuPI_DisableFileList"})
         Action(QLatin1String(name))->setEnabled(!scanning);

@@ -74,6 +74,7 @@ signals:
     void PublishRequested(const QStringList &files);
     // The links of a document to verify.
     void VerifyLinks(const QString &path);
+    void WeighDocument(const QString &path);
 
 private:
     void BuildDriveBox();

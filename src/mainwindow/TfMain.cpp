@@ -3,6 +3,7 @@
 
 #include "Dictionaries.h"
 #include "DocumentCommands.h"
+#include "DocumentWeightCommands.h"
 #include "ExtendedSearchCommands.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
@@ -495,6 +496,7 @@ void TfMain::CreateControllers()
     m_help->Connect(m_binder);
     InstallHelpKey(this);
     (new TLinkVerifyCommands(m_documents, m_commands, m_fileBrowser, m_reloadPromptOnChange, this))->Connect(m_binder);
+    (new TDocumentWeightCommands(m_documents, m_commands, m_fileBrowser, this))->Connect(m_binder);
     m_extendedSearch = new TExtendedSearchCommands(
         m_documents,
         {[this] { return m_fileBrowser->CurrentFolder(); }, [this] { return m_commands->SaveAsUnix(); },

@@ -20,14 +20,6 @@
 
 namespace {
 
-std::optional<QString> ReadDocumentText(const QString &path)
-{
-    QByteArray bytes;
-    if (!ReadWholeFile(path, bytes).ok())
-        return std::nullopt;
-    return DecodeText(bytes, DetectEncoding(bytes).encoding);
-}
-
 // The status code of a status line ("HTTP/1.1 404 Not Found"), 0 when the
 // line has none.
 int StatusCode(const QString &statusLine)
@@ -42,6 +34,14 @@ const QString Get = QStringLiteral("GET");
 const QString Head = QStringLiteral("HEAD");
 
 } // namespace
+
+std::optional<QString> ReadDocumentText(const QString &path)
+{
+    QByteArray bytes;
+    if (!ReadWholeFile(path, bytes).ok())
+        return std::nullopt;
+    return DecodeText(bytes, DetectEncoding(bytes).encoding);
+}
 
 bool IsLocalLinkPath(const QString &path)
 {

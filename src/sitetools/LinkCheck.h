@@ -39,6 +39,10 @@ bool IsLocalLinkPath(const QString &path);
 // The address or file path a link of the document means under the root.
 QString ResolveLinkURL(const QString &link, const QString &documentPath, const QString &root);
 
+// The text of a file, decoded as its bytes suggest; nothing when it cannot
+// be read.
+std::optional<QString> ReadDocumentText(const QString &path);
+
 // The SRC values of a file (every SRC=" value, sorted, equal values but for
 // case once) and the BACKGROUND of its first BODY tag. A file that cannot be
 // read shows "Unable to open file <path>." and gives nothing.

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DocumentWeightCommands.h"
+
+#include "CommandBinder.h"
+#include "DocumentCommands.h"
+#include "LongRun.h"
+#include "MessageService.h"
+#include "TFileBrowser.h"
+#include "TfBandwidth.h"
+#include "TvqHTMLTab.h"
+
+TDocumentWeightCommands::TDocumentWeightCommands(TvqHTMLTab *documents, TDocumentCommands *commands,
+                                                 TFileBrowser *fileBrowser, QWidget *window)
+    : QObject(window), m_documents(documents), m_commands(commands), m_window(window)
+{
+    connect(fileBrowser, &TFileBrowser::WeighDocument, this, [this](const QString &path) {
+        if (!path.isEmpty())
+            ShowDocumentWeight(path, m_window);
+    });
+}
+
+void TDocumentWeightCommands::Connect(const TCommandBinder &commands)
+{
+    commands.On({"mnuToolsBandwidth", "mnuPE_Bandwidth"}, this,
+                [this] { TLongRun::WhenIdle(this, [this] { mnuToolsBandwidthClick(); }); });
+}
+
+void TDocumentWeightCommands::mnuToolsBandwidthClick()
+{
+    TvqRichHTML *editor = m_documents->ActiveEditor();
+    if (editor->TextLength() == 0) {
+        MessageDlg(QStringLiteral("This document is empty."), TMsgKind::Information);
+        return;
+    }
+    if (!editor->Filename().isEmpty()) {
+        if (!m_commands->AskSaveChanges())
+            return;
+    } else {
+        MessageDlg(QStringLiteral("This document must first be saved."), TMsgKind::Information);
+        if (!m_commands->SaveDocumentAs())
+            return;
+    }
+    ShowDocumentWeight(editor->Filename(), m_window);
+}
