@@ -10,7 +10,8 @@ PACKAGES=(g++ cmake ninja-build ccache pkgconf
           libgtest-dev libgmock-dev libbenchmark-dev
           libhunspell-dev hunspell-en-us hunspell  # spelling; hunspell is the benchmark's baseline
           libcurl4-openssl-dev python3-pyftpdlib python3-asyncssh  # publishing and its test servers
-          clang libclang-rt-14-dev)  # the fuzz targets: clang and its libFuzzer
+          clang libclang-rt-14-dev  # the fuzz targets: clang and its libFuzzer
+          librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev)  # packaging: icons, manual pages, their checks, the Debian package
 
 missing=()
 for package in "${PACKAGES[@]}"; do

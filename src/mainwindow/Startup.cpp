@@ -2,6 +2,7 @@
 #include "Startup.h"
 
 #include "MainSettings.h"
+#include "Paths.h"
 #include "SingleInstance.h"
 #include "TfMain.h"
 #include "TfSplash.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QIcon>
 #include <QScreen>
 
 #include <cstdio>
@@ -22,6 +24,9 @@ int RunVelicort(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velicort"));
     QApplication::setOrganizationName(QStringLiteral("Velicort"));
+    // The menu entry's id, by which the desktop matches windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velicort.Velicort"));
+    QApplication::setWindowIcon(QIcon(DataFilePath(QStringLiteral("icons/velicort.svg"))));
     // Where an installed program finds its web engine module; a build tree
     // has it beside the program, on the library path already.
     QCoreApplication::addLibraryPath(
