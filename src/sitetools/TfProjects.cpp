@@ -6,6 +6,7 @@
 #include "MessageService.h"
 #include "ProjectFile.h"
 #include "SettingsStore.h"
+#include "TfBandwidth.h"
 #include "TfLinkTest.h"
 #include "TvqFileView.h"
 
@@ -111,6 +112,10 @@ TfProjects::TfProjects(TOpenProject openProject, TOpenFile openFile, QWidget *pa
         if (QTreeWidgetItem *item = vqProjectFileView->currentItem())
             VerifyDocumentLinks(TvqFileView::ItemPath(item), this);
     });
+    connect(mnuFileBandwidth, &QAction::triggered, this, [this] {
+        if (QTreeWidgetItem *item = vqProjectFileView->currentItem())
+            ShowDocumentWeight(TvqFileView::ItemPath(item), this);
+    });
     connect(cboColorCoding, &QComboBox::activated, this, [](int index) { WriteProjectColorCoding(index); });
     connect(lstProjects, &QListWidget::currentItemChanged, this, &TfProjects::lstProjectsChange);
     connect(lstProjects, &QListWidget::itemDoubleClicked, this, &TfProjects::btnOpenProjectClick);
@@ -134,10 +139,9 @@ void TfProjects::UpdatePopup()
     mnuFileOpen->setEnabled(selected > 0);
     mnuFileRemove->setEnabled(selected > 0);
     mnuFileVerify->setEnabled(selected == 1);
-    // Document weight and document properties are not part of this program
-    // yet.
-    for (QAction *action : {mnuFileBandwidth, mnuFileProperties})
-        action->setEnabled(false);
+    mnuFileBandwidth->setEnabled(selected == 1);
+    // Document properties are not part of this program yet.
+    mnuFileProperties->setEnabled(false);
 }
 
 void TfProjects::FillProjectList()
