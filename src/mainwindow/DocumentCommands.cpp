@@ -244,6 +244,19 @@ void TDocumentCommands::SaveAllDocuments()
     m_documents->SetTabIndex(active);
 }
 
+bool TDocumentCommands::SaveForFileTool(const QString &emptyMessage)
+{
+    TvqRichHTML *editor = Editor();
+    if (editor->TextLength() == 0) {
+        MessageDlg(emptyMessage, TMsgKind::Information);
+        return false;
+    }
+    if (!editor->Filename().isEmpty())
+        return AskSaveChanges();
+    MessageDlg(QStringLiteral("This document must first be saved."), TMsgKind::Information);
+    return SaveDocumentAs();
+}
+
 bool TDocumentCommands::AskSaveChanges()
 {
     TvqRichHTML *editor = Editor();

@@ -62,6 +62,11 @@ public:
     // The unsaved-changes question for the active document; true when the
     // caller may go on.
     bool AskSaveChanges();
+    // The current document saved for a site tool that reads its file: the
+    // save question for a named one, "must first be saved" and Save As for
+    // an untitled one. False when the document is empty (the user is told
+    // emptyMessage) or the user cancelled.
+    bool SaveForFileTool(const QString &emptyMessage);
     // The Close command: closes the active document after the question.
     void CloseDocument();
     // Closes every document, each after the question; false when one

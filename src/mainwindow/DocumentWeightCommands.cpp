@@ -28,17 +28,7 @@ void TDocumentWeightCommands::Connect(const TCommandBinder &commands)
 void TDocumentWeightCommands::mnuToolsBandwidthClick()
 {
     TvqRichHTML *editor = m_documents->ActiveEditor();
-    if (editor->TextLength() == 0) {
-        MessageDlg(QStringLiteral("This document is empty."), TMsgKind::Information);
+    if (!m_commands->SaveForFileTool(QStringLiteral("This document is empty.")))
         return;
-    }
-    if (!editor->Filename().isEmpty()) {
-        if (!m_commands->AskSaveChanges())
-            return;
-    } else {
-        MessageDlg(QStringLiteral("This document must first be saved."), TMsgKind::Information);
-        if (!m_commands->SaveDocumentAs())
-            return;
-    }
     ShowDocumentWeight(editor->Filename(), m_window);
 }

@@ -42,18 +42,8 @@ bool TLinkVerifyCommands::VerifyAndAskReload(const QString &path)
 void TLinkVerifyCommands::VerifyCurrentDocument()
 {
     TvqRichHTML *editor = m_documents->ActiveEditor();
-    if (editor->TextLength() == 0) {
-        MessageDlg(QStringLiteral("This document is empty - there is nothing to verify."), TMsgKind::Information);
+    if (!m_commands->SaveForFileTool(QStringLiteral("This document is empty - there is nothing to verify.")))
         return;
-    }
-    if (!editor->Filename().isEmpty()) {
-        if (!m_commands->AskSaveChanges())
-            return;
-    } else {
-        MessageDlg(QStringLiteral("This document must first be saved."), TMsgKind::Information);
-        if (!m_commands->SaveDocumentAs())
-            return;
-    }
     if (ShowOnceNotice(nmActiveConnection) == TMsgResult::Cancel)
         return;
     if (VerifyAndAskReload(editor->Filename()))
