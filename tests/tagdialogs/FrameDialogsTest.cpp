@@ -3,15 +3,20 @@
 // page, and the frame, frameset and floating frame dialogs.
 
 #include "FrameText.h"
+#include "TTagDialogCommands.h"
 #include "TfFloatingFrame.h"
 #include "TfFrame.h"
 #include "TfFrameWizard.h"
 #include "TfFrameset.h"
 #include "TvqFramePanel.h"
 
+#include "LongRun.h"
 #include "ScriptedMessageService.h"
 #include "TagText.h"
+#include "TvqHTMLTab.h"
+#include "TvqRichHTML.h"
 #include "TvqUpDownEdit.h"
+#include "WhenShown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -314,6 +319,77 @@ TEST_F(FrameDialogs, FloatingFrameDialogNewAndEditedTags)
         other.ReadTag(QStringLiteral("<IFRAME %1>").arg(QLatin1String(border)));
         EXPECT_TRUE(Field<QCheckBox>(other, "chkBorder")->isChecked()) << border;
     }
+}
+
+// The dialogs as the program opens them, on a document.
+class FrameCommands : public FrameDialogs
+{
+protected:
+    void SetUp() override
+    {
+        FrameDialogs::SetUp();
+        m_tabs.resize(640, 480);
+        m_tabs.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_tabs));
+    }
+    TvqRichHTML *Editor() { return m_tabs.ActiveEditor(); }
+
+    TvqHTMLTab m_tabs;
+    TTagDialogCommands m_commands{&m_tabs, [] { return QStringLiteral("/web"); }, &m_tabs};
+};
+
+TEST_F(FrameCommands, TheWizardInsertsItsBlockAtTheCaretInOneUndoStep)
+{
+    Editor()->InsertTag(QStringLiteral("<BODY>"), QString(), false);
+    Editor()->SetModified(false);
+    Editor()->SetSel(1, 4);
+    WhenShown<TfFrameWizard>([](TfFrameWizard *wizard) {
+        for (int page = 1; page <= 4; ++page)
+            wizard->btnNextClick();
+    });
+    {
+        // The wizard waits for a long run over the document to end.
+        const TLongRun run;
+        m_commands.RunAction(vqFrameWizard);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(QApplication::activeModalWidget());
+    }
+    QTRY_VERIFY(Editor()->Modified());
+    const QString block = QStringLiteral("<FRAMESET COLS=\"100%\" ROWS=\"50%,*\">") +
+                          FrameLine(1, QStringLiteral("Frame 1")) + FrameLine(1, QStringLiteral("Frame 2")) + CrLf +
+                          QStringLiteral("</FRAMESET>");
+    EXPECT_EQ(Editor()->Text().toStdString(), (u'<' + block + QStringLiteral("BODY>")).toStdString())
+        << "put in at the caret, the selection kept";
+    Editor()->Undo();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("<BODY>"));
+}
+
+TEST_F(FrameCommands, EditTagRewritesAFrameInPlace)
+{
+    Editor()->InsertTag(QStringLiteral("x <FRAME SRC=\"a.htm\"> y"), QString(), false);
+    Editor()->SetModified(false);
+    Editor()->SetSel(5, 0);
+    WhenShown<TfFrame>([](TfFrame *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("top"));
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkNoResize"))->setChecked(true);
+        dialog->accept();
+    });
+    m_commands.mnuPE_EditTagClick();
+    QTRY_VERIFY(Editor()->Modified());
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("x <FRAME SRC=\"a.htm\" NAME=\"top\" NORESIZE> y"));
+    Editor()->Undo();
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("x <FRAME SRC=\"a.htm\"> y"));
+}
+
+TEST_F(FrameCommands, CancelledDialogsLeaveTheDocumentAlone)
+{
+    for (TvqAction action : {vqFrameWizard, vqFrame, vqFrameSet, vqFloatingFrame}) {
+        WhenShown<QDialog>([](QDialog *dialog) { dialog->reject(); });
+        m_commands.RunAction(action);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+    EXPECT_TRUE(Editor()->Text().isEmpty());
+    EXPECT_FALSE(Editor()->Modified());
 }
 
 } // namespace
