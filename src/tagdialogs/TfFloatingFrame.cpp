@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
@@ -60,6 +61,7 @@ TfFloatingFrame::TfFloatingFrame(const TTagDialogContext &context, QWidget *pare
     auto *fields = new QFormLayout;
     fields->addRow(QStringLiteral("&Name:"), txtName);
     fields->addRow(QStringLiteral("&Source:"), source);
+    static_cast<QLabel *>(fields->labelForField(source))->setBuddy(txtSource);
     fields->addRow(QStringLiteral("&Width:"), txtWidth);
     fields->addRow(QStringLiteral("&Height:"), txtHeight);
     fields->addRow(QStringLiteral("Margin H&eight:"), txtMarginHeight);

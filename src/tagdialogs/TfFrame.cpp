@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -53,6 +54,7 @@ TfFrame::TfFrame(const TTagDialogContext &context, QWidget *parent)
     auto *fields = new QFormLayout;
     fields->addRow(QStringLiteral("&Name:"), txtName);
     fields->addRow(QStringLiteral("&Source:"), source);
+    static_cast<QLabel *>(fields->labelForField(source))->setBuddy(txtSource);
     fields->addRow(QStringLiteral("S&crolling:"), cboScrolling);
     fields->addRow(QStringLiteral("&Border:"), cboBorder);
     fields->addRow(QStringLiteral("Margin &Height:"), txtMarginHeight);

@@ -189,6 +189,7 @@ TfFrameWizard::TfFrameWizard(const TTagDialogContext &context, QWidget *parent)
     auto *frameFields = new QFormLayout;
     frameFields->addRow(QStringLiteral("&Name:"), txtFrameName);
     frameFields->addRow(QStringLiteral("&URL:"), url);
+    static_cast<QLabel *>(frameFields->labelForField(url))->setBuddy(cboFrameURL);
     frameFields->addRow(chkNoResize);
     frameFields->addRow(QStringLiteral("Margin &Height:"), txtMarginHeight);
     frameFields->addRow(QStringLiteral("Margin &Width:"), txtMarginWidth);

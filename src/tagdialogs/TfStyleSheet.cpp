@@ -107,18 +107,21 @@ TfStyleSheet::TfStyleSheet(TSavedStyles &styles, bool forceHexColor, QWidget *pa
         if (unit)
             grid->addWidget(unit, line, column * 3 + 2);
     };
-    row(0, 0, "Font &Size:", txtFontSize, cboFontSizeAttr);
+    row(0, 0, "Font Si&ze:", txtFontSize, cboFontSizeAttr);
     row(1, 0, "Font &Family:", cboFontFamily);
     row(2, 0, "Font &Weight:", cboFontWeight);
     row(3, 0, "Font St&yle:", cboFontStyle);
     row(4, 0, "&Leading:", txtFontLeading, cboFontLeadingAttr);
     row(5, 0, "C&olor:", vqColor);
-    row(0, 1, "&Decoration:", cboTextDecoration);
+    row(0, 1, "D&ecoration:", cboTextDecoration);
     row(1, 1, "Text &Align:", cboTextAlign);
-    row(2, 1, "Text &Indent:", txtTextIndent, cboTextIndentAttr);
+    row(2, 1, "Te&xt Indent:", txtTextIndent, cboTextIndentAttr);
     row(3, 1, "Left &Margin:", txtLeftMarginSize, cboLeftMarginAttr);
     row(4, 1, "&Right Margin:", txtRightMarginSize, cboRightMarginAttr);
     row(5, 1, "&Background:", vqColorBG);
+    // The fields take the room; the units keep their own width.
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
 
     pnlSample = new QLabel(QStringLiteral("AaYy"));
     pnlSample->setObjectName(QStringLiteral("pnlSample"));

@@ -23,6 +23,8 @@ TfStyleTagSelect::TfStyleTagSelect(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // Wide enough for the whole caption.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 140);
 }
 
 TStyleWrapping TfStyleTagSelect::Wrapping() const
