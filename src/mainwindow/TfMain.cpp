@@ -30,6 +30,7 @@
 #include "TPreviewController.h"
 #include "TRuler.h"
 #include "TSpellCommands.h"
+#include "TStyleCommands.h"
 #include "TTagCommands.h"
 #include "TTagDialogCommands.h"
 #include "TTextCommands.h"
@@ -469,6 +470,7 @@ void TfMain::CreateControllers()
     connect(m_tagDialogs, &TTagDialogCommands::StatusText, this, &TfMain::ShowStatusMessage);
     new TQuickTable(m_documents, m_speedbarPages->findChild<QAbstractButton *>(QStringLiteral("vqbQuickTable")),
                     m_speedbar, this);
+    (new TStyleCommands(m_documents, m_speedbarPages, this))->Connect();
 
     m_textCommands = new TTextCommands(m_documents, this);
     m_textCommands->Connect(m_binder);

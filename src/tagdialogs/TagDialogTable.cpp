@@ -4,8 +4,12 @@
 #include "TfAnchor.h"
 #include "TfBody.h"
 #include "TfComment.h"
+#include "TfFloatingFrame.h"
 #include "TfFont.h"
 #include "TfForm.h"
+#include "TfFrame.h"
+#include "TfFrameWizard.h"
+#include "TfFrameset.h"
 #include "TfHorzRule.h"
 #include "TfImg.h"
 #include "TfList.h"
@@ -43,10 +47,10 @@ const TTagDialogEntry TagDialogs[] = {
     {"Table Header", vqTableHeader, tkTableHeaderCell, false, Create<TfTableAttribute, true>},
     {"Table Row", vqTableRow, tkTableRow, false, Create<TfTableRow>},
     {"Table Wizard", vqTableWizard, tkOther, true, Create<TfTableWizard>},
-    {"Frame Wizard", vqFrameWizard, tkOther, true, nullptr},
-    {"Frame", vqFrame, tkFrame, false, nullptr},
-    {"Frameset", vqFrameSet, tkFrameset, false, nullptr},
-    {"Floating Frame", vqFloatingFrame, tkFloatingFrame, false, nullptr},
+    {"Frame Wizard", vqFrameWizard, tkOther, true, Create<TfFrameWizard>},
+    {"Frame", vqFrame, tkFrame, false, Create<TfFrame>},
+    {"Frameset", vqFrameSet, tkFrameset, false, Create<TfFrameset>},
+    {"Floating Frame", vqFloatingFrame, tkFloatingFrame, false, Create<TfFloatingFrame>},
     {"Script", vqScript, tkScript, false, nullptr},
     {"Script Wizard", vqScriptWizard, tkOther, false, nullptr},
     {"ActiveX", vqActiveX, tkOther, false, nullptr},

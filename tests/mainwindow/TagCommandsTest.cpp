@@ -269,11 +269,11 @@ TEST_F(TagCommands, ButtonsWhoseDialogsAreMissingAreGreyedAndOthersWork)
         else
             ++greyed;
     }
-    EXPECT_GE(greyed, 20);
+    EXPECT_GE(greyed, 10);
     // A greyed button does nothing when clicked anyway.
-    auto *frameWizard = m_window->findChild<TvqTagButton *>(QStringLiteral("vqbFrameWizard"));
-    ASSERT_TRUE(frameWizard);
-    frameWizard->click();
+    auto *applet = m_window->findChild<TvqTagButton *>(QStringLiteral("vqbApplet"));
+    ASSERT_TRUE(applet);
+    applet->click();
     EXPECT_TRUE(Editor()->Text().isEmpty());
     EXPECT_FALSE(Editor()->Modified());
 }
@@ -297,7 +297,7 @@ void AnswerTagDialog(const QString &caption, std::function<void(QDialog *)> act)
 
 TEST_F(TagCommands, MenusButtonsAndEditTagOpenTheTagDialogs)
 {
-    EXPECT_FALSE(m_window->Action(QStringLiteral("mnuToolsFrameWizard"))->isEnabled());
+    EXPECT_FALSE(m_window->Action(QStringLiteral("mnuToolsQuickStart"))->isEnabled());
     EXPECT_TRUE(m_window->Action(QStringLiteral("mnuToolsFont"))->isEnabled());
 
     AnswerTagDialog(QStringLiteral("Font"), [](QDialog *dialog) {

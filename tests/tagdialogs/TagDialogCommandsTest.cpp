@@ -171,11 +171,11 @@ TEST_F(TagDialogCommands, InsertTagOfAShortcutOpensTheAnchorWithItsAddress)
 TEST_F(TagDialogCommands, EditTagOnATagWhoseDialogIsToComeSaysSo)
 {
     QSignalSpy status(&m_commands, &TTagDialogCommands::StatusText);
-    SetDocument(QStringLiteral("<FRAME SRC=\"a.htm\"> <B>x</B>"), 3, 0);
+    SetDocument(QStringLiteral("<APPLET CODE=\"a\"> <B>x</B>"), 3, 0);
     m_commands.mnuPE_EditTagClick();
     ASSERT_EQ(status.count(), 1);
-    EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("The Frame dialog is not available yet."));
-    Editor()->SetSel(20, 0);
+    EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("The Applet dialog is not available yet."));
+    Editor()->SetSel(18, 0);
     m_commands.mnuPE_EditTagClick();
     EXPECT_EQ(status.count(), 1) << "a tag of no dialog opens nothing";
     EXPECT_EQ(m_shown, 0);
@@ -217,7 +217,8 @@ TEST_F(TagDialogCommands, ToolsCommandsOfMissingDialogsStayGreyed)
             enabled.append(action->objectName());
     enabled.sort();
     EXPECT_EQ(enabled, (QStringList{"mnuEditEditTag", "mnuToolsAnchor", "mnuToolsCommentEditor", "mnuToolsFont",
-                                    "mnuToolsHorzRule", "mnuToolsImage", "mnuToolsList", "mnuToolsTableWizard"}));
+                                    "mnuToolsFrameWizard", "mnuToolsHorzRule", "mnuToolsImage", "mnuToolsList",
+                                    "mnuToolsTableWizard"}));
 }
 
 } // namespace
