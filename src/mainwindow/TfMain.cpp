@@ -4,6 +4,7 @@
 #include "Dictionaries.h"
 #include "DocumentCommands.h"
 #include "DocumentWeightCommands.h"
+#include "ThumbnailCommands.h"
 #include "ExtendedSearchCommands.h"
 #include "FileUtils.h"
 #include "HTMLExtensions.h"
@@ -497,6 +498,7 @@ void TfMain::CreateControllers()
     InstallHelpKey(this);
     (new TLinkVerifyCommands(m_documents, m_commands, m_fileBrowser, m_reloadPromptOnChange, this))->Connect(m_binder);
     (new TDocumentWeightCommands(m_documents, m_commands, m_fileBrowser, this))->Connect(m_binder);
+    new TThumbnailCommands(m_tagDialogs, m_fileBrowser, m_settings.ThumbnailDir, this);
     m_extendedSearch = new TExtendedSearchCommands(
         m_documents,
         {[this] { return m_fileBrowser->CurrentFolder(); }, [this] { return m_commands->SaveAsUnix(); },
