@@ -111,8 +111,14 @@ void TTagDialogCommands::Open(const TTagDialogEntry &entry, const QString &tagTe
                 dialog->ReadTag(tagText);
             dialog->Prepare();
         }
-        if (dialog->exec() == QDialog::Accepted)
-            editor->InsertTag(dialog->StartText(), dialog->EndText() + textAfter, dialog->ReplacesSelection());
+        if (dialog->exec() == QDialog::Accepted) {
+            // The text after follows the whole tag; the caret goes after it
+            // when the tag has no end.
+            QString start = dialog->StartText();
+            QString end = dialog->EndText();
+            (end.isEmpty() ? start : end) += textAfter;
+            editor->InsertTag(start, end, dialog->ReplacesSelection());
+        }
         if (editor->isVisible() && editor->isEnabled())
             editor->setFocus();
     });

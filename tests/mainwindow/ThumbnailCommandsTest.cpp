@@ -70,6 +70,7 @@ TEST_F(ThumbnailCommands, InsertImgTagAddsTheTagAndALineBreakAsOneEdit)
     EXPECT_TRUE(editor->Text().startsWith(QStringLiteral("<P><IMG SRC=\""))) << editor->Text().toStdString();
     EXPECT_TRUE(editor->Text().contains(QStringLiteral("Photo.png")));
     EXPECT_TRUE(editor->Text().endsWith(QStringLiteral(">\r\n")));
+    EXPECT_EQ(editor->GetSelStart(), editor->Text().size()); // the caret after the line break
     EXPECT_TRUE(editor->Modified());
     EXPECT_EQ(editor->UndoList().Count(), undoSteps + 1);
     editor->Undo();
