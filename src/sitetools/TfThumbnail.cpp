@@ -171,6 +171,10 @@ void TfThumbnail::Load()
         }
     }
 
+    if (m_cancelled) {
+        Finish();
+        return;
+    }
     // Then the rest, made by the maker, each taken out of the index until
     // it is made again.
     QStringList rest;
@@ -184,7 +188,7 @@ void TfThumbnail::Load()
         rest.append(image);
     }
     prgScanning->setValue(int(images.size() - rest.size()));
-    if (m_cancelled || rest.isEmpty()) {
+    if (rest.isEmpty()) {
         Finish();
         return;
     }
