@@ -10,6 +10,7 @@
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
 #include "Shell.h"
+#include "TfDocProperties.h"
 #include "TvqFileView.h"
 
 #include <QAbstractItemDelegate>
@@ -410,13 +411,13 @@ void TFileBrowser::BuildMenus()
         [this] { emit PublishRequested(vqFileList->SelectedPaths()); });
     add(mnuPopupFileItem, "mnuPI_VerifyLinks", tr("Verify Links..."), list, none,
         [this] { emit VerifyLinks(TvqFileView::ItemPath(vqFileList->currentItem())); });
-    // The thumbnail page is not part of the program yet.
-    add(mnuPopupFileItem, "mnuPI_Thumbnails", tr("&View Thumbnails"), list, none, [] {})->setEnabled(false);
+    add(mnuPopupFileItem, "mnuPI_Thumbnails", tr("&View Thumbnails"), list, none,
+        [this] { emit ViewThumbnails(m_currentFolder); });
     add(mnuPopupFileItem, "mnuPI_Bandwidth", tr("Document &Weight"), list, none,
         [this] { emit WeighDocument(TvqFileView::ItemPath(vqFileList->currentItem())); });
     mnuPopupFileItem->addSeparator();
     add(mnuPopupFileItem, "mnuPI_Properties", tr("&Properties..."), list, QKeySequence(Qt::ALT | Qt::Key_Return),
-        [this] { ShowFileProperties(TvqFileView::ItemPath(vqFileList->currentItem())); });
+        [this] { ShowFilePropertiesFor(TvqFileView::ItemPath(vqFileList->currentItem()), this); });
     vqFileList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(vqFileList, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         UpdateFileCommands();

@@ -75,6 +75,8 @@ signals:
     // The links of a document to verify.
     void VerifyLinks(const QString &path);
     void WeighDocument(const QString &path);
+    // The folder shown, for its thumbnails.
+    void ViewThumbnails(const QString &folder);
 
 private:
     void BuildDriveBox();

@@ -3,7 +3,7 @@
 
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
-#include "Shell.h"
+#include "TfDocProperties.h"
 #include "TvqFileView.h"
 
 #include <QCheckBox>
@@ -35,8 +35,8 @@ TfCurrentDocs::TfCurrentDocs(const QStringList &paths, int activeIndex, QWidget 
     btnCancel = buttons->addButton(QDialogButtonBox::Cancel);
     btnSelect->setDefault(true);
 
-    mnuProperties =
-        mnuPopup->addAction(tr("&Properties..."), this, [this] { ShowFileProperties(m_paths.value(SelectedIndex())); });
+    mnuProperties = mnuPopup->addAction(tr("&Properties..."), this,
+                                        [this] { ShowDocumentProperties(m_paths.value(SelectedIndex()), this); });
     mnuPopup->addAction(tr("Cancel")); // only closes the menu
     vqOpenDocs->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(vqOpenDocs, &QWidget::customContextMenuRequested, this,

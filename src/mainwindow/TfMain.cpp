@@ -40,6 +40,7 @@
 #include "TfOptionDialog.h"
 #include "TfSettings.h"
 #include "TfTagList.h"
+#include "ThumbnailCommands.h"
 #include "TipOfTheDay.h"
 #include "TvqFileView.h"
 #include "TvqHTMLTab.h"
@@ -499,6 +500,7 @@ void TfMain::CreateControllers()
     InstallHelpKey(this);
     (new TLinkVerifyCommands(m_documents, m_commands, m_fileBrowser, m_reloadPromptOnChange, this))->Connect(m_binder);
     (new TDocumentWeightCommands(m_documents, m_commands, m_fileBrowser, this))->Connect(m_binder);
+    new TThumbnailCommands(m_tagDialogs, m_fileBrowser, m_settings.ThumbnailDir, this);
     m_extendedSearch = new TExtendedSearchCommands(
         m_documents,
         {[this] { return m_fileBrowser->CurrentFolder(); }, [this] { return m_commands->SaveAsUnix(); },

@@ -4,6 +4,7 @@
 #include "MessageService.h"
 #include "Notices.h"
 #include "Shell.h"
+#include "TfDocProperties.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -58,11 +59,12 @@ TfBandwidth::TfBandwidth(const QString &path, QWidget *parent)
     lvDependencies->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(lvDependencies->header(), &QHeaderView::sectionClicked, this, &TfBandwidth::SortByColumn);
 
-    // The properties window is not part of the program yet: its item stays
-    // greyed.
-    QAction *properties = mnuPopup->addAction(QStringLiteral("&Properties..."));
-    properties->setEnabled(false);
-    mnuPopup->setDefaultAction(properties);
+    const auto showProperties = [this] {
+        if (QTreeWidgetItem *item = lvDependencies->currentItem())
+            ShowDocumentProperties(item->text(0), this);
+    };
+    mnuPopup->setDefaultAction(mnuPopup->addAction(QStringLiteral("&Properties..."), this, showProperties));
+    connect(lvDependencies, &QTreeWidget::itemDoubleClicked, this, showProperties);
     mnuPopup->addAction(QStringLiteral("&Open..."), this, [this] {
         if (QTreeWidgetItem *item = lvDependencies->currentItem())
             ShellOpenFile(item->text(0));

@@ -7,6 +7,7 @@
 #include "ProjectFile.h"
 #include "SettingsStore.h"
 #include "TfBandwidth.h"
+#include "TfDocProperties.h"
 #include "TfLinkTest.h"
 #include "TvqFileView.h"
 
@@ -116,6 +117,10 @@ TfProjects::TfProjects(TOpenProject openProject, TOpenFile openFile, QWidget *pa
         if (QTreeWidgetItem *item = vqProjectFileView->currentItem())
             ShowDocumentWeight(TvqFileView::ItemPath(item), this);
     });
+    connect(mnuFileProperties, &QAction::triggered, this, [this] {
+        if (QTreeWidgetItem *item = vqProjectFileView->currentItem())
+            ShowDocumentProperties(TvqFileView::ItemPath(item), this);
+    });
     connect(cboColorCoding, &QComboBox::activated, this, [](int index) { WriteProjectColorCoding(index); });
     connect(lstProjects, &QListWidget::currentItemChanged, this, &TfProjects::lstProjectsChange);
     connect(lstProjects, &QListWidget::itemDoubleClicked, this, &TfProjects::btnOpenProjectClick);
@@ -140,8 +145,7 @@ void TfProjects::UpdatePopup()
     mnuFileRemove->setEnabled(selected > 0);
     mnuFileVerify->setEnabled(selected == 1);
     mnuFileBandwidth->setEnabled(selected == 1);
-    // Document properties are not part of this program yet.
-    mnuFileProperties->setEnabled(false);
+    mnuFileProperties->setEnabled(selected == 1);
 }
 
 void TfProjects::FillProjectList()

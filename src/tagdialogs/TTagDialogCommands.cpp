@@ -69,7 +69,7 @@ void TTagDialogCommands::EditTag(const QString &tagText)
     Open(*entry, tagText, QString());
 }
 
-bool TTagDialogCommands::InsertFileTag(const QString &path, TFileKind kind)
+bool TTagDialogCommands::InsertFileTag(const QString &path, TFileKind kind, const QString &textAfter)
 {
     QString file;
     switch (kind) {
@@ -83,20 +83,21 @@ bool TTagDialogCommands::InsertFileTag(const QString &path, TFileKind kind)
         file = path;
         break;
     case TFileKind::Image:
-        Open(*TagDialogForAction(vqImage), QString(), path);
+        Open(*TagDialogForAction(vqImage), QString(), path, textAfter);
         return true;
     default:
         return false;
     }
-    Open(*TagDialogForAction(vqAnchor), QString(), file);
+    Open(*TagDialogForAction(vqAnchor), QString(), file, textAfter);
     return true;
 }
 
-void TTagDialogCommands::Open(const TTagDialogEntry &entry, const QString &tagText, const QString &file)
+void TTagDialogCommands::Open(const TTagDialogEntry &entry, const QString &tagText, const QString &file,
+                              const QString &textAfter)
 {
     // A dialog never opens in the middle of a long run over the document; it
     // waits for the run to end.
-    TLongRun::WhenIdle(this, [this, &entry, tagText, file] {
+    TLongRun::WhenIdle(this, [this, &entry, tagText, file, textAfter] {
         TvqRichHTML *editor = m_documents->ActiveEditor();
         std::unique_ptr<TTagDialog> dialog;
         {
@@ -110,8 +111,14 @@ void TTagDialogCommands::Open(const TTagDialogEntry &entry, const QString &tagTe
                 dialog->ReadTag(tagText);
             dialog->Prepare();
         }
-        if (dialog->exec() == QDialog::Accepted)
-            editor->InsertTag(dialog->StartText(), dialog->EndText(), dialog->ReplacesSelection());
+        if (dialog->exec() == QDialog::Accepted) {
+            // The text after follows the whole tag; the caret goes after it
+            // when the tag has no end.
+            QString start = dialog->StartText();
+            QString end = dialog->EndText();
+            (end.isEmpty() ? start : end) += textAfter;
+            editor->InsertTag(start, end, dialog->ReplacesSelection());
+        }
         if (editor->isVisible() && editor->isEnabled())
             editor->setFocus();
     });

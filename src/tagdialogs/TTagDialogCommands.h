@@ -37,15 +37,17 @@ public:
     // "Edit Tag...": the tag at the caret, selected, in its dialog.
     void mnuPE_EditTagClick();
     // Opens the dialog that makes a tag of a file of this kind, with the
-    // file filled in; false when no dialog takes this kind yet.
-    bool InsertFileTag(const QString &path, TFileKind kind);
+    // file filled in; false when no dialog takes this kind yet. The text
+    // after, if any, follows the dialog's tag in the same edit.
+    bool InsertFileTag(const QString &path, TFileKind kind, const QString &textAfter = QString());
 
 signals:
     // The status bar's message.
     void StatusText(const QString &text);
 
 private:
-    void Open(const TTagDialogEntry &entry, const QString &tagText, const QString &file);
+    void Open(const TTagDialogEntry &entry, const QString &tagText, const QString &file,
+              const QString &textAfter = QString());
 
     TvqHTMLTab *m_documents;
     std::function<QString()> m_documentFolder;

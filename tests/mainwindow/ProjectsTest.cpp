@@ -203,14 +203,13 @@ TEST_F(Projects, DialogCreatesFillsSavesAndDeletesProjects)
     EXPECT_EQ(dialog.vqProjectFileView->topLevelItem(1)->text(3), QStringLiteral("[file not found]"));
     EXPECT_EQ(Scripted().fileDialogCaptions.last(), QStringLiteral("Add File to Project"));
 
-    // The pop-up: link verification and weight for one file; commands still
-    // to come stay greyed.
+    // The pop-up: link verification, weight and properties for one file.
     dialog.vqProjectFileView->setCurrentItem(dialog.vqProjectFileView->topLevelItem(1));
     dialog.UpdatePopup();
     EXPECT_TRUE(dialog.mnuFileOpen->isEnabled());
     EXPECT_TRUE(dialog.mnuFileVerify->isEnabled());
     EXPECT_TRUE(dialog.mnuFileBandwidth->isEnabled());
-    EXPECT_FALSE(dialog.mnuFileProperties->isEnabled());
+    EXPECT_TRUE(dialog.mnuFileProperties->isEnabled());
     Scripted().Reset();
     dialog.mnuFileBandwidth->trigger();
     EXPECT_EQ(Scripted().messages.last().text, QStringLiteral("File not found (") + missing + ".)");

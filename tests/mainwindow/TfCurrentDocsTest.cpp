@@ -4,11 +4,14 @@
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
+#include "TfDocProperties.h"
 #include "TvqFileView.h"
+#include "WhenShown.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -128,14 +131,13 @@ TEST_F(TfCurrentDocsTest, PropertiesAreOfferedForRealFilesOnly)
     EXPECT_FALSE(form.mnuProperties->isEnabled()); // "[Untitled]"
     form.vqOpenDocs->SelectRow(0);
     ASSERT_TRUE(form.mnuProperties->isEnabled());
+    QString shown;
+    WhenShown<TfDocProperties>([&](TfDocProperties *properties) {
+        shown = properties->edFileName->text();
+        properties->accept();
+    });
     form.mnuProperties->trigger();
-    QWidget *properties = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->windowTitle() == QStringLiteral("page.htm Properties"))
-            properties = window;
-    }
-    ASSERT_TRUE(properties);
-    delete properties;
+    EXPECT_EQ(shown, QStringLiteral("page.htm"));
 }
 
 } // namespace
