@@ -11,7 +11,8 @@ PACKAGES=(g++ cmake ninja-build ccache pkgconf
           libhunspell-dev hunspell-en-us hunspell  # spelling; hunspell is the benchmark's baseline
           libcurl4-openssl-dev python3-pyftpdlib python3-asyncssh  # publishing and its test servers
           clang libclang-rt-14-dev  # the fuzz targets: clang and its libFuzzer
-          librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev)  # packaging: icons, manual pages, their checks, the Debian package
+          librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev  # packaging: icons, manual pages, their checks, the Debian package
+          libtidy-dev tidy)  # the companion validator; tidy is its tests' and benchmark's baseline
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -74,18 +74,25 @@ qsizetype Utf8SequenceLength(QByteArrayView bytes, qsizetype at)
     return length;
 }
 
+std::optional<TTextEncoding> EncodingOfCharset(const QString &charset)
+{
+    const QString name = charset.toLower();
+    if (name == u"utf-8" || name == u"utf8")
+        return TTextEncoding::Utf8;
+    const QStringView family[] = {u"windows-1252", u"cp1252", u"iso-8859-1", u"latin1", u"us-ascii"};
+    if (std::find(std::begin(family), std::end(family), name) != std::end(family))
+        return TTextEncoding::Windows1252;
+    return std::nullopt;
+}
+
 TDetectedEncoding DetectEncoding(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return {};
     const QString charset = DeclaredCharset(bytes);
     if (!charset.isEmpty()) {
-        const QString name = charset.toLower();
-        if (name == u"utf-8" || name == u"utf8")
-            return {};
-        const QStringView family[] = {u"windows-1252", u"cp1252", u"iso-8859-1", u"latin1", u"us-ascii"};
-        if (std::find(std::begin(family), std::end(family), name) != std::end(family))
-            return {TTextEncoding::Windows1252, QString()};
+        if (const std::optional<TTextEncoding> encoding = EncodingOfCharset(charset))
+            return {*encoding, QString()};
         return {TTextEncoding::Windows1252, charset};
     }
     qsizetype sequences = 0;

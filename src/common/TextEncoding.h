@@ -25,6 +25,10 @@ struct TDetectedEncoding
     bool operator==(const TDetectedEncoding &) const = default;
 };
 
+// The encoding a charset name stands for: UTF-8, or Windows-1252 for that
+// family (cp1252, iso-8859-1, latin1, us-ascii); none for any other charset.
+std::optional<TTextEncoding> EncodingOfCharset(const QString &charset);
+
 // In this order: a byte-order mark; a charset declared in the first 1024
 // bytes (meta charset, meta http-equiv Content-Type, XML declaration); valid
 // UTF-8; more valid multi-byte UTF-8 sequences than invalid bytes (UTF-8 with

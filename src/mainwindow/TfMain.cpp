@@ -13,6 +13,7 @@
 #include "MainMenu.h"
 #include "MessageService.h"
 #include "Notices.h"
+#include "OpenFromWebCommands.h"
 #include "Paths.h"
 #include "ProgramHelp.h"
 #include "ProjectCommands.h"
@@ -36,7 +37,6 @@
 #include "TTextCommands.h"
 #include "TagText.h"
 #include "TextUtils.h"
-#include "TfHTTP.h"
 #include "TfOptionDialog.h"
 #include "TfSettings.h"
 #include "TfTagList.h"
@@ -46,6 +46,7 @@
 #include "TvqHTMLTab.h"
 #include "TvqScriptTree.h"
 #include "TvqTableSizer.h"
+#include "ValidatorCommands.h"
 #include "WindowPlacement.h"
 
 #include <QAbstractButton>
@@ -509,6 +510,14 @@ void TfMain::CreateControllers()
         this);
     m_extendedSearch->Connect(m_binder);
     connect(m_extendedSearch, &TExtendedSearchCommands::StatusText, this, &TfMain::ShowStatusMessage);
+    auto *openFromWeb = new TOpenFromWebCommands(m_documents, m_commands, m_pages, this);
+    openFromWeb->Connect(m_binder);
+    connect(openFromWeb, &TOpenFromWebCommands::StatusText, this, &TfMain::ShowStatusMessage);
+    connect(m_preview, &TPreviewController::EditRemotePage, openFromWeb, &TOpenFromWebCommands::OpenFromWeb);
+    m_validator =
+        new TValidatorCommands(m_documents, m_preview, findChild<QTreeWidget *>(QStringLiteral("lvwValidator")),
+                               CompanionValidatorPath(), this);
+    m_validator->Connect(m_binder);
 }
 
 void TfMain::ConnectCommands()
@@ -524,7 +533,6 @@ void TfMain::ConnectCommands()
         button->setEnabled(true);
     });
     on("mnuFileInsert", [this] { m_commands->InsertDocument(QString()); });
-    on("mnuFileOpenWeb", [this] { OpenFromWeb(); });
     m_binder.On({"mnuFileSaveAll", "spdSaveAll"}, this, [this] { m_commands->SaveAllDocuments(); });
     on("mnuFileSaveAsUnix", [this] { m_commands->SaveDocumentAsUnix(QString()); });
     for (int i = 1; i <= 10; ++i)
@@ -850,34 +858,6 @@ void TfMain::SetEditingCommandsEnabled(bool enabled)
     m_speedbarPages->setEnabled(enabled);
     m_customBar->setEnabled(enabled);
     m_secondaryBar->setEnabled(enabled);
-}
-
-void TfMain::OpenFromWeb()
-{
-    QString address = QStringLiteral("http://");
-    if (!TMessageService::Instance().InputQuery(QStringLiteral("Open from the Web"),
-                                                QStringLiteral("Address of the page:"), address) ||
-        address.trimmed().isEmpty())
-        return;
-    TfHTTP fetch(this);
-    fetch.SetURL(address.trimmed());
-    fetch.SetTimeOut(m_settings.Timeout);
-    fetch.SetDeadline(m_settings.HTTPDeadline);
-    fetch.SetDefaultPort(quint16(m_settings.HTTPPort));
-    const QByteArray bytes = fetch.Fetch().toLatin1();
-    ShowStatusMessage(fetch.FailureMessage());
-    if (bytes.isEmpty())
-        return;
-    QString text = DecodeFileText(bytes);
-    m_commands->NewDocument(QString());
-    ActiveEditor()->InsertTag(text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-                                  .replace(u'\r', u'\n')
-                                  .replace(u'\n', QLatin1String("\r\n")),
-                              QString(), false);
-    ActiveEditor()->SetSel(0, 0);
-    ActiveEditor()->SetWebAddress(address.trimmed());
-    // Not saved anywhere yet: closing asks about it.
-    ActiveEditor()->SetModified(true);
 }
 
 void TfMain::OpenDocuments(const QString &path, int flags)
@@ -1233,7 +1213,7 @@ void TfMain::MessageWindowValidatorResult(const QString &path)
         dialog->activateWindow();
         return;
     }
-    Q_UNUSED(path); // read by the validator's result list
+    m_validator->ShowValidatorResults(path);
 }
 
 bool TfMain::FormCloseQuery()

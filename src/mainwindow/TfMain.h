@@ -39,6 +39,7 @@ class TRuler;
 class TSpecialCharBar;
 class TvqScriptTree;
 class TExtendedSearchCommands;
+class TValidatorCommands;
 class TfTagList;
 class TfVelicortMessageWindow;
 class TvqHTMLTab;
@@ -87,8 +88,6 @@ public:
     // image, a style-sheet link, an anchor for a document, and so on.
     void InsertFileTag(const QString &path);
     TFileBrowser *FileBrowser() const { return m_fileBrowser; }
-    // Fetches a page by its address into a new document.
-    void OpenFromWeb();
     void UpdateCaption();
     void SetColorCodingMode(TColorCodeMode mode);
     // The settings dialog on one of its pages; applies what changed.
@@ -184,6 +183,7 @@ private:
     TRecoveryController *m_recovery = nullptr;
     TfVelicortMessageWindow *m_messageWindow = nullptr;
     TExtendedSearchCommands *m_extendedSearch = nullptr;
+    TValidatorCommands *m_validator = nullptr;
     TfTagList *m_tagList = nullptr;
 
     QToolBar *m_mainToolbar = nullptr;

@@ -301,8 +301,10 @@ void TPreviewController::spdBrowserEditClick()
 {
     const std::optional<QString> path =
         LocalPathOfAddress(m_browserObject->LocationURL(), m_options.MapFrom, m_options.MapTo);
-    if (!path)
-        return; // remote pages open through Open from the Web
+    if (!path) {
+        emit EditRemotePage(m_browserObject->LocationURL());
+        return;
+    }
     const QString file = QDir::toNativeSeparators(*path);
     if (!QFileInfo(file).isFile()) {
         MessageDlg(QStringLiteral("Unable to locate ") + file + u'.', TMsgKind::Error);

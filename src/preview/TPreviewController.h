@@ -69,6 +69,14 @@ public:
     void mnuPB_BrowserClick(const QString &name);
     QStringList TempCopies() const { return m_tempCopies.Paths(); }
     void DeleteTempCopies() { m_tempCopies.DeleteAll(); }
+    // A temporary copy of the bytes in the system's temporary folder, for a
+    // tool to read; deleted with the preview's copies. Empty when it cannot
+    // be made.
+    QString MakeToolCopy(const QByteArray &bytes) { return m_tempCopies.Make(QString(), bytes); }
+
+signals:
+    // "Edit this page" on a page that is no local file: its address.
+    void EditRemotePage(const QString &address);
 
 private:
     TvqRichHTML *ActiveEditor() const;

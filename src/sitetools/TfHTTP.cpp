@@ -64,7 +64,7 @@ void TfHTTP::reject()
     setResult(Rejected);
 }
 
-QString TfHTTP::Fetch()
+QByteArray TfHTTP::Fetch()
 {
     setWindowTitle(tr("Open from the Web"));
     setProperty("helpContext", 23); // F1: the Open from the Web help page
@@ -80,13 +80,11 @@ QString TfHTTP::Fetch()
         pnlStatus->setText(failure.isEmpty() ? tr("Operation canceled") : failure);
         if (!failure.isEmpty())
             MessageDlg(failure, TMsgKind::Warning);
-        return QString();
+        return QByteArray();
     }
-    if (agHTTP->Body().isEmpty()) {
+    if (agHTTP->Body().isEmpty())
         MessageDlg(tr("Empty document retrieved."), TMsgKind::Warning);
-        return QString();
-    }
-    return QString::fromLatin1(agHTTP->Body());
+    return agHTTP->Body();
 }
 
 QString TfHTTP::FailureMessage() const

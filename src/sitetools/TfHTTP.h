@@ -26,11 +26,11 @@ public:
     void SetDeadline(int seconds);
     void SetDefaultPort(quint16 port);
 
-    // Fetches the page and returns its bytes, one character per byte; empty,
-    // with the window's result Cancel, when the fetch fails or is cancelled.
+    // Fetches the page and returns its bytes; empty, with the window's result
+    // Cancel, when the fetch fails or is cancelled.
     // A failure is shown in the status panel and, since the window closes
     // at once, as a warning that the user dismisses.
-    QString Fetch();
+    QByteArray Fetch();
     // What made the last fetch fail, in plain words; empty after a fetch
     // that worked or that the user cancelled.
     QString FailureMessage() const;

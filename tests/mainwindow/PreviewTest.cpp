@@ -143,7 +143,7 @@ TEST_F(Preview, BrowsingShowsThePageAndSwitchesTheEditingCommandsOff)
     EXPECT_TRUE(m_window.Action(QStringLiteral("spdNew"))->isEnabled());
     EXPECT_TRUE(m_window.Action(QStringLiteral("spdProjects"))->isEnabled());
     EXPECT_TRUE(m_window.Action(QStringLiteral("spdVerifyLinks"))->isEnabled());
-    EXPECT_FALSE(m_window.Action(QStringLiteral("spdValidate"))->isEnabled()); // still to come
+    EXPECT_TRUE(m_window.Action(QStringLiteral("spdValidate"))->isEnabled());
 }
 
 TEST_F(Preview, ADocumentOpenedWhileBrowsingIsShown)
@@ -208,42 +208,6 @@ public:
 private:
     QString m_folder;
 };
-
-TEST_F(Preview, APageFetchedFromTheWebOpensInANewDocument)
-{
-    WriteTestFile(m_dir.filePath(QStringLiteral("remote.htm")), "<p>From the web</p>\n<p>caf\xc3\xa9</p>\n");
-    TLoopbackServer server(m_dir.path());
-    ASSERT_TRUE(server.isListening());
-    Scripted().inputs = {QStringLiteral("http://127.0.0.1:%1/remote.htm").arg(server.serverPort())};
-    m_window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
-    EXPECT_EQ(m_window.ActiveEditor()->Text(), QStringLiteral("<p>From the web</p>\r\n<p>caf\u00e9</p>\r\n"));
-    EXPECT_TRUE(m_window.ActiveEditor()->Filename().isEmpty());
-    EXPECT_TRUE(m_window.ActiveEditor()->Modified());
-}
-
-TEST(OpenFromWeb, TheStoredPortServesAddressesWithoutOneAndFailuresShowInTheStatusBar)
-{
-    QTemporaryDir dir;
-    WriteTestFile(dir.filePath(QStringLiteral("remote.htm")), "<p>port</p>");
-    auto server = std::make_unique<TLoopbackServer>(dir.path());
-    ASSERT_TRUE(server->isListening());
-    const quint16 port = server->serverPort();
-    WriteRegValue(QStringLiteral("Software\\Velicort"), QStringLiteral("HTTPPort"), port);
-    TfMain window;
-    window.show();
-    Scripted().inputs = {QStringLiteral("http://127.0.0.1/remote.htm")};
-    window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
-    EXPECT_EQ(window.ActiveEditor()->Text(), QStringLiteral("<p>port</p>"));
-    EXPECT_TRUE(Scripted().messages.isEmpty());
-
-    server.reset();
-    const QString refused = QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port);
-    Scripted().inputs = {QStringLiteral("http://127.0.0.1/remote.htm")};
-    window.Action(QStringLiteral("mnuFileOpenWeb"))->trigger();
-    EXPECT_EQ(window.StatusPanelText(1).trimmed(), refused);
-    ASSERT_EQ(Scripted().messages.size(), 1);
-    EXPECT_EQ(Scripted().messages[0].text, refused);
-}
 
 // The tests that load the web engine; the sanitizer run (tools/sanitize.sh)
 // tells them by this name.

@@ -23,6 +23,8 @@ expect share/applications/org.velicort.Velicort.desktop
 expect share/metainfo/org.velicort.Velicort.metainfo.xml
 expect share/icons/hicolor/scalable/apps/velicort.svg
 expect share/man/man1/velicort.1
+expect bin/velicort-validate
+expect share/man/man1/velicort-validate.1
 for size in "$@"; do
     png=share/icons/hicolor/${size}x${size}/apps/velicort.png
     expect "$png"

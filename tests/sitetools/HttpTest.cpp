@@ -513,7 +513,7 @@ TEST(HttpWindow, FetchReturnsTheBodyAndShowsTheSteps)
     QStringList statuses;
     QObject::connect(window.agHTTP, &TagHTTP::OnReceiving, [&] { statuses << window.pnlStatus->text(); });
     window.SetURL(server.Url());
-    EXPECT_EQ(window.Fetch(), QStringLiteral("<p>\u00e9</p>"));
+    EXPECT_EQ(window.Fetch(), QByteArray("<p>\xe9</p>")); // the bytes as sent
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Open from the Web"));
     EXPECT_EQ(window.pnlStatus->text(), QStringLiteral("Connection closed"));
     EXPECT_TRUE(statuses.contains(QStringLiteral("8 bytes received")));
@@ -525,7 +525,7 @@ TEST(HttpWindow, EmptyDocumentIsReported)
     TTestServer server(SendAndClose("HTTP/1.0 200 OK\r\n\r\n"));
     TfHTTP window;
     window.SetURL(server.Url());
-    EXPECT_EQ(window.Fetch(), QString());
+    EXPECT_EQ(window.Fetch(), QByteArray());
     ASSERT_EQ(Scripted().messages.size(), 1);
     EXPECT_EQ(Scripted().messages[0].text, QStringLiteral("Empty document retrieved."));
 }
@@ -536,7 +536,7 @@ TEST(HttpWindow, EscapeCancelsTheFetch)
     TfHTTP window;
     window.SetURL(server.Url());
     QTimer::singleShot(50, &window, [&window] { QTest::keyClick(&window, Qt::Key_Escape); });
-    EXPECT_EQ(window.Fetch(), QString());
+    EXPECT_EQ(window.Fetch(), QByteArray());
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_EQ(window.pnlStatus->text(), QStringLiteral("Operation canceled"));
     // The user knows: no failure to report.
@@ -555,7 +555,7 @@ TEST(HttpWindow, AFailureIsShownInThePanelAndAsAWarning)
     const QString refused = QStringLiteral("Connection refused by 127.0.0.1:%1").arg(port);
     TfHTTP window;
     window.SetURL(QStringLiteral("http://127.0.0.1:%1/").arg(port));
-    EXPECT_EQ(window.Fetch(), QString());
+    EXPECT_EQ(window.Fetch(), QByteArray());
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_EQ(window.FailureMessage(), refused);
     EXPECT_EQ(window.pnlStatus->text(), refused);
@@ -573,7 +573,7 @@ TEST(HttpWindow, TheTimeOutGivenBoundsEachStep)
     window.SetURL(server.Url());
     QElapsedTimer elapsed;
     elapsed.start();
-    EXPECT_EQ(window.Fetch(), QString());
+    EXPECT_EQ(window.Fetch(), QByteArray());
     EXPECT_LT(elapsed.elapsed(), 1000);
     EXPECT_EQ(window.FailureMessage(),
               QStringLiteral("No answer from 127.0.0.1:%1 within 2 seconds").arg(server.serverPort()));

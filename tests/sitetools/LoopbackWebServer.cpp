@@ -32,14 +32,14 @@ TLoopbackWebServer::TLoopbackWebServer(const QSslCertificate &certificate, const
     });
 }
 
-void TLoopbackWebServer::Answer(const QString &path, const QByteArray &head, int delayMs)
+void TLoopbackWebServer::Answer(const QString &path, const QByteArray &head, int delayMs, const QByteArray &body)
 {
-    m_answers.insert(path, {head, delayMs, false});
+    m_answers.insert(path, {head, delayMs, body, false});
 }
 
 void TLoopbackWebServer::Silent(const QString &path)
 {
-    m_answers.insert(path, {QByteArray(), 0, true});
+    m_answers.insert(path, {QByteArray(), 0, QByteArray(), true});
 }
 
 quint16 TLoopbackWebServer::Port() const
@@ -70,14 +70,14 @@ void TLoopbackWebServer::Serve(QTcpSocket *socket)
         const QString method = QString::fromLatin1(words.value(0));
         const QString path = QString::fromLatin1(words.value(1));
         Requests.append(method + u' ' + path);
-        const TAnswer answer =
-            m_answers.value(path, {QByteArrayLiteral("HTTP/1.1 404 Not Found\r\nContent-Length: 0"), 0, false});
+        const TAnswer answer = m_answers.value(
+            path, {QByteArrayLiteral("HTTP/1.1 404 Not Found\r\nContent-Length: 0"), 0, QByteArray(), false});
         if (answer.silent)
             return;
         const auto send = [socket, answer, method] {
             socket->write(answer.head + "\r\n\r\n");
             if (method == QLatin1String("GET"))
-                socket->write("<html><body>page</body></html>");
+                socket->write(answer.body);
             socket->disconnectFromHost();
         };
         if (answer.delayMs > 0)

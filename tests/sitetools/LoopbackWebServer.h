@@ -26,8 +26,10 @@ public:
                                 const QByteArray &key = QByteArray());
 
     // The answer for a path: a status line and header lines, without the
-    // ending blank line, sent after delayMs; a silent path never answers.
-    void Answer(const QString &path, const QByteArray &head, int delayMs = 0);
+    // ending blank line, sent after delayMs, then the body for a GET; a
+    // silent path never answers.
+    void Answer(const QString &path, const QByteArray &head, int delayMs = 0,
+                const QByteArray &body = QByteArrayLiteral("<html><body>page</body></html>"));
     void Silent(const QString &path);
     // Any other path answers "HTTP/1.1 404 Not Found".
 
@@ -44,6 +46,7 @@ private:
     {
         QByteArray head;
         int delayMs = 0;
+        QByteArray body;
         bool silent = false;
     };
     QTcpServer *m_server;
