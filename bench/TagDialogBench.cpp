@@ -74,6 +74,12 @@ const char *const Tags[] = {
     "<FORM ACTION=\"/cgi-bin/x\" METHOD=\"POST\">",
     "<P ALIGN=\"CENTER\">",
     "<!-- a note -->",
+    "<SCRIPT LANGUAGE=\"JavaScript\" SRC=\"menu.js\">",
+    "<APPLET CODE=\"a.class\" WIDTH=100 HEIGHT=50>",
+    "<PARAM NAME=\"speed\" VALUE=\"3\">",
+    "<MARQUEE BEHAVIOR=Slide LOOP=INFINITE>",
+    "<EMBED SRC=\"clip.avi\" BORDER=0>",
+    "<BGSOUND SRC=\"tune.wav\" LOOP=3>",
 };
 
 struct TFigures

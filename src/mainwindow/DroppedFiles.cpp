@@ -5,6 +5,7 @@
 #include "TagText.h"
 #include "TfAnchor.h"
 #include "TfImg.h"
+#include "TfMultimedia.h"
 
 #include <QFileInfo>
 
@@ -39,15 +40,15 @@ TTagTexts DroppedFileTag(TFileKind kind, const QString &file, const TDropOptions
         // The image dialog's tag, with the size measured, without the dialog.
         return {TfImg::TagForFile({options.documentFolder, options.lowerCaseFiles, false, nullptr}, file), QString()};
     case TFileKind::Sound:
-        return {options.netscapeMultimedia
-                    ? TagWithReference(QStringLiteral("EMBED"), QStringLiteral("SRC"), reference)
-                    : TagWithReference(QStringLiteral("BGSOUND"), QStringLiteral("SRC"), reference),
-                QString()};
-    case TFileKind::Video:
-        return {options.netscapeMultimedia
-                    ? TagWithReference(QStringLiteral("EMBED"), QStringLiteral("SRC"), reference)
-                    : TagWithReference(QStringLiteral("IMG"), QStringLiteral("DYNSRC"), reference),
-                QString()};
+    case TFileKind::Video: {
+        // The multimedia dialogs' tags from their defaults and the file.
+        const TTagDialogContext context{options.documentFolder, options.lowerCaseFiles, false, nullptr};
+        if (options.netscapeMultimedia)
+            return {TagForFile<TfEmbed>(context, file), QString()};
+        if (kind == TFileKind::Sound)
+            return {TagForFile<TfBGSound>(context, file), QString()};
+        return {TagWithReference(QStringLiteral("IMG"), QStringLiteral("DYNSRC"), reference), QString()};
+    }
     case TFileKind::Shortcut:
     case TFileKind::Other:
     case TFileKind::Document:

@@ -27,7 +27,7 @@ struct TDropOptions
     bool netscapeMultimedia = false; // embed tags for sound and video
 };
 
-// The tag for a dropped file of any kind but Document. Image, sound and
-// video tags hold only the file here; the image and multimedia dialogs add
-// their defaults when they take over.
+// The tag for a dropped file of any kind but Document: the tag the file's
+// dialog makes from its defaults and the file (a video's dynamic source
+// holds only the file).
 TTagTexts DroppedFileTag(TFileKind kind, const QString &file, const TDropOptions &options);

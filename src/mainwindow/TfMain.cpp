@@ -410,6 +410,9 @@ void TfMain::CreateLongLivedWindows()
         Action(QStringLiteral("spdTags"))->setChecked(false);
     });
     m_binder.On({"mnuViewTagList", "spdTags"}, this, [this](bool on) { SetTagListVisible(on); });
+    connect(m_tagList, &TfTagList::InsertTag, this, [this](const QString &start, const QString &end) {
+        TLongRun::WhenIdle(this, [this, start, end] { ActiveEditor()->InsertTag(start, end, false); });
+    });
 }
 
 void TfMain::LoadSettings()
@@ -468,8 +471,8 @@ void TfMain::CreateControllers()
         },
         this);
     m_tagDialogs->Connect(m_binder);
+    m_tagDialogs->ConnectSpeedbar(m_speedbarPages);
     connect(m_tagCommands, &TTagCommands::DialogRequested, m_tagDialogs, &TTagDialogCommands::RunAction);
-    connect(m_tagDialogs, &TTagDialogCommands::StatusText, this, &TfMain::ShowStatusMessage);
     new TQuickTable(m_documents, m_speedbarPages->findChild<QAbstractButton *>(QStringLiteral("vqbQuickTable")),
                     m_speedbar, this);
     (new TStyleCommands(m_documents, m_speedbarPages, this))->Connect();
@@ -1121,8 +1124,7 @@ void TfMain::vqHTMLTabActiveDocDragDrop(TvqRichHTML *sender, QDropEvent *event)
 
 void TfMain::InsertFileTag(const QString &path)
 {
-    // Files whose dialogs are still to come (sounds, videos) and
-    // style sheets get the tag built from the file alone, as for a drop.
+    // Style sheets get the tag built from the file alone, as for a drop.
     if (m_tagDialogs->InsertFileTag(path, FileKindOf(path, m_fileBrowser->vqFileList->HTMLExtensions())))
         return;
     m_commands->LinkFiles({path});

@@ -9,6 +9,8 @@
 #include <QDialog>
 
 class QBoxLayout;
+class QComboBox;
+class QLabel;
 class TvqColorCombo;
 class TvqRichHTML;
 
@@ -60,10 +62,22 @@ protected:
     // Sets one attribute to the text in double quotes (the name in the tag
     // case); empty text removes it.
     static void SetQuoted(QString &tag, const QString &name, const QString &text);
+    // Sets one attribute to the text without quotes, or in quotes when the
+    // text holds a character that would end a bare value; empty text
+    // removes it.
+    static void SetUnquoted(QString &tag, const QString &name, const QString &text);
+    // A label whose mnemonic moves the focus to the field: for a row whose
+    // field is a layout (a field with its browse button).
+    static QLabel *BuddyLabel(const QString &text, QWidget *field);
+    // The free-text "cboAlign" of the nine image alignments, empty at start.
+    static QComboBox *NewImageAlignCombo();
     // A colour picker set up from the settings.
     TvqColorCombo *NewColorCombo(const QString &objectName);
     // The dialog's layout: its fields above, OK and Cancel below.
     void SetContent(QLayout *fields);
+    // A picked file as a reference from the document's folder, in lower
+    // case with the lower-case-files flag.
+    QString RelativeReference(const QString &file) const;
 
     const TTagDialogContext m_context;
 

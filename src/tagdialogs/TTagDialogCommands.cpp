@@ -36,16 +36,14 @@ TTagDialogCommands::TTagDialogCommands(TvqHTMLTab *documents, std::function<QStr
 
 void TTagDialogCommands::Connect(const TCommandBinder &commands)
 {
-    // Commands whose dialog is still to come stay unconnected, and greyed.
     for (const auto &[name, action] : ToolsCommands)
-        if (HasTagDialog(action))
-            commands.On({name}, this, [this, action = action] { RunAction(action); });
+        commands.On({name}, this, [this, action = action] { RunAction(action); });
     commands.On({"mnuEditEditTag"}, this, [this] { mnuPE_EditTagClick(); });
 }
 
 void TTagDialogCommands::RunAction(TvqAction action)
 {
-    if (const TTagDialogEntry *entry = TagDialogForAction(action); entry && entry->create)
+    if (const TTagDialogEntry *entry = TagDialogForAction(action); entry)
         Open(*entry, QString(), QString());
 }
 
@@ -60,13 +58,8 @@ void TTagDialogCommands::mnuPE_EditTagClick()
 void TTagDialogCommands::EditTag(const QString &tagText)
 {
     const TTagDialogEntry *entry = TagDialogForKind(ClassifyTag(tagText));
-    if (!entry)
-        return;
-    if (!entry->create) {
-        emit StatusText(QStringLiteral("The %1 dialog is not available yet.").arg(QLatin1String(entry->caption)));
-        return;
-    }
-    Open(*entry, tagText, QString());
+    if (entry)
+        Open(*entry, tagText, QString());
 }
 
 bool TTagDialogCommands::InsertFileTag(const QString &path, TFileKind kind, const QString &textAfter)
@@ -84,6 +77,10 @@ bool TTagDialogCommands::InsertFileTag(const QString &path, TFileKind kind, cons
         break;
     case TFileKind::Image:
         Open(*TagDialogForAction(vqImage), QString(), path, textAfter);
+        return true;
+    case TFileKind::Sound:
+    case TFileKind::Video:
+        OpenMultimedia(path, kind);
         return true;
     default:
         return false;
@@ -112,12 +109,15 @@ void TTagDialogCommands::Open(const TTagDialogEntry &entry, const QString &tagTe
             dialog->Prepare();
         }
         if (dialog->exec() == QDialog::Accepted) {
-            // The text after follows the whole tag; the caret goes after it
-            // when the tag has no end.
+            // An empty result (a script copied to the clipboard instead)
+            // leaves the document alone. The text after follows the whole
+            // tag; the caret goes after it when the tag has no end.
             QString start = dialog->StartText();
             QString end = dialog->EndText();
-            (end.isEmpty() ? start : end) += textAfter;
-            editor->InsertTag(start, end, dialog->ReplacesSelection());
+            if (!(start + end).isEmpty()) {
+                (end.isEmpty() ? start : end) += textAfter;
+                editor->InsertTag(start, end, dialog->ReplacesSelection());
+            }
         }
         if (editor->isVisible() && editor->isEnabled())
             editor->setFocus();

@@ -28,6 +28,12 @@ public:
     TTagDialogCommands(TvqHTMLTab *documents, std::function<QString()> documentFolder, QWidget *window);
 
     void Connect(const TCommandBinder &commands);
+    // The speedbar's buttons that open a dialog through a handler of their
+    // own (form elements, script generators, multimedia, server variables,
+    // the ASP include). Called after the tag buttons were connected.
+    void ConnectSpeedbar(QWidget *speedbarPages);
+    // The ASP toolbar's include button: a file, as an include directive.
+    void spdASP_IncludeClick();
 
     // Opens the action's dialog for a new tag.
     void RunAction(TvqAction action);
@@ -41,13 +47,13 @@ public:
     // after, if any, follows the dialog's tag in the same edit.
     bool InsertFileTag(const QString &path, TFileKind kind, const QString &textAfter = QString());
 
-signals:
-    // The status bar's message.
-    void StatusText(const QString &text);
-
 private:
     void Open(const TTagDialogEntry &entry, const QString &tagText, const QString &file,
               const QString &textAfter = QString());
+    // A sound or a video: the background sound dialog, the image dialog's
+    // dynamic source or the embed dialog, as the MultimediaFormat setting
+    // chooses.
+    void OpenMultimedia(const QString &file, TFileKind kind);
 
     TvqHTMLTab *m_documents;
     std::function<QString()> m_documentFolder;

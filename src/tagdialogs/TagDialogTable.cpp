@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TagDialogTable.h"
 
+#include "TfActiveX.h"
 #include "TfAnchor.h"
+#include "TfApplet.h"
 #include "TfBody.h"
 #include "TfComment.h"
 #include "TfFloatingFrame.h"
 #include "TfFont.h"
 #include "TfForm.h"
+#include "TfFormElement.h"
 #include "TfFrame.h"
 #include "TfFrameWizard.h"
 #include "TfFrameset.h"
@@ -14,8 +17,13 @@
 #include "TfImg.h"
 #include "TfList.h"
 #include "TfMailTo.h"
+#include "TfMarquee.h"
 #include "TfMeta.h"
+#include "TfMultimedia.h"
 #include "TfParagraph.h"
+#include "TfQuickStart.h"
+#include "TfScript.h"
+#include "TfScriptWizard.h"
 #include "TfTable.h"
 #include "TfTableAttribute.h"
 #include "TfTableRow.h"
@@ -51,16 +59,16 @@ const TTagDialogEntry TagDialogs[] = {
     {"Frame", vqFrame, tkFrame, false, Create<TfFrame>},
     {"Frameset", vqFrameSet, tkFrameset, false, Create<TfFrameset>},
     {"Floating Frame", vqFloatingFrame, tkFloatingFrame, false, Create<TfFloatingFrame>},
-    {"Script", vqScript, tkScript, false, nullptr},
-    {"Script Wizard", vqScriptWizard, tkOther, false, nullptr},
-    {"ActiveX", vqActiveX, tkOther, false, nullptr},
-    {"Applet", vqApplet, tkApplet, false, nullptr},
-    {"Parameter", vqParameter, tkParameter, false, nullptr},
-    {"Marquee", vqSimpleTag, tkMarquee, false, nullptr},
-    {"Embed", vqSimpleTag, tkEmbed, false, nullptr},
-    {"Background Sound", vqSimpleTag, tkBackgroundSound, false, nullptr},
-    {"Quick Start", vqQuickStart, tkOther, false, nullptr},
-    {"Form Element", vqFormElement, tkOther, false, nullptr},
+    {"Script", vqScript, tkScript, false, Create<TfScript>},
+    {"Script Wizard", vqScriptWizard, tkOther, false, Create<TfScriptWizard>},
+    {"ActiveX", vqActiveX, tkOther, false, Create<TfActiveX>},
+    {"Applet", vqApplet, tkApplet, false, Create<TfApplet>},
+    {"Parameter", vqParameter, tkParameter, false, Create<TfParameter>},
+    {"Marquee", vqSimpleTag, tkMarquee, false, Create<TfMarquee>},
+    {"Embed", vqSimpleTag, tkEmbed, false, Create<TfEmbed>},
+    {"Background Sound", vqSimpleTag, tkBackgroundSound, false, Create<TfBGSound>},
+    {"Quick Start", vqQuickStart, tkOther, false, Create<TfQuickStart>},
+    {"Form Element", vqFormElement, tkOther, false, Create<TfFormElement, feText>},
 };
 
 } // namespace
@@ -87,6 +95,5 @@ const TTagDialogEntry *TagDialogForKind(TTagKind kind)
 
 bool HasTagDialog(TvqAction action)
 {
-    const TTagDialogEntry *entry = TagDialogForAction(action);
-    return entry && entry->create;
+    return TagDialogForAction(action) != nullptr;
 }

@@ -2,8 +2,7 @@
 #pragma once
 
 // Which dialog each tag action and each kind of tag opens: the one table of
-// the tag dialogs. A dialog that is still to be built has its row without a
-// way to create it; its commands stay greyed.
+// the tag dialogs.
 
 #include "TagAction.h"
 #include "TagText.h"
@@ -26,5 +25,5 @@ struct TTagDialogEntry
 // The row of an action or a tag kind; none when nothing opens a dialog.
 const TTagDialogEntry *TagDialogForAction(TvqAction action);
 const TTagDialogEntry *TagDialogForKind(TTagKind kind);
-// Whether the action opens a dialog that is there.
+// Whether the action opens a dialog.
 bool HasTagDialog(TvqAction action);

@@ -94,14 +94,7 @@ TfImg::TfImg(const TTagDialogContext &context, QWidget *parent)
     txtBorder = new TvqUpDownEdit(0, 10, 1, QStringLiteral("\\d"), 2);
     txtBorder->setObjectName(QStringLiteral("txtBorder"));
     txtBorder->SetText(QStringLiteral("0"));
-    cboAlign = new QComboBox;
-    cboAlign->setObjectName(QStringLiteral("cboAlign"));
-    cboAlign->setEditable(true);
-    cboAlign->setInsertPolicy(QComboBox::NoInsert);
-    cboAlign->addItems({QStringLiteral("TOP"), QStringLiteral("MIDDLE"), QStringLiteral("BOTTOM"),
-                        QStringLiteral("RIGHT"), QStringLiteral("LEFT"), QStringLiteral("TEXTTOP"),
-                        QStringLiteral("BASELINE"), QStringLiteral("ABSMIDDLE"), QStringLiteral("ABSBOTTOM")});
-    cboAlign->setCurrentIndex(-1);
+    cboAlign = NewImageAlignCombo();
     txtAlt = line("txtAlt");
     txtUseMap = line("txtUseMap");
     chkIsMap = new QCheckBox(QStringLiteral("IS&MAP"));

@@ -353,13 +353,14 @@ TEST_F(DocumentCommands, DroppedFilesOpenOrAreLinkedByKind)
     EXPECT_TRUE(text.contains(QStringLiteral("<A HREF=\"https://example.org/\"></A>"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("<A HREF=\"notes.txt\"></A>")));
 
-    // Sound and video follow the multimedia format; file names may be lowered.
+    // Sound and video follow the multimedia format, with the defaults of its
+    // dialog; file names may be lowered.
     const TDropOptions microsoft{m_dir.path(), true, false};
     EXPECT_EQ(DroppedFileTag(TFileKind::Sound, m_dir.filePath(QStringLiteral("Tune.WAV")), microsoft).start,
-              QStringLiteral("<BGSOUND SRC=\"tune.wav\">"));
+              QStringLiteral("<BGSOUND SRC=\"tune.wav\" LOOP=INFINITE>"));
     const TDropOptions netscape{m_dir.path(), false, true};
     EXPECT_EQ(DroppedFileTag(TFileKind::Video, m_dir.filePath(QStringLiteral("clip.avi")), netscape).start,
-              QStringLiteral("<EMBED SRC=\"clip.avi\">"));
+              QStringLiteral("<EMBED SRC=\"clip.avi\" BORDER=0>"));
     EXPECT_EQ(FileKindOf(QStringLiteral("/a/README"), LoadHTMLExtensions()), TFileKind::Other);
 }
 

@@ -193,7 +193,6 @@ TEST_F(MainWindow, MenusHoldEveryCommandAndLaterOnesAreGreyed)
     EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Search", "&View", "&Tools", "T&ags", "&Options", "&Help"}));
     EXPECT_TRUE(window.Action(QStringLiteral("mnuFileOpen"))->isEnabled());
     EXPECT_EQ(window.Action(QStringLiteral("mnuFileSaveAs"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    EXPECT_FALSE(window.Action(QStringLiteral("mnuToolsQuickStart"))->isEnabled());
     for (int i = 1; i <= 10; ++i) {
         QAction *item = window.Action(QStringLiteral("mnuMRU_%1").arg(i));
         ASSERT_NE(item, nullptr);

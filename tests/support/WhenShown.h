@@ -5,9 +5,12 @@
 // once the next dialog of the type is the active modal one.
 
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 
 #include <functional>
+
+#include <gtest/gtest.h>
 
 template <typename Dialog> void WhenShown(std::function<void(Dialog *)> act)
 {
@@ -20,4 +23,17 @@ template <typename Dialog> void WhenShown(std::function<void(Dialog *)> act)
         }
     });
     poll->start(10);
+}
+
+// Runs act on the dialog the next command shows, which must carry the
+// caption, then closes it with OK.
+inline void AnswerNextDialog(const QString &caption, std::function<void(QDialog *)> act)
+{
+    QTimer::singleShot(0, [caption, act] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), caption);
+        act(dialog);
+        dialog->accept();
+    });
 }

@@ -4,6 +4,7 @@
 
 #include "TTagDialogCommands.h"
 #include "TableText.h"
+#include "TagDialogTest.h"
 #include "TfTable.h"
 #include "TfTableAttribute.h"
 #include "TfTableRow.h"
@@ -42,20 +43,9 @@ QString Lines(const QStringList &lines)
     return lines.join(QStringLiteral("\r\n"));
 }
 
-class TableDialogs : public testing::Test
+class TableDialogs : public TagDialogTest
 {
 protected:
-    void SetUp() override { SetLowerCaseTags(false); }
-    void TearDown() override { SetLowerCaseTags(false); }
-
-    static TTagDialogContext Context() { return {QStringLiteral("/web"), false, false, nullptr}; }
-
-    template <typename Widget> static Widget *Field(const QWidget &dialog, const char *name)
-    {
-        auto *widget = dialog.findChild<Widget *>(QLatin1String(name));
-        EXPECT_TRUE(widget) << name;
-        return widget;
-    }
     // Types into an up-down field and leaves it, as the user would.
     static void Type(const QWidget &dialog, const char *name, const QString &text)
     {

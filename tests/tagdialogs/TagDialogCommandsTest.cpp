@@ -164,20 +164,14 @@ TEST_F(TagDialogCommands, InsertTagOfAShortcutOpensTheAnchorWithItsAddress)
     });
     EXPECT_TRUE(m_commands.InsertFileTag(shortcut, TFileKind::Shortcut));
     EXPECT_EQ(Editor()->Text(), QStringLiteral("<A HREF=\"http://example.com/\"></A>"));
-    EXPECT_FALSE(m_commands.InsertFileTag(dir.filePath(QStringLiteral("a.wav")), TFileKind::Sound));
+    EXPECT_FALSE(m_commands.InsertFileTag(dir.filePath(QStringLiteral("a.css")), TFileKind::StyleSheet));
     EXPECT_EQ(m_shown, 1);
 }
 
-TEST_F(TagDialogCommands, EditTagOnATagWhoseDialogIsToComeSaysSo)
+TEST_F(TagDialogCommands, EditTagOnATagOfNoDialogOpensNothing)
 {
-    QSignalSpy status(&m_commands, &TTagDialogCommands::StatusText);
-    SetDocument(QStringLiteral("<APPLET CODE=\"a\"> <B>x</B>"), 3, 0);
+    SetDocument(QStringLiteral("<APPLET CODE=\"a\"> <B>x</B>"), 18, 0);
     m_commands.mnuPE_EditTagClick();
-    ASSERT_EQ(status.count(), 1);
-    EXPECT_EQ(status.at(0).at(0).toString(), QStringLiteral("The Applet dialog is not available yet."));
-    Editor()->SetSel(18, 0);
-    m_commands.mnuPE_EditTagClick();
-    EXPECT_EQ(status.count(), 1) << "a tag of no dialog opens nothing";
     EXPECT_EQ(m_shown, 0);
     EXPECT_FALSE(Editor()->Modified());
 }
@@ -198,7 +192,7 @@ TEST_F(TagDialogCommands, ADialogWaitsForALongRunToEnd)
     EXPECT_EQ(Editor()->Text(), QStringLiteral("<A HREF=\"mailto:a@b.c\"></A>"));
 }
 
-TEST_F(TagDialogCommands, ToolsCommandsOfMissingDialogsStayGreyed)
+TEST_F(TagDialogCommands, EveryToolsCommandOfADialogIsConnected)
 {
     QWidget window;
     for (const char *name :
@@ -211,14 +205,8 @@ TEST_F(TagDialogCommands, ToolsCommandsOfMissingDialogsStayGreyed)
     TTagDialogCommands commands(
         &m_tabs, [] { return QString(); }, &window);
     commands.Connect(TCommandBinder(&window));
-    QStringList enabled;
     for (const QAction *action : window.findChildren<QAction *>())
-        if (action->isEnabled())
-            enabled.append(action->objectName());
-    enabled.sort();
-    EXPECT_EQ(enabled, (QStringList{"mnuEditEditTag", "mnuToolsAnchor", "mnuToolsCommentEditor", "mnuToolsFont",
-                                    "mnuToolsFrameWizard", "mnuToolsHorzRule", "mnuToolsImage", "mnuToolsList",
-                                    "mnuToolsTableWizard"}));
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
 }
 
 } // namespace
