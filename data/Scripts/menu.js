@@ -10,7 +10,7 @@ function goToSelected(list)
 document.write('<form name="destinations">');
 document.write('<select name="menu" onchange="goToSelected(this)">');
 /* VELICORT */
-document.write('</select>');
-document.write('</form>');
+document.write('<\/select>');
+document.write('<\/form>');
 // -->
 </SCRIPT>

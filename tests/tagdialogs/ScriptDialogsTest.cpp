@@ -153,6 +153,9 @@ TEST_F(ScriptDialogs, WizardFillsTheShippedTemplatesOrCopiesTheScript)
     const QString menu = wizard.StartText();
     EXPECT_TRUE(menu.contains(QStringLiteral("\r\ndocument.write('<option value=none>Select your destination...');")));
     EXPECT_FALSE(menu.contains(QStringLiteral("VELICORT")));
+    // Only the end tag may hold "</", or validators flag the script.
+    EXPECT_EQ(menu.count(QStringLiteral("</")), 1);
+    EXPECT_TRUE(menu.trimmed().endsWith(QStringLiteral("</SCRIPT>")));
 
     TfScriptWizard copying(Context(), nullptr);
     Field<QTabWidget>(copying, "pgcPages")->setCurrentIndex(1);
@@ -160,6 +163,7 @@ TEST_F(ScriptDialogs, WizardFillsTheShippedTemplatesOrCopiesTheScript)
     copying.accept();
     EXPECT_TRUE(copying.StartText().isEmpty());
     EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("\r\nfade(255,255,255,0,0,0,50);\r\n")));
+    EXPECT_EQ(QApplication::clipboard()->text().count(QStringLiteral("</")), 1);
     ASSERT_EQ(Scripted().messages.size(), 1);
     EXPECT_EQ(Scripted().messages.at(0).text, QStringLiteral("The script has been copied to the clipboard."));
 }
