@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -194,12 +195,24 @@ void TFileBrowser::ShowCurrentFolderInTree()
     const QModelIndex index = m_folders->index(m_currentFolder);
     m_settingFolder = true;
     if (index.isValid()) {
+        // Open the parents: scrolling alone leaves them closed while the
+        // tree is still being read.
+        for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+            vqDirList->expand(parent);
         vqDirList->setCurrentIndex(index);
         vqDirList->scrollTo(index);
     } else {
         vqDirList->clearSelection(); // a hidden folder the tree does not show
     }
     m_settingFolder = false;
+}
+
+void TFileBrowser::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The shown folder was scrolled to before the tree had its real height;
+    // once laid out, bring it into sight again.
+    QTimer::singleShot(0, vqDirList, [this] { vqDirList->scrollTo(vqDirList->currentIndex()); });
 }
 
 void TFileBrowser::SetTreeFolder(const QString &folder)

@@ -63,6 +63,9 @@ public:
     QMenu *mnuPopupDir;
     QMenu *mnuPopupDrive;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 signals:
     // A document to open in the editor.
     void OpenDocument(const QString &path, int flags);

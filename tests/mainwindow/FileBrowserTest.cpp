@@ -409,6 +409,10 @@ TEST_F(FileBrowserTest, FoldersComingAndGoingBesideTheShownOneLeaveItShown)
             return current.isValid() && current.data(QFileSystemModel::FilePathRole).toString() == shown;
         },
         10000));
+    // and opens its parents so that the row is in sight.
+    for (QModelIndex parent = m_pane.vqDirList->currentIndex().parent(); parent.isValid(); parent = parent.parent())
+        EXPECT_TRUE(m_pane.vqDirList->isExpanded(parent))
+            << parent.data(QFileSystemModel::FilePathRole).toString().toStdString();
     // The shown folder goes away under the tree, whose current row moves to
     // the folder beside it: the pane stays where the user put it.
     ASSERT_TRUE(QDir(shown).removeRecursively());
