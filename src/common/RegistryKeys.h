@@ -15,5 +15,6 @@ inline const QString DocumentList = QStringLiteral("Software\\Velicort\\Document
 inline const QString InternalBrowser = QStringLiteral("Software\\Velicort\\InternalBrowser");
 inline const QString URLMappings = QStringLiteral("Software\\Velicort\\URLMappings");
 inline const QString SpeedBar = QStringLiteral("Software\\Velicort\\SpeedBar");
+inline const QString AppBar = QStringLiteral("Software\\Velicort\\AppBar1");
 
 } // namespace RegistryKeys

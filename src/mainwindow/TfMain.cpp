@@ -25,6 +25,8 @@
 #include "SingleInstance.h"
 #include "Speedbar.h"
 #include "SpeedbarTable.h"
+#include "TAppBarCommands.h"
+#include "TCustomMenuCommands.h"
 #include "TFileBrowser.h"
 #include "TFindCommands.h"
 #include "THelpController.h"
@@ -42,6 +44,7 @@
 #include "TfTagList.h"
 #include "ThumbnailCommands.h"
 #include "TipOfTheDay.h"
+#include "TvqAppBar.h"
 #include "TvqFileView.h"
 #include "TvqHTMLTab.h"
 #include "TvqScriptTree.h"
@@ -169,11 +172,6 @@ void TfMain::CreateFrame()
     BuildMainToolbar(this, m_mainToolbar);
 
     m_customBar = makeBar(QStringLiteral("oxDockCustom"), tr("Custom Toolbar"));
-    for (int i = 1; i <= 6; ++i) {
-        QAction *button = m_customBar->addAction(tr("Custom %1").arg(i));
-        button->setObjectName(QStringLiteral("vqListButton%1").arg(i));
-        button->setEnabled(false);
-    }
     m_colorBar = makeBar(QStringLiteral("oxDockColorBar"), tr("Color Bar"));
     m_secondaryBar = makeBar(QStringLiteral("oxDockSecondary"), tr("Secondary Toolbar"));
     BuildSecondaryToolbar(this, m_secondaryBar);
@@ -422,6 +420,8 @@ void TfMain::LoadSettings()
         ShowTipOfTheDay();
     if (ActiveEditor()->isVisible())
         ActiveEditor()->setFocus();
+    m_appBar->Load();
+    m_customMenus->Load();
     ShowStatusMessage(QString());
 
     m_messageWindow = new TfVelicortMessageWindow(this);
@@ -460,6 +460,11 @@ void TfMain::CreateControllers()
     m_tagCommands->Connect(m_binder);
     m_tagCommands->BuildColorBar(m_colorBar);
     connect(m_tagCommands, &TTagCommands::InsertFileRequested, m_commands, &TDocumentCommands::InsertDocument);
+    m_customMenus = new TCustomMenuCommands(m_customBar, m_tagCommands, this);
+    m_appBar = new TAppBarCommands(
+        m_speedbarPages->findChild<TvqAppBar *>(QStringLiteral("vqAppBar1")),
+        m_speedbarPages->findChild<QAbstractButton *>(QStringLiteral("spdCustomizeAppBar")),
+        {[this] { return m_commands->AskSaveChanges(); }, [this] { return ActiveEditor()->Filename(); }}, this);
 
     // Picked files are relative to the document, or for an untitled one to
     // the folder the file browser shows.

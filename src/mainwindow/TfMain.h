@@ -25,6 +25,8 @@ class QStackedWidget;
 class QTabWidget;
 class QMenu;
 class QToolBar;
+class TAppBarCommands;
+class TCustomMenuCommands;
 class TDocumentCommands;
 class TPreviewController;
 class TProjectCommands;
@@ -72,6 +74,8 @@ public:
     TProjectCommands *Projects() const { return m_projects; }
     TPreviewController *Preview() const { return m_preview; }
     TTagCommands *TagCommands() const { return m_tagCommands; }
+    TAppBarCommands *AppBar() const { return m_appBar; }
+    TCustomMenuCommands *CustomMenus() const { return m_customMenus; }
     TFindCommands *FindCommands() const { return m_findCommands; }
     TSpellCommands *SpellCommands() const { return m_spelling; }
     TRecoveryController *Recovery() const { return m_recovery; }
@@ -176,6 +180,8 @@ private:
     TProjectCommands *m_projects = nullptr;
     TPreviewController *m_preview = nullptr;
     TTagCommands *m_tagCommands = nullptr;
+    TAppBarCommands *m_appBar = nullptr;
+    TCustomMenuCommands *m_customMenus = nullptr;
     TTagDialogCommands *m_tagDialogs = nullptr;
     TTextCommands *m_textCommands = nullptr;
     TFindCommands *m_findCommands = nullptr;

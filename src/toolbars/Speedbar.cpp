@@ -6,6 +6,7 @@
 #include "SpecialCharacters.h"
 #include "SpeedbarTable.h"
 #include "TagLists.h"
+#include "TvqAppBar.h"
 #include "TvqTagButton.h"
 
 #include <QHBoxLayout>
@@ -37,10 +38,9 @@ QWidget *MakeControl(const TSpeedbarButton &spec)
         return list;
     }
     case bkAppBar: {
-        auto *place = new QWidget;
-        place->setObjectName(name);
-        place->setMinimumWidth(16 * 24 + 2);
-        return place;
+        auto *bar = new TvqAppBar;
+        bar->setObjectName(name);
+        return bar;
     }
     case bkTag:
     case bkAction:
