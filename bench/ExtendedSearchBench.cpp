@@ -15,15 +15,13 @@
 
 #include "BenchProfile.h"
 #include "ExtendedSearch.h"
-#include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Median.h"
 #include "PairedTiming.h"
-#include "SampleHtmlPage.h"
+#include "SampleSite.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -32,28 +30,11 @@
 
 namespace {
 
-bool WriteSite(const QString &root, int folders, int pagesPerFolder, qsizetype size)
-{
-    const QByteArray page = MakeSampleHtmlPage(size);
-    for (int f = 0; f < folders; ++f) {
-        const QString folder = root + QStringLiteral("/section%1").arg(f, 3, 10, QLatin1Char('0'));
-        if (!QDir().mkpath(folder))
-            return false;
-        for (int p = 0; p < pagesPerFolder; ++p) {
-            QFile file(folder + QStringLiteral("/page%1.html").arg(p, 2, 10, QLatin1Char('0')));
-            if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size())
-                return false;
-        }
-    }
-    return true;
-}
-
 // Lists the tree and runs the search over every page, as the command does;
 // the number of matches.
 qsizetype SearchTree(const QString &root, const QString &find, const QString &replace, bool findOnly)
 {
-    const QStringList files =
-        ListFilesByMasksRecursive(root, HTMLDocumentFilter(LoadHTMLExtensions(), QStringLiteral("|")));
+    const QStringList files = TExtendedSearch::FolderDocuments(root, true, LoadHTMLExtensions());
     const TExtendedSearch search(find, replace, findOnly, esoMatchCase, false);
     qsizetype total = 0;
     search.ProcessAll(
@@ -82,7 +63,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir(argc > 2 ? QString::fromLocal8Bit(argv[2]) + QStringLiteral("/esbench-XXXXXX")
                                : QDir::tempPath() + QStringLiteral("/esbench-XXXXXX"));
     const QString root = dir.path();
-    if (!dir.isValid() || !WriteSite(root, 100, 50, 20'000)) {
+    if (!dir.isValid() || !WriteSampleSite(root, 100, 50, 20'000)) {
         std::fprintf(stderr, "cannot write the pages\n");
         return 1;
     }

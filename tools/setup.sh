@@ -12,7 +12,8 @@ PACKAGES=(g++ cmake ninja-build ccache pkgconf
           libcurl4-openssl-dev python3-pyftpdlib python3-asyncssh  # publishing and its test servers
           clang libclang-rt-14-dev  # the fuzz targets: clang and its libFuzzer
           librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev  # packaging: icons, manual pages, their checks, the Debian package
-          libtidy-dev tidy)  # the companion validator; tidy is its tests' and benchmark's baseline
+          libtidy-dev tidy  # the companion validator; tidy is its tests' and benchmark's baseline
+          linkchecker)  # the link benchmarks' baseline
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -3,6 +3,8 @@
 
 #include "DocumentFile.h"
 #include "FileIO.h"
+#include "FileUtils.h"
+#include "HTMLExtensions.h"
 #include "PlainReplace.h"
 #include "TextEncoding.h"
 
@@ -57,6 +59,12 @@ QString TExtendedSearch::EditorLineBreaks(const QString &text)
     QString result = text;
     result.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     return result.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+}
+
+QStringList TExtendedSearch::FolderDocuments(const QString &folder, bool subfolders, const QStringList &htmlExtensions)
+{
+    const QString masks = HTMLDocumentFilter(htmlExtensions, QStringLiteral("|"));
+    return subfolders ? ListFilesByMasksRecursive(folder, masks) : ListFilesByMasks(folder, masks);
 }
 
 TExtendedSearch::TChange TExtendedSearch::Apply(const QByteArray &fileBytes) const
@@ -142,7 +150,7 @@ TExtendedSearchRow TExtendedSearch::Commit(TPrepared prepared) const
 {
     TExtendedSearchRow &row = prepared.row;
     const QString &path = row.file;
-    if (m_findOnly || prepared.change.count == 0)
+    if (m_findOnly || (m_options & esoDryRun) || prepared.change.count == 0)
         return row;
     if (StampOf(path) != prepared.stamp) {
         row.message = QStringLiteral("not changed: another program changed the file meanwhile");
@@ -176,6 +184,7 @@ void TExtendedSearch::ProcessAll(const QStringList &files, const std::function<v
     std::condition_variable done;
     std::atomic<qsizetype> next{0};
     std::atomic<bool> stop{false};
+    qsizetype waitingFor = 0; // under the mutex
     const auto work = [&] {
         while (!stop) {
             // The files taken are always the first ones of the list.
@@ -183,11 +192,16 @@ void TExtendedSearch::ProcessAll(const QStringList &files, const std::function<v
             if (i >= count)
                 return;
             TExtendedSearchRow processed = Process(files[i]);
+            bool awaited = false;
             {
                 const std::lock_guard lock(mutex);
                 rows[size_t(i)] = std::move(processed);
+                awaited = i == waitingFor;
             }
-            done.notify_one();
+            // Only the row the caller waits for wakes it: it then takes all
+            // that are ready, instead of waking for each of thousands.
+            if (awaited)
+                done.notify_one();
         }
     };
     std::vector<std::thread> workers;
@@ -206,6 +220,7 @@ void TExtendedSearch::ProcessAll(const QStringList &files, const std::function<v
     };
     while (shown < count && !stop) {
         std::unique_lock lock(mutex);
+        waitingFor = shown;
         done.wait_for(lock, std::chrono::milliseconds(10), [&] { return rows[size_t(shown)].has_value(); });
         showReady(lock);
         lock.unlock();

@@ -15,8 +15,9 @@
 
 #include <functional>
 
-// The option word of a file search.
-enum TExtendedSearchOption { esoBackups = 1, esoMatchCase = 2 };
+// The option word of a file search. A dry run of a replacement counts and
+// reports what it would change and writes nothing.
+enum TExtendedSearchOption { esoBackups = 1, esoMatchCase = 2, esoDryRun = 4 };
 
 // One row of the results: the file, the matches counted or replaced, and
 // what happened to it when not all went well.
@@ -78,6 +79,11 @@ public:
 
     // A text with every line break as CR LF, as the editor holds it.
     static QString EditorLineBreaks(const QString &text);
+
+    // The documents of a folder a search goes through: its files with one of
+    // the HTML extensions, those of each extension in turn, and with
+    // subfolders theirs after them.
+    static QStringList FolderDocuments(const QString &folder, bool subfolders, const QStringList &htmlExtensions);
 
 private:
     QByteArray m_find;

@@ -3,7 +3,6 @@
 
 #include "CommandBinder.h"
 #include "EscapeWatcher.h"
-#include "FileUtils.h"
 #include "HTMLExtensions.h"
 #include "Hourglass.h"
 #include "LongRun.h"
@@ -76,9 +75,8 @@ std::optional<QStringList> TExtendedSearchCommands::FileList(const TfExtendedSea
     }
     THourglass hourglass;
     emit StatusText(QStringLiteral("Building file list..."));
-    const QString masks = HTMLDocumentFilter(LoadHTMLExtensions(), QStringLiteral("|"));
-    QStringList files = dialog->chkSubfolders->isChecked() ? ListFilesByMasksRecursive(dialog->Folder(), masks)
-                                                           : ListFilesByMasks(dialog->Folder(), masks);
+    QStringList files =
+        TExtendedSearch::FolderDocuments(dialog->Folder(), dialog->chkSubfolders->isChecked(), LoadHTMLExtensions());
     emit StatusText(QString());
     return files;
 }

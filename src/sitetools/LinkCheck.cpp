@@ -5,6 +5,8 @@
 #include "FileIO.h"
 #include "MessageService.h"
 #include "Paths.h"
+#include "RegistryKeys.h"
+#include "SettingsStore.h"
 #include "TagHTTP.h"
 #include "TagText.h"
 #include "TextEncoding.h"
@@ -33,7 +35,28 @@ int StatusCode(const QString &statusLine)
 const QString Get = QStringLiteral("GET");
 const QString Head = QStringLiteral("HEAD");
 
+// A stored number, its default for text that is no number.
+int StoredNumber(const QString &key, const QString &name, int defaultValue)
+{
+    bool isNumber = false;
+    const int value = ReadRegValue(key, name, defaultValue).toInt(&isNumber);
+    return isNumber ? value : defaultValue;
+}
+
 } // namespace
+
+TLinkCheckSettings TLinkCheckSettings::Stored()
+{
+    const TLinkCheckSettings defaults;
+    TLinkCheckSettings stored;
+    stored.timeOut = StoredNumber(LinkVerifyKeys::LinkVerify, LinkVerifyKeys::Timeout, defaults.timeOut);
+    stored.port = quint16(StoredNumber(RegistryKeys::Velicort, LinkVerifyKeys::Port, defaults.port));
+    stored.parallel = int(ReadRegInteger(LinkVerifyKeys::LinkVerify, LinkVerifyKeys::Parallel, defaults.parallel));
+    stored.perServer = int(ReadRegInteger(LinkVerifyKeys::LinkVerify, LinkVerifyKeys::PerServer, defaults.perServer));
+    stored.defaultRoot =
+        NormalizeLinkRoot(ReadRegValue(LinkVerifyKeys::LinkVerify, LinkVerifyKeys::DefaultURL, QString()));
+    return stored;
+}
 
 std::optional<QString> ReadDocumentText(const QString &path)
 {
@@ -54,6 +77,13 @@ QString NormalizeLinkRoot(const QString &root)
     if (result.size() > 1 && (result.endsWith(u'/') || result.endsWith(u'\\')))
         result.chop(1);
     return result;
+}
+
+bool IsLinkRoot(const QString &text)
+{
+    const QString lower = text.toLower();
+    const bool web = lower.contains(QLatin1String("http://")) || lower.contains(QLatin1String("https://"));
+    return IsLocalLinkPath(lower) || (web && lower != QLatin1String("http://"));
 }
 
 QString ResolveLinkURL(const QString &link, const QString &documentPath, const QString &root)
@@ -128,6 +158,20 @@ TLinkStatus ClassifyStatusLine(const QString &statusLine)
     if (code >= 200 && code < 300 && !statusLine.contains(QLatin1String("NOT FOUND"), Qt::CaseInsensitive))
         return {TCheckResult::Verified, QString()};
     return {TCheckResult::Failed, statusLine};
+}
+
+QString LinkStatusText(const TLinkStatus &status, const QString &fullURL)
+{
+    switch (status.result) {
+    case TCheckResult::Verified:
+        return fullURL.contains(u'#') ? QStringLiteral("Verified document, skipped internal link")
+                                      : QStringLiteral("Verified");
+    case TCheckResult::TimedOut:
+        return QStringLiteral("Timed out");
+    case TCheckResult::Failed:
+        break;
+    }
+    return status.text;
 }
 
 // ---------------------------------------------------------------------------

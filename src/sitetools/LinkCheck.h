@@ -18,7 +18,28 @@ class TagHTTP;
 namespace LinkVerifyKeys {
 inline const QString LinkVerify = QStringLiteral("Software\\Velicort\\LinkVerify");
 inline const QString RootHistory = QStringLiteral("Software\\Velicort\\LinkVerifyRoot");
+// The values: under LinkVerify but the port, which is the program's.
+inline const QString DefaultURL = QStringLiteral("DefaultURL");
+inline const QString Timeout = QStringLiteral("Timeout");
+inline const QString Port = QStringLiteral("HTTPPort");
+inline const QString Parallel = QStringLiteral("Parallel");
+inline const QString PerServer = QStringLiteral("ParallelPerServer");
 } // namespace LinkVerifyKeys
+
+// How the verifier checks, as the user left it in the settings: the time-out
+// and port of its dialogs (their defaults for text that is no number), the
+// checks at once, and the root to use without asking (empty when none).
+struct TLinkCheckSettings
+{
+    int timeOut = 30;
+    quint16 port = 80;
+    int parallel = 8;
+    int perServer = 4;
+    QString defaultRoot;
+
+    // Reads the settings; writes nothing.
+    static TLinkCheckSettings Stored();
+};
 
 // Where a row's link was found: an HREF value or an image source.
 enum class TLinkKind { HTML, Image };
@@ -35,6 +56,10 @@ struct TFoundLink
 QString NormalizeLinkRoot(const QString &root);
 // Whether a root or an address names a local file or folder.
 bool IsLocalLinkPath(const QString &path);
+
+// Whether a text the user gave can be a root: a local path, or a text
+// naming an http or https address (more than "http://" alone).
+bool IsLinkRoot(const QString &text);
 
 // The address or file path a link of the document means under the root.
 QString ResolveLinkURL(const QString &link, const QString &documentPath, const QString &root);
@@ -64,6 +89,11 @@ struct TLinkStatus
 // says "Not Found" in any case, a 4xx or 5xx, and a line without a status
 // code fail with the line as text.
 TLinkStatus ClassifyStatusLine(const QString &statusLine);
+
+// The status a row shows for the result of checking fullURL: "Verified",
+// or for a link to a part of a document "Verified document, skipped internal
+// link"; "Timed out"; or the failure's own text.
+QString LinkStatusText(const TLinkStatus &status, const QString &fullURL);
 
 // Checks one address at a time with a web client of its own. A web address
 // is asked with HEAD, and again with GET when the server refuses HEAD (405,

@@ -63,20 +63,6 @@ public:
     }
 };
 
-QString StatusOf(const TLinkStatus &status, const QString &fullURL)
-{
-    switch (status.result) {
-    case TCheckResult::Verified:
-        return fullURL.contains(u'#') ? QStringLiteral("Verified document, skipped internal link")
-                                      : QStringLiteral("Verified");
-    case TCheckResult::TimedOut:
-        return QStringLiteral("Timed out");
-    case TCheckResult::Failed:
-        break;
-    }
-    return status.text;
-}
-
 int UntestedIcon(TLinkKind kind)
 {
     return kind == TLinkKind::HTML ? TfLinkTest::icHTML : TfLinkTest::icImage;
@@ -88,15 +74,16 @@ int UntestedIcon(TLinkKind kind)
 
 bool VerifyDocumentLinks(const QString &path, QWidget *parent)
 {
-    QString root = NormalizeLinkRoot(ReadRegValue(LinkVerifyKeys::LinkVerify, QStringLiteral("DefaultURL"), QString()));
+    const TLinkCheckSettings settings = TLinkCheckSettings::Stored();
+    QString root = settings.defaultRoot;
     if (root.isEmpty())
         root = TfLinkTestRoot::Ask(parent);
     if (root.isEmpty())
         return false;
     TfLinkTest verifier(parent);
     verifier.SetRoot(root);
-    verifier.SetTimeOut(TfLinkTestNumber::StoredTimeOut());
-    verifier.SetPort(quint16(TfLinkTestNumber::StoredPort()));
+    verifier.SetTimeOut(settings.timeOut);
+    verifier.SetPort(settings.port);
     verifier.CheckImages = true;
     if (verifier.LoadDocument(path))
         verifier.exec();
@@ -108,8 +95,9 @@ TfLinkTest::TfLinkTest(QWidget *parent) : QDialog(parent), m_queue(new TLinkChec
     setObjectName(QStringLiteral("TfLinkTest"));
     setWindowTitle(QStringLiteral("Link Verification"));
     setSizeGripEnabled(true);
-    m_queue->Parallel = int(ReadRegInteger(LinkVerifyKeys::LinkVerify, QStringLiteral("Parallel"), 8));
-    m_queue->PerServer = int(ReadRegInteger(LinkVerifyKeys::LinkVerify, QStringLiteral("ParallelPerServer"), 4));
+    const TLinkCheckSettings settings = TLinkCheckSettings::Stored();
+    m_queue->Parallel = settings.parallel;
+    m_queue->PerServer = settings.perServer;
 
     tbrLinks = new QToolBar(this);
     tbrLinks->setObjectName(QStringLiteral("tbrLinks"));
@@ -340,7 +328,7 @@ void TfLinkTest::ShowResult(QTreeWidgetItem *item, const TLinkStatus &status)
 {
     static const int icons[] = {icVerified, icFailed, icTimedOut};
     SetRowIcon(item, icons[int(status.result)]);
-    item->setText(colStatus, StatusOf(status, item->text(colFullURL)));
+    item->setText(colStatus, LinkStatusText(status, item->text(colFullURL)));
 }
 
 // ---------------------------------------------------------------------------

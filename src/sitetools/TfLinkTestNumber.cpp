@@ -14,28 +14,9 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int DefaultTimeOut = 30;
-constexpr int DefaultPort = 80;
-const QString TimeoutName = QStringLiteral("Timeout");
-const QString PortName = QStringLiteral("HTTPPort");
-
-int StoredNumber(const QString &key, const QString &name, int defaultValue)
-{
-    bool isNumber = false;
-    const int value = ReadRegValue(key, name, defaultValue).toInt(&isNumber);
-    return isNumber ? value : defaultValue;
-}
+// The defaults of the stored settings.
+const TLinkCheckSettings Defaults;
 } // namespace
-
-int TfLinkTestNumber::StoredTimeOut()
-{
-    return StoredNumber(LinkVerifyKeys::LinkVerify, TimeoutName, DefaultTimeOut);
-}
-
-int TfLinkTestNumber::StoredPort()
-{
-    return StoredNumber(RegistryKeys::Velicort, PortName, DefaultPort);
-}
 
 TfLinkTestNumber::TfLinkTestNumber(const QString &caption, const QString &before, const QString &after, int value,
                                    bool upDown, QWidget *parent)
@@ -83,21 +64,21 @@ std::optional<int> TfLinkTestNumber::Run(int defaultValue)
 std::optional<int> TfLinkTestNumber::AskTimeOut(QWidget *parent)
 {
     TfLinkTestNumber dialog(QStringLiteral("Set Timeout"), QStringLiteral("Timeout after"), QStringLiteral("seconds"),
-                            StoredTimeOut(), true, parent);
+                            TLinkCheckSettings::Stored().timeOut, true, parent);
     dialog.setObjectName(QStringLiteral("TfLinkTestTimeout"));
-    const std::optional<int> value = dialog.Run(DefaultTimeOut);
+    const std::optional<int> value = dialog.Run(Defaults.timeOut);
     if (value)
-        WriteRegValue(LinkVerifyKeys::LinkVerify, TimeoutName, *value);
+        WriteRegValue(LinkVerifyKeys::LinkVerify, LinkVerifyKeys::Timeout, *value);
     return value;
 }
 
 std::optional<int> TfLinkTestNumber::AskPort(QWidget *parent)
 {
-    TfLinkTestNumber dialog(QStringLiteral("Set Port"), QStringLiteral("HTTP &Port"), QString(), StoredPort(), false,
-                            parent);
+    TfLinkTestNumber dialog(QStringLiteral("Set Port"), QStringLiteral("HTTP &Port"), QString(),
+                            TLinkCheckSettings::Stored().port, false, parent);
     dialog.setObjectName(QStringLiteral("TfLinkTestPort"));
-    const std::optional<int> value = dialog.Run(DefaultPort);
+    const std::optional<int> value = dialog.Run(Defaults.port);
     if (value)
-        WriteRegValue(RegistryKeys::Velicort, PortName, *value);
+        WriteRegValue(RegistryKeys::Velicort, LinkVerifyKeys::Port, *value);
     return value;
 }

@@ -20,10 +20,6 @@ public:
     static std::optional<int> AskTimeOut(QWidget *parent);
     static std::optional<int> AskPort(QWidget *parent);
 
-    // The stored values, with their defaults for text that is no number.
-    static int StoredTimeOut();
-    static int StoredPort();
-
     QLineEdit *edtValue;
 
 private:

@@ -16,7 +16,6 @@
 
 namespace {
 constexpr int HistorySize = 10;
-const QString DefaultURL = QStringLiteral("DefaultURL");
 
 QString HistoryName(int number)
 {
@@ -51,7 +50,7 @@ TfLinkTestRoot::TfLinkTestRoot(QWidget *parent) : QDialog(parent)
     prompt->setBuddy(cboRoot);
     chkDefault = new QCheckBox(QStringLiteral("&Default to this root when verifying links"), this);
     chkDefault->setObjectName(QStringLiteral("chkDefault"));
-    const QString defaultRoot = ReadRegValue(LinkVerifyKeys::LinkVerify, DefaultURL, QString());
+    const QString defaultRoot = ReadRegValue(LinkVerifyKeys::LinkVerify, LinkVerifyKeys::DefaultURL, QString());
     if (!defaultRoot.isEmpty()) {
         cboRoot->setCurrentText(defaultRoot);
         chkDefault->setChecked(true);
@@ -82,14 +81,12 @@ bool TfLinkTestRoot::eventFilter(QObject *watched, QEvent *event)
 void TfLinkTestRoot::accept()
 {
     const QString text = cboRoot->currentText().toLower();
-    const bool local = IsLocalLinkPath(text);
-    const bool web = text.contains(QLatin1String("http://")) || text.contains(QLatin1String("https://"));
-    if ((!local && !web) || text == QLatin1String("http://")) {
+    if (!IsLinkRoot(text)) {
         MessageDlg(QStringLiteral("Please enter either a valid URL or a local path."), TMsgKind::Warning);
         return;
     }
     const TSettingsBatch batch;
-    WriteRegValue(LinkVerifyKeys::LinkVerify, DefaultURL, chkDefault->isChecked() ? text : QString());
+    WriteRegValue(LinkVerifyKeys::LinkVerify, LinkVerifyKeys::DefaultURL, chkDefault->isChecked() ? text : QString());
     QStringList history = RootHistory();
     history.removeAll(text);
     history.prepend(text);

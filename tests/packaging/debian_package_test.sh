@@ -17,7 +17,8 @@ for file in ./usr/bin/velicort ./usr/share/velicort/Tags.dat \
     ./usr/share/applications/org.velicort.Velicort.desktop \
     ./usr/share/metainfo/org.velicort.Velicort.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/velicort.svg \
-    ./usr/share/icons/hicolor/48x48/apps/velicort.png ./usr/share/man/man1/velicort.1; do
+    ./usr/share/icons/hicolor/48x48/apps/velicort.png ./usr/share/man/man1/velicort.1 \
+    ./usr/bin/velicort-site ./usr/share/man/man1/velicort-site.1; do
     grep -qxF "$file" "$work/contents" || fail "$file is not in the package"
 done
 

@@ -25,6 +25,8 @@ expect share/icons/hicolor/scalable/apps/velicort.svg
 expect share/man/man1/velicort.1
 expect bin/velicort-validate
 expect share/man/man1/velicort-validate.1
+expect bin/velicort-site
+expect share/man/man1/velicort-site.1
 for size in "$@"; do
     png=share/icons/hicolor/${size}x${size}/apps/velicort.png
     expect "$png"
@@ -60,4 +62,10 @@ if grep -q 'No such file' "$work/run.log"; then
     cat "$work/run.log" >&2
     fail "the installed program missed files of its data"
 fi
-echo "installed tree complete; the installed program showed the page"
+# The command-line tools run from the prefix, without a display.
+printf '<html><body><a href="page.htm">self</a></body></html>\n' > "$work/links.htm"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= VELICORT_SETTINGS=$work/settings.conf \
+    "$prefix/bin/velicort-site" links "$work/links.htm" > "$work/site.log" 2>&1 ||
+    { cat "$work/site.log" >&2; fail "the installed velicort-site did not verify a page"; }
+grep -q ': Verified$' "$work/site.log" || { cat "$work/site.log" >&2; fail "velicort-site verified nothing"; }
+echo "installed tree complete; the installed program showed the page, velicort-site verified one"

@@ -7,6 +7,7 @@
 #include "FileUtils.h"
 #include "ProjectFile.h"
 #include "RegistryKeys.h"
+#include "ResultsSeen.h"
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
@@ -37,29 +38,6 @@ QByteArray Read(const QString &path)
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();
 }
-
-// Closes the results window once it shows, keeping its caption and rows.
-struct TResultsSeen
-{
-    TResultsSeen()
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto *window = qobject_cast<TfReplaceResults *>(QApplication::activeModalWidget());
-            if (!window)
-                return;
-            caption = window->windowTitle();
-            for (int i = 0; i < window->lvwResults->topLevelItemCount(); ++i) {
-                const QTreeWidgetItem *item = window->lvwResults->topLevelItem(i);
-                rows.append(QStringList{QFileInfo(item->text(0)).fileName(), item->text(1), item->text(2)});
-            }
-            window->accept();
-        });
-        timer.start(5);
-    }
-    QTimer timer;
-    QString caption;
-    QList<QStringList> rows;
-};
 
 class ExtendedSearchCommands : public testing::Test
 {

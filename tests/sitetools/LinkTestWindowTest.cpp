@@ -414,7 +414,7 @@ TEST_F(LinkTestWindow, TimeOutAndPortAreAskedAndStored)
     });
     verifier.ChangeTimeOut();
     EXPECT_EQ(verifier.TimeOut(), 45);
-    EXPECT_EQ(TfLinkTestNumber::StoredTimeOut(), 45);
+    EXPECT_EQ(TLinkCheckSettings::Stored().timeOut, 45);
 
     WhenShown<TfLinkTestNumber>([](TfLinkTestNumber *dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Set Port"));

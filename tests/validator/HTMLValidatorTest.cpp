@@ -7,6 +7,7 @@
 
 #include "SingleInstance.h"
 #include "TestFiles.h"
+#include "ValidatorFixtures.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -22,38 +23,6 @@ void PrintTo(const QString &text, std::ostream *out)
 
 namespace {
 
-// Pages with errors, warnings, comments and none, UTF-8 text included.
-const QByteArray Pages[] = {
-    "<html>\n<head><title>x</title></head>\n<body>\n<p>hello <b>world\n<table><tr><td>a</td></tr></table>\n"
-    "<img src=\"a.gif\">\n<font color=red>x</font>\n<blink>y</blink>\n</body>\n",
-    "<!DOCTYPE html>\n<html><head><title>a</title></head><body><p>x</p><foo>y</foo></body></html>\n",
-    "<!DOCTYPE html>\n<html><head><title>caf\xc3\xa9</title></head>\n<body>\n<p>fine</p>\n</body></html>\n",
-    "<p>no head\n<ul><li>one<p>two</ul>\n<a href=\"x\">unclosed\n<td>stray cell</td>\n<table><p>x</table>\n",
-};
-
-struct TRun
-{
-    int exitCode = -1;
-    QStringList lines; // of the error output
-};
-
-TRun RunProgram(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts)};
-}
-
-// The findings the tidy program prints, less its closing advice.
-QStringList TidyFindings(const QString &file)
-{
-    QStringList lines =
-        RunProgram(QStringLiteral(TIDY_PROGRAM), {QStringLiteral("-e"), QStringLiteral("-q"), file}).lines;
-    lines.removeIf([](const QString &line) { return !line.startsWith(QLatin1String("line ")); });
-    return lines;
-}
-
 // The errors and warnings, as Tidy prints them.
 QStringList ReportLines(const QList<TValidatorFinding> &findings)
 {
@@ -67,7 +36,10 @@ QStringList ReportLines(const QList<TValidatorFinding> &findings)
 class CompanionValidator : public testing::Test
 {
 protected:
-    QString Page(int i) { return WriteTestFile(m_dir.filePath(QStringLiteral("page%1.html").arg(i)), Pages[i]); }
+    QString Page(int i)
+    {
+        return WriteTestFile(m_dir.filePath(QStringLiteral("page%1.html").arg(i)), ValidatorTestPages[i]);
+    }
 
     QTemporaryDir m_dir;
 };
@@ -76,7 +48,7 @@ protected:
 
 TEST_F(CompanionValidator, FindsWhatTidyFindsOnTheSamePages)
 {
-    for (int i = 0; i < int(std::size(Pages)); ++i) {
+    for (int i = 0; i < int(std::size(ValidatorTestPages)); ++i) {
         const QString page = Page(i);
         const std::optional<QList<TValidatorFinding>> findings = THTMLValidator::CheckFile(page);
         ASSERT_TRUE(findings);
@@ -87,7 +59,7 @@ TEST_F(CompanionValidator, FindsWhatTidyFindsOnTheSamePages)
 
 TEST_F(CompanionValidator, TellsErrorsWarningsAndCommentsApart)
 {
-    const QList<TValidatorFinding> findings = THTMLValidator::Check(Pages[1]);
+    const QList<TValidatorFinding> findings = THTMLValidator::Check(ValidatorTestPages[1]);
     ASSERT_FALSE(findings.isEmpty());
     const auto error =
         std::find_if(findings.begin(), findings.end(), [](const auto &f) { return f.type == TFindingType::Error; });
@@ -95,11 +67,11 @@ TEST_F(CompanionValidator, TellsErrorsWarningsAndCommentsApart)
     EXPECT_EQ(error->line, 2);
     EXPECT_EQ(error->message, QStringLiteral("<foo> is not recognized!"));
     // Tidy's notes are comments: a clean page has nothing else.
-    const QList<TValidatorFinding> clean = THTMLValidator::Check(Pages[2]);
+    const QList<TValidatorFinding> clean = THTMLValidator::Check(ValidatorTestPages[2]);
     ASSERT_FALSE(clean.isEmpty());
     for (const TValidatorFinding &finding : clean)
         EXPECT_EQ(finding.type, TFindingType::Comment) << finding.message.toStdString();
-    const QList<TValidatorFinding> noted = THTMLValidator::Check(Pages[3]);
+    const QList<TValidatorFinding> noted = THTMLValidator::Check(ValidatorTestPages[3]);
     EXPECT_TRUE(
         noted.contains(TValidatorFinding{TFindingType::Comment, 4, 1, QStringLiteral("<tr> previously mentioned")}));
 }
@@ -134,19 +106,19 @@ TEST_F(CompanionValidator, ReadingSkipsUnknownTypesAndStopsAtTheEndMark)
 
 TEST_F(CompanionValidator, OnTheTerminalItPrintsAndExitsAsTidyDoes)
 {
-    for (int i = 0; i < int(std::size(Pages)); ++i) {
+    for (int i = 0; i < int(std::size(ValidatorTestPages)); ++i) {
         const QString page = Page(i);
-        const TRun tidy = RunProgram(QStringLiteral(TIDY_PROGRAM), {QStringLiteral("-e"), QStringLiteral("-q"), page});
+        const TToolRun tidy = RunForFindings(QStringLiteral(TIDY_PROGRAM), {QStringLiteral("-e"), QStringLiteral("-q"), page});
         // No editor runs for this profile, so -h prints too.
         for (const QStringList &arguments : {QStringList{page}, QStringList{QStringLiteral("-h"), page}}) {
-            const TRun ours = RunProgram(QStringLiteral(VALIDATOR_PROGRAM), arguments);
+            const TToolRun ours = RunForFindings(QStringLiteral(VALIDATOR_PROGRAM), arguments);
             EXPECT_EQ(ours.lines, TidyFindings(page)) << i;
             EXPECT_EQ(ours.exitCode, tidy.exitCode) << i;
         }
     }
-    EXPECT_EQ(RunProgram(QStringLiteral(VALIDATOR_PROGRAM), {m_dir.filePath(QStringLiteral("missing.html"))}).exitCode,
+    EXPECT_EQ(RunForFindings(QStringLiteral(VALIDATOR_PROGRAM), {m_dir.filePath(QStringLiteral("missing.html"))}).exitCode,
               3);
-    EXPECT_EQ(RunProgram(QStringLiteral(VALIDATOR_PROGRAM), {}).exitCode, 3);
+    EXPECT_EQ(RunForFindings(QStringLiteral(VALIDATOR_PROGRAM), {}).exitCode, 3);
 }
 
 TEST_F(CompanionValidator, StartedForTheEditorItAnnouncesAResultsFile)
@@ -164,7 +136,7 @@ TEST_F(CompanionValidator, StartedForTheEditorItAnnouncesAResultsFile)
     const QString results = announced.at(0).at(0).toString();
     QFile file(results);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<TValidatorFinding> expected = THTMLValidator::Check(Pages[1]);
+    QList<TValidatorFinding> expected = THTMLValidator::Check(ValidatorTestPages[1]);
     for (TValidatorFinding &finding : expected)
         finding.column = 0; // the file carries no columns
     EXPECT_EQ(THTMLValidator::ReadResults(file.readAll()), expected);
