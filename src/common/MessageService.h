@@ -52,26 +52,13 @@ public:
     // OK true, with value set to the text; false when cancelled.
     virtual bool InputQuery(const QString &caption, const QString &prompt, QString &value) = 0;
 
-    // The service in use; the Qt one unless another was installed.
+    // The service in use. Every program installs one before it first asks
+    // anything: the editor the Qt one, the command-line tools their own.
     static TMessageService &Instance();
+    static bool Installed();
     // Installs a service and returns the one it replaces.
     static std::unique_ptr<TMessageService> Install(std::unique_ptr<TMessageService> service);
 };
 
 // Shows a message through the installed service; the common call.
 TMsgResult MessageDlg(const QString &text, TMsgKind kind, TMsgButtons buttons = TMsgButtons::Ok);
-
-// The implementation over Qt's own dialogs, parented to the active window.
-class TQtMessageService : public TMessageService
-{
-public:
-    TMsgResult ShowMessage(TMsgKind kind, const QString &text, TMsgButtons buttons) override;
-    QString GetOpenFileName(const QString &caption, const QString &folder, const QString &filter) override;
-    QStringList GetOpenFileNames(const QString &caption, const QString &folder, const QString &filter) override;
-    QString GetFolderName(const QString &caption, const QString &folder) override;
-    QString GetSaveFileName(const QString &caption, const QString &fileName, const QString &filter) override;
-    bool ChoosePrinter(QPrinter &printer) override;
-    bool ChooseColor(TColor &color, QStringList &customColors) override;
-    TMsgResult ShowNotice(const QString &caption, const QString &text, bool cancelButton, bool &dontShowAgain) override;
-    bool InputQuery(const QString &caption, const QString &prompt, QString &value) override;
-};

@@ -3,6 +3,7 @@
 
 #include "MainSettings.h"
 #include "Paths.h"
+#include "QtMessageService.h"
 #include "SingleInstance.h"
 #include "TfMain.h"
 #include "TfSplash.h"
@@ -22,6 +23,7 @@
 int RunVelicort(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    TMessageService::Install(std::make_unique<TQtMessageService>());
     QApplication::setApplicationName(QStringLiteral("Velicort"));
     QApplication::setOrganizationName(QStringLiteral("Velicort"));
     // The menu entry's id, by which the desktop matches windows to it.

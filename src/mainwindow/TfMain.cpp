@@ -18,6 +18,7 @@
 #include "ProgramHelp.h"
 #include "ProjectCommands.h"
 #include "PublishCommands.h"
+#include "QtMessageService.h"
 #include "RecoveryController.h"
 #include "RegistryKeys.h"
 #include "SettingsStore.h"
@@ -94,6 +95,10 @@ THelpOptions HelpOptions(const TMainSettings &m)
 
 TfMain::TfMain(QWidget *parent) : QMainWindow(parent), m_settings(ReadMainSettings())
 {
+    // A window made without the program's start (a benchmark) asks through
+    // Qt's dialogs too; tests have installed their own service.
+    if (!TMessageService::Installed())
+        TMessageService::Install(std::make_unique<TQtMessageService>());
     setWindowTitle(QStringLiteral("Velicort 2.5"));
     setObjectName(QStringLiteral("TfMain"));
     resize(896, 611);

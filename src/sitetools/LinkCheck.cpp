@@ -365,3 +365,5 @@ void TLinkCheckQueue::Run(const QStringList &urls, const QList<int> &indexes, co
     }
     m_running = false;
 }
+
+#include "moc_LinkCheck.cpp"

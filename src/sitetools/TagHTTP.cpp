@@ -183,3 +183,5 @@ bool TagHTTP::ReadBytes(qint64 count, bool allowClose)
     }
     return true;
 }
+
+#include "moc_TagHTTP.cpp"

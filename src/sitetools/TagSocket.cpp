@@ -489,3 +489,5 @@ void TagSocket::Log(const QString &line)
     if (!LogFileName.isEmpty())
         m_log << line;
 }
+
+#include "moc_TagSocket.cpp"

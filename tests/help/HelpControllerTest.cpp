@@ -2,6 +2,7 @@
 #include "CommandBinder.h"
 #include "HelpTopics.h"
 #include "ProgramHelp.h"
+#include "QtMessageService.h"
 #include "ScriptedMessageService.h"
 #include "THelpController.h"
 #include "TestFiles.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Notices.h"
 
+#include "QtMessageService.h"
 #include "ScriptedMessageService.h"
 #include "SettingsStore.h"
 #include "TfMessage.h"
