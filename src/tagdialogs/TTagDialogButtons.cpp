@@ -20,12 +20,6 @@
 
 namespace {
 
-template <typename Dialog, auto... Args>
-std::unique_ptr<TTagDialog> Create(const TTagDialogContext &context, QWidget *parent)
-{
-    return std::make_unique<Dialog>(context, Args..., parent);
-}
-
 // A dialog of its own button: no action and no tag kind opens it.
 struct TButtonDialog
 {
@@ -34,18 +28,18 @@ struct TButtonDialog
 };
 
 const TButtonDialog ButtonDialogs[] = {
-    {"vqbFormText", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feText>}},
-    {"vqbFormTextArea", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feTextArea>}},
-    {"vqbFormHidden", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feHidden>}},
-    {"vqbFormCheckbox", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feCheckbox>}},
-    {"vqbFormRadio", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feRadio>}},
-    {"vqbFormSelect", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feSelect>}},
-    {"vqbFormSubmit", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feSubmit>}},
-    {"vqbFormReset", {"Form Element", vqSimpleTag, tkOther, false, Create<TfFormElement, feReset>}},
-    {"vqbJS_MsgBox", {"Message Box", vqSimpleTag, tkOther, false, Create<TfJS_MsgBox>}},
-    {"vqbJS_OpenWindow", {"Open Window", vqSimpleTag, tkOther, false, Create<TfJS_OpenWindow>}},
-    {"spdASPServerVar", {"Server Variables", vqSimpleTag, tkOther, false, Create<TfServerVars, false>}},
-    {"spdCFServerVar", {"Server Variables", vqSimpleTag, tkOther, false, Create<TfServerVars, true>}},
+    {"vqbFormText", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feText>}},
+    {"vqbFormTextArea", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feTextArea>}},
+    {"vqbFormHidden", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feHidden>}},
+    {"vqbFormCheckbox", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feCheckbox>}},
+    {"vqbFormRadio", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feRadio>}},
+    {"vqbFormSelect", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feSelect>}},
+    {"vqbFormSubmit", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feSubmit>}},
+    {"vqbFormReset", {"Form Element", vqSimpleTag, tkOther, false, CreateTagDialog<TfFormElement, feReset>}},
+    {"vqbJS_MsgBox", {"Message Box", vqSimpleTag, tkOther, false, CreateTagDialog<TfJS_MsgBox>}},
+    {"vqbJS_OpenWindow", {"Open Window", vqSimpleTag, tkOther, false, CreateTagDialog<TfJS_OpenWindow>}},
+    {"spdASPServerVar", {"Server Variables", vqSimpleTag, tkOther, false, CreateTagDialog<TfServerVars, false>}},
+    {"spdCFServerVar", {"Server Variables", vqSimpleTag, tkOther, false, CreateTagDialog<TfServerVars, true>}},
 };
 
 // The buttons that open the dialog of a tag kind for a new tag.
@@ -63,7 +57,7 @@ public:
     void SetFile(const QString &file) override { SetDynamicSource(file); }
 };
 
-const TTagDialogEntry VideoImage = {"Image", vqSimpleTag, tkOther, false, Create<TfVideoImg>};
+const TTagDialogEntry VideoImage = {"Image", vqSimpleTag, tkOther, false, CreateTagDialog<TfVideoImg>};
 
 } // namespace
 

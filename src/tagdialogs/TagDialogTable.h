@@ -22,6 +22,13 @@ struct TTagDialogEntry
     std::unique_ptr<TTagDialog> (*create)(const TTagDialogContext &context, QWidget *parent);
 };
 
+// The create function of a table row: the dialog with its extra arguments.
+template <typename Dialog, auto... Args>
+std::unique_ptr<TTagDialog> CreateTagDialog(const TTagDialogContext &context, QWidget *parent)
+{
+    return std::make_unique<Dialog>(context, Args..., parent);
+}
+
 // The row of an action or a tag kind; none when nothing opens a dialog.
 const TTagDialogEntry *TagDialogForAction(TvqAction action);
 const TTagDialogEntry *TagDialogForKind(TTagKind kind);

@@ -108,7 +108,8 @@ TEST_F(CompanionValidator, OnTheTerminalItPrintsAndExitsAsTidyDoes)
 {
     for (int i = 0; i < int(std::size(ValidatorTestPages)); ++i) {
         const QString page = Page(i);
-        const TToolRun tidy = RunForFindings(QStringLiteral(TIDY_PROGRAM), {QStringLiteral("-e"), QStringLiteral("-q"), page});
+        const TToolRun tidy =
+            RunForFindings(QStringLiteral(TIDY_PROGRAM), {QStringLiteral("-e"), QStringLiteral("-q"), page});
         // No editor runs for this profile, so -h prints too.
         for (const QStringList &arguments : {QStringList{page}, QStringList{QStringLiteral("-h"), page}}) {
             const TToolRun ours = RunForFindings(QStringLiteral(VALIDATOR_PROGRAM), arguments);
@@ -116,8 +117,9 @@ TEST_F(CompanionValidator, OnTheTerminalItPrintsAndExitsAsTidyDoes)
             EXPECT_EQ(ours.exitCode, tidy.exitCode) << i;
         }
     }
-    EXPECT_EQ(RunForFindings(QStringLiteral(VALIDATOR_PROGRAM), {m_dir.filePath(QStringLiteral("missing.html"))}).exitCode,
-              3);
+    EXPECT_EQ(
+        RunForFindings(QStringLiteral(VALIDATOR_PROGRAM), {m_dir.filePath(QStringLiteral("missing.html"))}).exitCode,
+        3);
     EXPECT_EQ(RunForFindings(QStringLiteral(VALIDATOR_PROGRAM), {}).exitCode, 3);
 }
 
